@@ -1,0 +1,160 @@
+#include "widgets/textservices.h"
+
+#include <QLocale>
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace {
+
+QString decimalSeparator()
+{
+    return QLocale().decimalPoint();
+}
+
+} // namespace
+
+QString numberText(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NaN");
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("Infinity") : QStringLiteral("-Infinity");
+    if (value == 0)
+        return QStringLiteral("0"); // either zero, without the sign of -0
+
+    // to_chars is locale-independent and follows the %G rules exactly, which
+    // snprintf would not once the application has set the user's locale.
+    char buffer[32];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    QString text = QString::fromLatin1(buffer, result.ptr - buffer);
+    text.replace(QLatin1Char('e'), QLatin1Char('E'));
+    text.replace(QLatin1Char('.'), decimalSeparator());
+    return text;
+}
+
+namespace {
+
+class NumberScanner
+{
+public:
+    NumberScanner(const QString &text, QString separator)
+        : text_(text)
+        , separator_(std::move(separator))
+    {
+    }
+
+    // Builds the plain ASCII form "[-]digits[.digits][e[-]digits]" of the text,
+    // or nothing when the text is not a number.
+    std::optional<std::string> scan()
+    {
+        skipBlanks();
+        if (peek() == u'+' || peek() == u'-') {
+            if (peek() == u'-')
+                ascii_ += '-';
+            ++pos_;
+        }
+        int digits = takeDigits();
+        if (text_.mid(pos_, separator_.size()) == separator_) {
+            pos_ += separator_.size();
+            ascii_ += '.';
+            digits += takeDigits();
+        }
+        if (digits == 0)
+            return std::nullopt;
+        if (peek() == u'e' || peek() == u'E') {
+            ++pos_;
+            ascii_ += 'e';
+            if (peek() == u'+' || peek() == u'-') {
+                if (peek() == u'-')
+                    ascii_ += '-';
+                ++pos_;
+            }
+            if (takeDigits() == 0)
+                return std::nullopt;
+        }
+        skipBlanks();
+        if (pos_ != text_.size())
+            return std::nullopt;
+        return ascii_;
+    }
+
+private:
+    QChar peek() const { return pos_ < text_.size() ? text_[pos_] : QChar(); }
+
+    void skipBlanks()
+    {
+        while (pos_ < text_.size() && text_[pos_].isSpace())
+            ++pos_;
+    }
+
+    int takeDigits()
+    {
+        int count = 0;
+        while (pos_ < text_.size() && text_[pos_] >= u'0' && text_[pos_] <= u'9') {
+            ascii_ += char(text_[pos_].unicode());
+            ++pos_;
+            ++count;
+        }
+        return count;
+    }
+
+    const QString &text_;
+    QString separator_;
+    qsizetype pos_ = 0;
+    std::string ascii_;
+};
+
+// from_chars reports overflow and underflow alike as out of range; tell them
+// apart by the order of magnitude of the leading significant digit.
+bool isUnderflow(const std::string &ascii)
+{
+    const auto mark = ascii.find('e');
+    const std::string mantissa = ascii.substr(0, mark);
+    long long exponent = 0;
+    if (mark != std::string::npos) {
+        // The exponent's digits may be far too many for any integer; beyond
+        // a few hundred thousand the answer no longer depends on them.
+        const bool negative = ascii[mark + 1] == '-';
+        for (std::size_t i = mark + (negative ? 2 : 1); i < ascii.size(); ++i) {
+            exponent = std::min<long long>(exponent * 10 + (ascii[i] - '0'), 1'000'000'000LL);
+        }
+        if (negative)
+            exponent = -exponent;
+    }
+    const auto point = mantissa.find('.');
+    const auto first = mantissa.find_first_of("123456789");
+    const auto integerEnd = point == std::string::npos ? mantissa.size() : point;
+    // Position of the leading digit relative to the units place.
+    const long long lead = first < integerEnd ? static_cast<long long>(integerEnd - first) - 1
+                                              : -static_cast<long long>(first - integerEnd);
+    return exponent + lead < 0;
+}
+
+} // namespace
+
+std::optional<double> parseNumber(const QString &text)
+{
+    const auto ascii = NumberScanner(text, decimalSeparator()).scan();
+    if (!ascii)
+        return std::nullopt;
+    double value = 0;
+    const char *begin = ascii->data();
+    const char *end = begin + ascii->size();
+    const auto result = std::from_chars(begin, end, value);
+    if (result.ec == std::errc::result_out_of_range) {
+        if (!isUnderflow(*ascii))
+            return std::nullopt;
+        return ascii->front() == '-' ? -0.0 : 0.0;
+    }
+    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+QString upperCase(const QString &text)
+{
+    return text.toUpper();
+}

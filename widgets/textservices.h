@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// Text services that follow the default QLocale's decimal separator.
+
+// The general text form of a number: at most 15 significant digits, no
+// trailing zeros, plain notation for decimal exponents -4 to 14 and a form
+// such as 1.5E+20 otherwise. Negative zero is "0"; the non-finite values,
+// which no calculation produces, are "Infinity", "-Infinity" and "NaN".
+QString numberText(double value);
+
+// The numeric test and conversion in one: surrounding blanks, an optional
+// sign, digits with at most one decimal separator and an optional exponent.
+// Nothing else is a number: no "inf" or "nan", no hexadecimal, no thousands
+// separators, and no value beyond the range of a double. A value too small
+// for a double is zero, as in any calculator.
+std::optional<double> parseNumber(const QString &text);
+
+QString upperCase(const QString &text);
