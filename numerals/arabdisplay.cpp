@@ -1,0 +1,37 @@
+#include "numerals/arabdisplay.h"
+
+#include "numerals/readoutlayout.h"
+#include "widgets/controls.h"
+#include "widgets/textservices.h"
+
+#include <QFrame>
+#include <QLineEdit>
+
+ArabDisplay::ArabDisplay(QWidget *parent)
+    : UserControl(parent)
+{
+    border_ = makeFrame(this, QStringLiteral("Border"));
+    arabVal_ = makeTextBox(border_, QStringLiteral("ArabVal"),
+        QStringLiteral("Arabic numeral readout"), TextBoxKind::ReadOnly);
+    arabVal_->setText(QStringLiteral("0"));
+    chainTabOrder(tabOrder());
+    initTwipsSize(4275, 705);
+}
+
+void ArabDisplay::setValue(double value)
+{
+    value_ = value;
+    arabVal_->setText(numberText(value));
+}
+
+QList<QWidget *> ArabDisplay::tabOrder() const
+{
+    return {arabVal_};
+}
+
+void ArabDisplay::layoutChildren()
+{
+    // The frame sits at the origin, so the box's place relative to the frame
+    // is also its place in the component.
+    layoutReadout(*this, border_, arabVal_);
+}

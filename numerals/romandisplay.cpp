@@ -1,0 +1,53 @@
+#include "numerals/romandisplay.h"
+
+#include "numerals/readoutlayout.h"
+#include "numerals/romannumeral.h"
+#include "widgets/controls.h"
+
+#include <QFrame>
+#include <QLineEdit>
+
+RomanDisplay::RomanDisplay(QWidget *parent)
+    : UserControl(parent)
+{
+    // Created back to front: the text box lies in front of the frame.
+    border_ = makeFrame(this, QStringLiteral("Border"));
+    romanValue_ = makeTextBox(this, QStringLiteral("RomanValue"),
+        QStringLiteral("Roman numeral readout"), TextBoxKind::ReadOnly);
+    romanValue_->setFrame(false);
+    QFont font(QStringLiteral("MS Serif"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(9.75);
+    font.setWeight(QFont::Normal);
+    romanValue_->setFont(font);
+    romanValue_->setText(RomanZeroText);
+    romanValue_->setAccessibleDescription(romanDescription(0, RomanZeroText));
+    chainTabOrder(tabOrder());
+    initTwipsSize(3435, 825);
+}
+
+void RomanDisplay::setValue(double value)
+{
+    showRoman = value;
+    romString = romanNumeral(value);
+    romanValue_->setText(romString);
+    romanValue_->setAccessibleDescription(romanDescription(value, romString));
+    change.raise();
+}
+
+void RomanDisplay::setDisplay(const QString &text)
+{
+    romString = text;
+    romanValue_->setText(text);
+    romanValue_->setAccessibleDescription(text);
+}
+
+QList<QWidget *> RomanDisplay::tabOrder() const
+{
+    return {romanValue_};
+}
+
+void RomanDisplay::layoutChildren()
+{
+    layoutReadout(*this, border_, romanValue_);
+}

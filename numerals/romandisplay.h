@@ -1,0 +1,39 @@
+#pragma once
+
+#include "widgets/event.h"
+#include "widgets/usercontrol.h"
+
+#include <QString>
+
+class QFrame;
+class QLineEdit;
+
+// Shows one number as a Roman numeral.
+class RomanDisplay : public UserControl
+{
+public:
+    explicit RomanDisplay(QWidget *parent = nullptr);
+
+    double value() const { return showRoman; }
+    void setValue(double value);
+
+    // Shows any text as it is, leaving the number alone.
+    QString display() const { return romString; }
+    void setDisplay(const QString &text);
+
+    QList<QWidget *> tabOrder() const override;
+
+    // Plain fields: writing them changes nothing on screen.
+    double showRoman = 0;
+    QString romString;
+
+    // Raised after every write of value(), once the new text shows.
+    Event change;
+
+protected:
+    void layoutChildren() override;
+
+private:
+    QLineEdit *romanValue_;
+    QFrame *border_;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The Roman readout's fixed texts.
+inline const QString RomanOverflowText = QStringLiteral("Roman overflow");
+inline const QString RomanUnderflowText = QStringLiteral("Roman underflow");
+inline const QString RomanZeroText = QStringLiteral(" - - - - - -");
+
+// The text the Roman readout shows for a number: the numeral of the nearest
+// integer (halves to even), in parentheses when the number is negative; the
+// zero text for either zero; the overflow text from 9000 up and the underflow
+// text from -9000 down and for NaN.
+QString romanNumeral(double value);
+
+// What a screen reader says for that text: the numeral with its decimal value,
+// or the fixed texts in words.
+QString romanDescription(double value, const QString &shown);

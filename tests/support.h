@@ -15,9 +15,9 @@ class RecordingReporter
 {
 public:
     RecordingReporter()
-        : previous_(setErrorReporter([this](const RuntimeError &e) { numbers.push_back(e.number()); }))
-    {
-    }
+        : previous_(
+            setErrorReporter([this](const RuntimeError &e) { numbers.push_back(e.number()); }))
+    { }
     ~RecordingReporter() { setErrorReporter(previous_); }
     RecordingReporter(const RecordingReporter &) = delete;
     RecordingReporter &operator=(const RecordingReporter &) = delete;
@@ -40,16 +40,16 @@ public:
     ~LocaleScope() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 };
 
-#define ROMAN_TEST_MAIN(TestClass)                                                               \
-    int main(int argc, char **argv)                                                              \
-    {                                                                                            \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                                                 \
-        QApplication app(argc, argv);                                                            \
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));                   \
-        setErrorReporter([](const RuntimeError &e) {                                             \
-            QFAIL(qPrintable(QStringLiteral("unexpected run-time error: %1").arg(e.text())));    \
-        });                                                                                      \
-        TestClass test;                                                                          \
-        QTEST_SET_MAIN_SOURCE_PATH                                                               \
-        return QTest::qExec(&test, argc, argv);                                                  \
+#define ROMAN_TEST_MAIN(TestClass)                                                                 \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                   \
+        QApplication app(argc, argv);                                                              \
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));                     \
+        setErrorReporter([](const RuntimeError &e) {                                               \
+            QFAIL(qPrintable(QStringLiteral("unexpected run-time error: %1").arg(e.text())));      \
+        });                                                                                        \
+        TestClass test;                                                                            \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }

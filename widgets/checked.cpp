@@ -11,7 +11,7 @@ std::int16_t narrow(double value)
 {
     // The comparison is false for NaN as well, which is just as out of range.
     if (!(value >= std::numeric_limits<std::int16_t>::min()
-          && value <= std::numeric_limits<std::int16_t>::max()))
+            && value <= std::numeric_limits<std::int16_t>::max()))
         throw OverflowError();
     return static_cast<std::int16_t>(value);
 }

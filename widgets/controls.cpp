@@ -18,8 +18,7 @@ QString withoutAccessMarks(QString caption)
         .replace(placeholder, QStringLiteral("&"));
 }
 
-void name(QWidget *widget, const QString &objectName, const QString &toolTip,
-          const QString &spoken)
+void name(QWidget *widget, const QString &objectName, const QString &toolTip, const QString &spoken)
 {
     widget->setObjectName(objectName);
     widget->setToolTip(toolTip);
@@ -36,8 +35,8 @@ QFrame *makeFrame(QWidget *parent, const QString &objectName, const QString &too
     return frame;
 }
 
-QLineEdit *makeTextBox(QWidget *parent, const QString &objectName, const QString &toolTip,
-                       TextBoxKind kind)
+QLineEdit *makeTextBox(
+    QWidget *parent, const QString &objectName, const QString &toolTip, TextBoxKind kind)
 {
     auto *box = new QLineEdit(parent);
     name(box, objectName, toolTip, toolTip);
@@ -51,8 +50,8 @@ QLineEdit *makeTextBox(QWidget *parent, const QString &objectName, const QString
     return box;
 }
 
-QPushButton *makeButton(QWidget *parent, const QString &objectName, const QString &caption,
-                        const QString &toolTip)
+QPushButton *makeButton(
+    QWidget *parent, const QString &objectName, const QString &caption, const QString &toolTip)
 {
     auto *button = new QPushButton(caption, parent);
     name(button, objectName, toolTip, toolTip.isEmpty() ? withoutAccessMarks(caption) : toolTip);

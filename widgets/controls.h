@@ -17,11 +17,11 @@ QFrame *makeFrame(QWidget *parent, const QString &name, const QString &toolTip =
 // A single-line text box; read-only boxes centre their text and stay
 // selectable so that a person can copy what they show.
 enum class TextBoxKind { Editable, ReadOnly };
-QLineEdit *makeTextBox(QWidget *parent, const QString &name, const QString &toolTip,
-                       TextBoxKind kind);
+QLineEdit *makeTextBox(
+    QWidget *parent, const QString &name, const QString &toolTip, TextBoxKind kind);
 
 // A caption marks its access key with "&" before the character.
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
-                        const QString &toolTip = {});
+QPushButton *makeButton(
+    QWidget *parent, const QString &name, const QString &caption, const QString &toolTip = {});
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption);

@@ -55,8 +55,7 @@ void reportError(const RuntimeError &error);
 
 // Runs body; a run-time error that escapes it is reported and the program
 // goes on. Every Qt entry point (slot, event override) runs through this.
-template<typename Body>
-void guarded(Body &&body) noexcept
+template<typename Body> void guarded(Body &&body) noexcept
 {
     try {
         body();

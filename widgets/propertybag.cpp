@@ -10,8 +10,8 @@ QVariant PropertyBag::readProperty(const QString &name, const QVariant &defaultV
     return values_.value(name, defaultValue);
 }
 
-void PropertyBag::writeProperty(const QString &name, const QVariant &value,
-                                const QVariant &defaultValue)
+void PropertyBag::writeProperty(
+    const QString &name, const QVariant &value, const QVariant &defaultValue)
 {
     if (value == defaultValue)
         values_.remove(name);
@@ -23,12 +23,12 @@ std::int16_t toInt16(const QVariant &value, const QString &name)
 {
     bool ok = false;
     const double number = value.typeId() == QMetaType::QString
-                              ? value.toString().trimmed().toDouble(&ok)
-                              : value.toDouble(&ok);
+        ? value.toString().trimmed().toDouble(&ok)
+        : value.toDouble(&ok);
     const bool whole = ok && std::isfinite(number) && number == std::trunc(number);
     if (!whole || number < std::numeric_limits<std::int16_t>::min()
         || number > std::numeric_limits<std::int16_t>::max())
-        throw ConversionError(QStringLiteral("the setting \"%1\" is not a small whole number.")
-                                  .arg(name));
+        throw ConversionError(
+            QStringLiteral("the setting \"%1\" is not a small whole number.").arg(name));
     return static_cast<std::int16_t>(number);
 }

@@ -27,8 +27,8 @@ QString numberText(double value)
     // to_chars is locale-independent and follows the %G rules exactly, which
     // snprintf would not once the application has set the user's locale.
     char buffer[32];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    const auto result
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     QString text = QString::fromLatin1(buffer, result.ptr - buffer);
     text.replace(QLatin1Char('e'), QLatin1Char('E'));
     text.replace(QLatin1Char('.'), decimalSeparator());
@@ -43,8 +43,7 @@ public:
     NumberScanner(const QString &text, QString separator)
         : text_(text)
         , separator_(std::move(separator))
-    {
-    }
+    { }
 
     // Builds the plain ASCII form "[-]digits[.digits][e[-]digits]" of the text,
     // or nothing when the text is not a number.

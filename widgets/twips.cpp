@@ -23,8 +23,8 @@ void moveTwips(QWidget *widget, int left, int top, int width, int height)
         return;
     }
     widget->setProperty(TwipsProperty, QRect(left, top, width, height));
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                        twipsToPixels(height));
+    widget->setGeometry(
+        twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
 
 QRect twipsGeometry(const QWidget *widget)
@@ -35,6 +35,6 @@ QRect twipsGeometry(const QWidget *widget)
     if (stored.isValid())
         return stored.toRect();
     const QRect pixels = widget->geometry();
-    return {pixels.x() * TwipsPerPixel, pixels.y() * TwipsPerPixel,
-            pixels.width() * TwipsPerPixel, pixels.height() * TwipsPerPixel};
+    return {pixels.x() * TwipsPerPixel, pixels.y() * TwipsPerPixel, pixels.width() * TwipsPerPixel,
+        pixels.height() * TwipsPerPixel};
 }

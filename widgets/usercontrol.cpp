@@ -7,15 +7,14 @@
 
 UserControl::UserControl(QWidget *parent)
     : QWidget(parent)
-{
-}
+{ }
 
 void UserControl::setTwipsGeometry(int left, int top, int width, int height)
 {
     const bool resized = width != twips_.width() || height != twips_.height();
     twips_ = QRect(left, top, width, height);
-    setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                twipsToPixels(height));
+    setGeometry(
+        twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
     if (resized)
         layoutChildren();
 }
