@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// The entries a person can type besides a decimal number: Roman numerals and
+// hexadecimal numbers after "0X", plus the operation key that may end an entry.
+
+// "=", "+", "-", ")", "(", "*", "/" and "r" (clear), exactly as typed: an
+// upper-case R is no key.
+bool isOperationKey(QChar character);
+
+// An entry that is not a decimal number, in either case: the hexadecimal
+// digits after "0X", else a Roman numeral. Nothing when it is no Roman numeral.
+// Throws OverflowError for a hexadecimal value beyond the largest double.
+std::optional<double> parseNumeral(const QString &text);
+
+// An upper-case Roman numeral, read leniently: letters add up, the six
+// subtractive pairs (CM, CD, XC, XL, IX, IV) count as such, and nothing limits
+// repetition or order (IIII is 4, VX 15, IIX 10). Nothing when a character is
+// no Roman digit or two neighbours are DD, LL, VV, DM, LD or VL. The empty
+// text is 0.
+std::optional<double> parseRoman(QStringView numeral);
+
+// The upper-case hexadecimal digits at the start of digits; the first other
+// character ends them, and no digit at all is 0. Throws OverflowError when the
+// value exceeds the largest finite double.
+double parseHexDigits(QStringView digits);

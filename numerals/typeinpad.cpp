@@ -1,0 +1,84 @@
+#include "numerals/typeinpad.h"
+
+#include "numerals/numeralparse.h"
+#include "widgets/clipboard.h"
+#include "widgets/controls.h"
+#include "widgets/errors.h"
+#include "widgets/grid.h"
+#include "widgets/textservices.h"
+#include "widgets/twips.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
+
+TypeInPad::TypeInPad(QWidget *parent)
+    : UserControl(parent)
+    , frame1_(makeFrame(this, QStringLiteral("Frame1")))
+    , text1_(makeTextBox(frame1_, QStringLiteral("Text1"), QStringLiteral("Enter Numbers here"),
+          TextBoxKind::Editable))
+    , command1_(makeButton(frame1_, QStringLiteral("Command1"), QStringLiteral("Copy")))
+{
+    chainTabOrder(tabOrder());
+    setFocusProxy(text1_);
+    connect(text1_, &QLineEdit::textChanged, this, [this] { guarded([this] { processEdit(); }); });
+    connect(command1_, &QPushButton::clicked, this,
+        [this] { guarded([this] { setClipboardText(text1_->text()); }); });
+    initTwipsSize(4500, 645);
+}
+
+void TypeInPad::setValue(double value)
+{
+    value_ = value;
+    writeText(value == 0 ? QString() : numberText(value));
+}
+
+QList<QWidget *> TypeInPad::tabOrder() const
+{
+    return {text1_, command1_};
+}
+
+void TypeInPad::layoutChildren()
+{
+    const GridUnits units = gridUnits(twipsWidth(), twipsHeight(), 100, 7);
+    moveTwips(frame1_, 0, 0, twipsGeometry().width(), twipsGeometry().height());
+    moveOnGrid(text1_, units, 5, 2, 60, 4);
+    moveOnGrid(command1_, units, 70, 2, 25, 4);
+    // A new size starts a new entry; what the box shows stays for the person
+    // to go on with.
+    value_ = 0;
+}
+
+void TypeInPad::processEdit()
+{
+    if (selfEdit_)
+        return;
+    takeConKey();
+    const QString text = text1_->text();
+    std::optional<double> number = parseNumber(text);
+    if (!number)
+        number = parseNumeral(text);
+    if (!number)
+        return;
+    value_ = *number;
+    change.raise();
+}
+
+void TypeInPad::takeConKey()
+{
+    conKey_.clear();
+    const QString text = text1_->text();
+    if (text.isEmpty() || !isOperationKey(text.back()))
+        return;
+    conKey_ = text.back();
+    writeText(text.chopped(1));
+}
+
+void TypeInPad::writeText(const QString &text)
+{
+    // The box reports our own write as an edit, nested inside setText; the
+    // flag turns that report away, and drops again however setText returns.
+    const QScopedValueRollback<bool> ownWrite(selfEdit_, true);
+    text1_->setText(text);
+}
