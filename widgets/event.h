@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -18,8 +19,9 @@ public:
 
     void raise() const
     {
-        for (const auto &handler : handlers_)
-            handler();
+        // By index, so that a handler may connect another while it runs.
+        for (std::size_t i = 0; i < handlers_.size(); ++i)
+            handlers_[i]();
     }
 
 private:

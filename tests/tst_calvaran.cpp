@@ -1,0 +1,288 @@
+// The whole calculator, driven end to end on a real window: keystrokes into
+// the type-in box and clicks on the keypad, read back from the readouts.
+
+#include "support.h"
+
+#include "app/calvaran.h"
+#include "calc/parenbase.h"
+#include "calc/stack.h"
+#include "numerals/typeinpad.h"
+#include "widgets/twips.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+
+namespace {
+
+struct Window
+{
+    Window()
+    {
+        calvaran.show();
+        if (!QTest::qWaitForWindowExposed(&calvaran))
+            qFatal("window not exposed");
+    }
+
+    template<typename T> T *child(const QString &name) const
+    {
+        return calvaran.findChild<T *>(name);
+    }
+    QLineEdit *text1() const { return child<QLineEdit>(QStringLiteral("Text1")); }
+    QString arab() const { return child<QLineEdit>(QStringLiteral("ArabVal"))->text(); }
+    QString roman() const { return child<QLineEdit>(QStringLiteral("RomanValue"))->text(); }
+    ParenBase *pad() const { return calvaran.parenBase(); }
+
+    // Types the characters one keystroke at a time; "{Name}" clicks the keypad
+    // button of that name and "<paste:...>" replaces the whole text in one edit.
+    void enter(const QString &input)
+    {
+        static const QRegularExpression token(QStringLiteral("\\{(\\w+)\\}|<paste:([^>]*)>|(.)"));
+        for (const auto &match : token.globalMatch(input)) {
+            if (!match.captured(1).isEmpty())
+                QTest::mouseClick(child<QPushButton>(match.captured(1)), Qt::LeftButton);
+            else if (match.capturedLength(2) || match.captured(0) == QStringLiteral("<paste:>"))
+                text1()->setText(match.captured(2));
+            else
+                QTest::keyClicks(text1(), match.captured(3));
+        }
+    }
+
+    Calvaran calvaran;
+};
+
+} // namespace
+
+class TestCalvaran : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowLayout()
+    {
+        Window w;
+        QCOMPARE(w.calvaran.windowTitle(), QStringLiteral("Roman Numeral Calculator"));
+        QCOMPARE(twipsGeometry(&w.calvaran).size(), QSize(4530, 2505));
+        QVERIFY(!w.calvaran.windowIcon().isNull());
+        const QList<std::pair<QString, QRect>> places = {
+            {"Stack1", {2040, 1800, 495, 135}},
+            {"TypeInPad1", {120, 1920, 2535, 495}},
+            {"RomanDisplay1", {120, 960, 2535, 735}},
+            {"ArabDisplay1", {120, 0, 2535, 735}},
+            {"ParenBase1", {2640, 0, 1815, 2415}},
+            {"Label2", {480, 1680, 1935, 255}},
+            {"Label1", {360, 720, 1935, 255}},
+        };
+        for (const auto &[name, rect] : places)
+            QCOMPARE(twipsGeometry(w.child<QWidget>(name)), rect);
+        // Where they overlap, the stack strip lies in front of the pad and the caption.
+        const QWidget *front = w.calvaran.childAt(twipsToPixels(2400), twipsToPixels(1920));
+        QVERIFY(front == w.calvaran.stack() || w.calvaran.stack()->isAncestorOf(front));
+        QCOMPARE(w.child<QLabel>("Label1")->text(), QStringLiteral("Normal (Arabic) numerals"));
+        QCOMPARE(w.child<QLabel>("Label2")->text(), QStringLiteral("Roman Numerals"));
+        QCOMPARE(w.pad()->wide(), 0);
+    }
+
+    void tabOrderFollowsTabIndexes()
+    {
+        Window w;
+        QStringList order;
+        QWidget *widget = w.child<QWidget>("Clear");
+        for (int i = 0; i < 12; ++i, widget = widget->nextInFocusChain()) {
+            while (!(widget->focusPolicy() & Qt::TabFocus))
+                widget = widget->nextInFocusChain();
+            order << widget->objectName();
+        }
+        QCOMPARE(order,
+            QStringList({"Clear", "Equals", "RParen", "LParen", "Mult", "Subt", "Div", "Add",
+                "ArabVal", "RomanValue", "Text1", "Command1"}));
+    }
+
+    // The example calculation 2 + ( 3 * 4 ) =, one keystroke at a time.
+    void workedTrace_data()
+    {
+        QTest::addColumn<QString>("prefix"); // "" types, "{}" clicks the operation keys
+        QTest::newRow("typed") << "";
+        QTest::newRow("clicked") << "{}";
+    }
+    void workedTrace()
+    {
+        QFETCH(QString, prefix);
+        const bool click = !prefix.isEmpty();
+        struct Step
+        {
+            QString key, button, arab, roman, text;
+            double value, acc;
+            int pend;
+        };
+        const Step steps[] = {
+            {"2", "", "2", "II", "2", 2, 0, 0},
+            {"+", "Add", "2", "II", "", 2, 2, 1},
+            {"(", "LParen", "2", "II", "", 2, 0, 0},
+            {"3", "", "3", "III", "3", 3, 0, 0},
+            {"*", "Mult", "3", "III", "", 3, 3, 3},
+            {"4", "", "4", "IV", "4", 4, 3, 3},
+            {")", "RParen", "4", "IV", "", 12, 2, 1},
+            {"=", "Equals", "14", "XIV", "", 12, 14, 0},
+        };
+        Window w;
+        for (const Step &step : steps) {
+            w.enter(click && !step.button.isEmpty() ? "{" + step.button + "}" : step.key);
+            QCOMPARE(w.arab(), step.arab);
+            QCOMPARE(w.roman(), step.roman);
+            QCOMPARE(w.text1()->text(), step.text);
+            QCOMPARE(w.pad()->value(), step.value);
+            QCOMPARE(w.pad()->acc(), step.acc);
+            QCOMPARE(w.pad()->pend(), step.pend);
+        }
+    }
+
+    void calculations_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("arab");
+        QTest::addColumn<QString>("roman");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("left to right") << "2+3*4="
+                                       << "20"
+                                       << "XX"
+                                       << "";
+        QTest::newRow("roman and hex mixed") << "xiv+0X10="
+                                             << "30"
+                                             << "XXX"
+                                             << "";
+        QTest::newRow("roman operands") << "MCM+xcix="
+                                        << "1999"
+                                        << "MCMXCIX"
+                                        << "";
+        QTest::newRow("unmatched close") << "2+3)="
+                                         << "5"
+                                         << "V"
+                                         << "";
+        QTest::newRow("nested") << "2*(3+(4*5))="
+                                << "46"
+                                << "XLVI"
+                                << "";
+        QTest::newRow("clear keeps the stack") << "7+(r5)="
+                                               << "12"
+                                               << "XII"
+                                               << "";
+        QTest::newRow("key into empty pad") << "6=*="
+                                            << "36"
+                                            << "XXXVI"
+                                            << "";
+        QTest::newRow("pasted number and key") << "5+<paste:12+>"
+                                               << "10"
+                                               << "X"
+                                               << "";
+        QTest::newRow("deleting to empty") << "5+3<paste:>="
+                                           << "5"
+                                           << "V"
+                                           << "";
+        QTest::newRow("minus first is a key") << "-5"
+                                              << "5"
+                                              << "V"
+                                              << "5";
+        QTest::newRow("unreadable then key") << "4+VV+"
+                                             << "5"
+                                             << "V"
+                                             << "VV";
+        QTest::newRow("upper-case R is nothing") << "4R"
+                                                 << "4"
+                                                 << "IV"
+                                                 << "4R";
+        QTest::newRow("division by zero keeps dividend") << "5/0="
+                                                         << "5"
+                                                         << "V"
+                                                         << "";
+        QTest::newRow("fraction") << "1/4="
+                                  << "0.25"
+                                  << ""
+                                  << "";
+        QTest::newRow("negative result") << "3-10="
+                                         << "-7"
+                                         << "(VII)"
+                                         << "";
+        QTest::newRow("beyond roman") << "9000"
+                                      << "9000"
+                                      << "Roman overflow"
+                                      << "9000";
+        QTest::newRow("after result starts from operand") << "2+3=*4="
+                                                          << "12"
+                                                          << "XII"
+                                                          << "";
+        QTest::newRow("clicked keys") << "8{Div}2{Equals}"
+                                      << "4"
+                                      << "IV"
+                                      << "";
+    }
+    void calculations()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, arab);
+        QFETCH(QString, roman);
+        QFETCH(QString, text);
+        Window w;
+        w.enter(input);
+        QCOMPARE(w.arab(), arab);
+        QCOMPARE(w.roman(), roman);
+        QCOMPARE(w.text1()->text(), text);
+    }
+
+    void closingParenShowsItsValueAtNextKey()
+    {
+        Window w;
+        w.enter("2+(3*4)");
+        QCOMPARE(w.arab(), QStringLiteral("4"));
+        w.enter("-");
+        QCOMPARE(w.arab(), QStringLiteral("14"));
+        QCOMPARE(w.roman(), QStringLiteral("XIV"));
+    }
+
+    void clearResetsAccumulatorOnly()
+    {
+        Window w;
+        w.enter("2+(3r");
+        QCOMPARE(w.roman(), QStringLiteral(" - - - - - -"));
+        QCOMPARE(w.arab(), QStringLiteral("0"));
+        QCOMPARE(w.pad()->acc(), 0.0);
+        QCOMPARE(w.pad()->value(), 3.0);
+        w.enter(")=");
+        QCOMPARE(w.arab(), QStringLiteral("5")); // 2 + 3: the pushed pair survived
+    }
+
+    void overflowIsReportedAndCalculatorGoesOn()
+    {
+        Window w;
+        RecordingReporter reporter;
+        w.enter("1E308*10=");
+        QCOMPARE(reporter.numbers, std::vector<int> {ArithmeticNumber});
+        QCOMPARE(w.arab(), QStringLiteral("10")); // the failed action announced nothing
+        QVERIFY(!w.calvaran.typeInPad()->selfEdit());
+        w.enter("+");
+        QCOMPARE(reporter.numbers.size(), std::size_t(2)); // still no result from infinity
+        QVERIFY(!w.arab().contains(QStringLiteral("Infinity")));
+        w.enter("r2+3=");
+        QCOMPARE(w.arab(), QStringLiteral("5"));
+        QCOMPARE(w.roman(), QStringLiteral("V"));
+        QCOMPARE(reporter.numbers.size(), std::size_t(2));
+    }
+
+    void handlersNestWithoutReentry()
+    {
+        // Our loggers run after the window's own handlers: a keypad result
+        // logged before the pad's event shows the keypad ran inside it, and
+        // one pad event per keystroke shows emptying the pad raised none.
+        Window w;
+        QString log;
+        w.calvaran.typeInPad()->change.connect([&] { log += QLatin1Char('P'); });
+        w.calvaran.parenBase()->change.connect([&] { log += QLatin1Char('K'); });
+        w.enter("12+3=");
+        QCOMPARE(log, QStringLiteral("PPKPPKP"));
+    }
+};
+
+ROMAN_TEST_MAIN(TestCalvaran)
+#include "tst_calvaran.moc"
