@@ -6,6 +6,7 @@
 #include "numerals/romandisplay.h"
 #include "numerals/typeinpad.h"
 #include "widgets/controls.h"
+#include "widgets/fonts.h"
 #include "widgets/propertybag.h"
 #include "widgets/twips.h"
 
@@ -25,6 +26,10 @@ Calvaran::Calvaran(QWidget *parent)
     QIcon icon(QStringLiteral(":/icons/roman-calculator.png"));
     icon.addFile(QStringLiteral(":/icons/roman-calculator-48.png"));
     setWindowIcon(icon);
+
+    // The design places its captions and buttons for a small dialog font;
+    // at the toolkit's larger default the captions would be cut off.
+    setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
 
     // Siblings created later lie in front, so the children are made from the
     // back to the front.

@@ -3,6 +3,7 @@
 #include "numerals/readoutlayout.h"
 #include "numerals/romannumeral.h"
 #include "widgets/controls.h"
+#include "widgets/fonts.h"
 
 #include <QFrame>
 #include <QLineEdit>
@@ -15,11 +16,7 @@ RomanDisplay::RomanDisplay(QWidget *parent)
     romanValue_ = makeTextBox(this, QStringLiteral("RomanValue"),
         QStringLiteral("Roman numeral readout"), TextBoxKind::ReadOnly);
     romanValue_->setFrame(false);
-    QFont font(QStringLiteral("MS Serif"));
-    font.setStyleHint(QFont::Serif);
-    font.setPointSizeF(9.75);
-    font.setWeight(QFont::Normal);
-    romanValue_->setFont(font);
+    romanValue_->setFont(designFont(QStringLiteral("MS Serif"), 9.75));
     romanValue_->setText(RomanZeroText);
     romanValue_->setAccessibleDescription(romanDescription(0, RomanZeroText));
     chainTabOrder(tabOrder());
