@@ -44,6 +44,8 @@ Calvaran::Calvaran(QWidget *parent)
     romanDisplay1_->setObjectName(QStringLiteral("RomanDisplay1"));
     typeInPad1_ = new TypeInPad(this);
     typeInPad1_->setObjectName(QStringLiteral("TypeInPad1"));
+    // Ready to type as soon as the window opens; the tab order stays as designed.
+    typeInPad1_->setFocus();
     stack1_ = new Stack(this);
     stack1_->setObjectName(QStringLiteral("Stack1"));
 

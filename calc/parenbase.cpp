@@ -42,7 +42,8 @@ constexpr std::array<ButtonText, 8> Buttons = {{
 
 ParenBase::ParenBase(QWidget *parent)
     : UserControl(parent)
-    , border_(makeFrame(this, QStringLiteral("Border"), QStringLiteral("Basic Calculations")))
+    , border_(makeFrame(this, QStringLiteral("Border"), QStringLiteral("Basic Calculations"),
+          QStringLiteral("Basic Calculations")))
 {
     static_assert(Buttons.size() == ButtonCount);
     for (std::size_t i = 0; i < ButtonCount; ++i) {

@@ -28,7 +28,7 @@ template<typename Level> void shiftUp(Level &level)
 
 Stack::Stack(QWidget *parent)
     : UserControl(parent)
-    , outline_(makeFrame(this, QStringLiteral("outline")))
+    , outline_(makeFrame(this, QStringLiteral("outline"), QStringLiteral("Parenthesis stack")))
 {
     // Only the background is set: the text colour keeps following the system.
     QPalette palette = outline_->palette();

@@ -10,7 +10,7 @@
 ArabDisplay::ArabDisplay(QWidget *parent)
     : UserControl(parent)
 {
-    border_ = makeFrame(this, QStringLiteral("Border"));
+    border_ = makeFrame(this, QStringLiteral("Border"), QStringLiteral("Arabic numeral readout"));
     arabVal_ = makeTextBox(border_, QStringLiteral("ArabVal"),
         QStringLiteral("Arabic numeral readout"), TextBoxKind::ReadOnly);
     arabVal_->setText(QStringLiteral("0"));

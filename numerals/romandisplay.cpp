@@ -12,7 +12,7 @@ RomanDisplay::RomanDisplay(QWidget *parent)
     : UserControl(parent)
 {
     // Created back to front: the text box lies in front of the frame.
-    border_ = makeFrame(this, QStringLiteral("Border"));
+    border_ = makeFrame(this, QStringLiteral("Border"), QStringLiteral("Roman numeral readout"));
     romanValue_ = makeTextBox(this, QStringLiteral("RomanValue"),
         QStringLiteral("Roman numeral readout"), TextBoxKind::ReadOnly);
     romanValue_->setFrame(false);

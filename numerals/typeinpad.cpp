@@ -9,19 +9,21 @@
 #include "widgets/twips.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
 
 TypeInPad::TypeInPad(QWidget *parent)
     : UserControl(parent)
-    , frame1_(makeFrame(this, QStringLiteral("Frame1")))
+    , frame1_(makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("Type-in pad")))
     , text1_(makeTextBox(frame1_, QStringLiteral("Text1"), QStringLiteral("Enter Numbers here"),
           TextBoxKind::Editable))
     , command1_(makeButton(frame1_, QStringLiteral("Command1"), QStringLiteral("Copy")))
 {
     chainTabOrder(tabOrder());
     setFocusProxy(text1_);
+    text1_->installEventFilter(this);
     connect(text1_, &QLineEdit::textChanged, this, [this] { guarded([this] { processEdit(); }); });
     connect(command1_, &QPushButton::clicked, this,
         [this] { guarded([this] { setClipboardText(text1_->text()); }); });
@@ -55,6 +57,19 @@ void TypeInPad::processEdit()
     if (selfEdit_)
         return;
     takeConKey();
+    announce();
+}
+
+void TypeInPad::deliverKey(QChar key)
+{
+    // As if the key were typed at the end of the text and taken off again:
+    // the text stays as it is.
+    conKey_ = key;
+    announce();
+}
+
+void TypeInPad::announce()
+{
     const QString text = text1_->text();
     std::optional<double> number = parseNumber(text);
     if (!number)
@@ -81,4 +96,23 @@ void TypeInPad::writeText(const QString &text)
     // flag turns that report away, and drops again however setText returns.
     const QScopedValueRollback<bool> ownWrite(selfEdit_, true);
     text1_->setText(text);
+}
+
+bool TypeInPad::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != text1_ || event->type() != QEvent::KeyPress)
+        return UserControl::eventFilter(watched, event);
+    // Enter finishes an entry as "=" does and Escape clears as "r" does, the
+    // keys a person reaches for first on any calculator.
+    const auto *press = static_cast<const QKeyEvent *>(event);
+    const Qt::KeyboardModifiers modifiers = press->modifiers() & ~Qt::KeypadModifier;
+    QChar key;
+    if (press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter)
+        key = u'=';
+    else if (press->key() == Qt::Key_Escape)
+        key = u'r';
+    if (key.isNull() || modifiers != Qt::NoModifier)
+        return UserControl::eventFilter(watched, event);
+    guarded([&] { deliverKey(key); });
+    return true;
 }

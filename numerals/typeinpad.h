@@ -38,10 +38,13 @@ public:
 
 protected:
     void layoutChildren() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void processEdit();
     void takeConKey();
+    void deliverKey(QChar key);
+    void announce();
     void writeText(const QString &text);
 
     QFrame *frame1_;

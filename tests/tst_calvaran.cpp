@@ -2,6 +2,7 @@
 // the type-in box and clicks on the keypad, read back from the readouts.
 
 #include "support.h"
+#include "windowdriver.h"
 
 #include "app/calvaran.h"
 #include "calc/parenbase.h"
@@ -13,47 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
-
-namespace {
-
-struct Window
-{
-    Window()
-    {
-        calvaran.show();
-        if (!QTest::qWaitForWindowExposed(&calvaran))
-            qFatal("window not exposed");
-    }
-
-    template<typename T> T *child(const QString &name) const
-    {
-        return calvaran.findChild<T *>(name);
-    }
-    QLineEdit *text1() const { return child<QLineEdit>(QStringLiteral("Text1")); }
-    QString arab() const { return child<QLineEdit>(QStringLiteral("ArabVal"))->text(); }
-    QString roman() const { return child<QLineEdit>(QStringLiteral("RomanValue"))->text(); }
-    ParenBase *pad() const { return calvaran.parenBase(); }
-
-    // Types the characters one keystroke at a time; "{Name}" clicks the keypad
-    // button of that name and "<paste:...>" replaces the whole text in one edit.
-    void enter(const QString &input)
-    {
-        static const QRegularExpression token(QStringLiteral("\\{(\\w+)\\}|<paste:([^>]*)>|(.)"));
-        for (const auto &match : token.globalMatch(input)) {
-            if (!match.captured(1).isEmpty())
-                QTest::mouseClick(child<QPushButton>(match.captured(1)), Qt::LeftButton);
-            else if (match.capturedLength(2) || match.captured(0) == QStringLiteral("<paste:>"))
-                text1()->setText(match.captured(2));
-            else
-                QTest::keyClicks(text1(), match.captured(3));
-        }
-    }
-
-    Calvaran calvaran;
-};
-
-} // namespace
 
 class TestCalvaran : public QObject
 {
@@ -62,7 +22,7 @@ class TestCalvaran : public QObject
 private slots:
     void windowLayout()
     {
-        Window w;
+        WindowDriver w;
         QCOMPARE(w.calvaran.windowTitle(), QStringLiteral("Roman Numeral Calculator"));
         QCOMPARE(twipsGeometry(&w.calvaran).size(), QSize(4530, 2505));
         QVERIFY(!w.calvaran.windowIcon().isNull());
@@ -87,7 +47,7 @@ private slots:
 
     void tabOrderFollowsTabIndexes()
     {
-        Window w;
+        WindowDriver w;
         QStringList order;
         QWidget *widget = w.child<QWidget>("Clear");
         for (int i = 0; i < 12; ++i, widget = widget->nextInFocusChain()) {
@@ -127,7 +87,7 @@ private slots:
             {")", "RParen", "4", "IV", "", 12, 2, 1},
             {"=", "Equals", "14", "XIV", "", 12, 14, 0},
         };
-        Window w;
+        WindowDriver w;
         for (const Step &step : steps) {
             w.enter(click && !step.button.isEmpty() ? "{" + step.button + "}" : step.key);
             QCOMPARE(w.arab(), step.arab);
@@ -224,7 +184,7 @@ private slots:
         QFETCH(QString, arab);
         QFETCH(QString, roman);
         QFETCH(QString, text);
-        Window w;
+        WindowDriver w;
         w.enter(input);
         QCOMPARE(w.arab(), arab);
         QCOMPARE(w.roman(), roman);
@@ -233,7 +193,7 @@ private slots:
 
     void closingParenShowsItsValueAtNextKey()
     {
-        Window w;
+        WindowDriver w;
         w.enter("2+(3*4)");
         QCOMPARE(w.arab(), QStringLiteral("4"));
         w.enter("-");
@@ -243,7 +203,7 @@ private slots:
 
     void clearResetsAccumulatorOnly()
     {
-        Window w;
+        WindowDriver w;
         w.enter("2+(3r");
         QCOMPARE(w.roman(), QStringLiteral(" - - - - - -"));
         QCOMPARE(w.arab(), QStringLiteral("0"));
@@ -255,7 +215,7 @@ private slots:
 
     void overflowIsReportedAndCalculatorGoesOn()
     {
-        Window w;
+        WindowDriver w;
         RecordingReporter reporter;
         w.enter("1E308*10=");
         QCOMPARE(reporter.numbers, std::vector<int> {ArithmeticNumber});
@@ -275,7 +235,7 @@ private slots:
         // Our loggers run after the window's own handlers: a keypad result
         // logged before the pad's event shows the keypad ran inside it, and
         // one pad event per keystroke shows emptying the pad raised none.
-        Window w;
+        WindowDriver w;
         QString log;
         w.calvaran.typeInPad()->change.connect([&] { log += QLatin1Char('P'); });
         w.calvaran.parenBase()->change.connect([&] { log += QLatin1Char('K'); });

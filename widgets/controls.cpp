@@ -27,10 +27,11 @@ void name(QWidget *widget, const QString &objectName, const QString &toolTip, co
 
 } // namespace
 
-QFrame *makeFrame(QWidget *parent, const QString &objectName, const QString &toolTip)
+QFrame *makeFrame(
+    QWidget *parent, const QString &objectName, const QString &spokenName, const QString &toolTip)
 {
     auto *frame = new QFrame(parent);
-    name(frame, objectName, toolTip, toolTip);
+    name(frame, objectName, toolTip, spokenName);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     return frame;
 }

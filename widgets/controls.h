@@ -12,7 +12,9 @@ class QWidget;
 // everywhere: the object name is the widget's name in the program, and a
 // screen reader gets a name from the tooltip or the caption.
 
-QFrame *makeFrame(QWidget *parent, const QString &name, const QString &toolTip = {});
+// A frame has no caption, so a screen reader needs its name said outright.
+QFrame *makeFrame(
+    QWidget *parent, const QString &name, const QString &spokenName, const QString &toolTip = {});
 
 // A single-line text box; read-only boxes centre their text and stay
 // selectable so that a person can copy what they show.
