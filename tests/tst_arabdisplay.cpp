@@ -44,16 +44,10 @@ private slots:
         QTest::addColumn<QString>("comma");
         QTest::newRow("integer") << 14.0 << "14"
                                  << "14";
-        QTest::newRow("no range limit") << 9000.0 << "9000"
-                                        << "9000";
         QTest::newRow("fraction") << 2.5 << "2.5"
                                   << "2,5";
-        QTest::newRow("third") << 1.0 / 3 << "0.333333333333333"
-                               << "0,333333333333333";
         QTest::newRow("large") << 1234567890123456.0 << "1.23456789012346E+15"
                                << "1,23456789012346E+15";
-        QTest::newRow("negative zero") << -0.0 << "0"
-                                       << "0";
         QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << "Infinity"
                                   << "Infinity";
     }
@@ -78,7 +72,6 @@ private slots:
         QTest::newRow("main window") << QSize(2535, 735) << QRect(125, 210, 2250, 420);
         QTest::newRow("design size") << QSize(4275, 705) << QRect(215, 202, 3870, 404);
         QTest::newRow("widest") << QSize(36450, 705) << QRect(1820, 202, 32760, 404);
-        QTest::newRow("tallest") << QSize(4275, 57340) << QRect(215, 16382, 3870, 32764);
     }
     void layout()
     {

@@ -79,21 +79,14 @@ private slots:
         QTest::newRow("8999.5 rounds to nine Ms") << 8999.5 << "MMMMMMMMM";
         QTest::newRow("-8999.5") << -8999.5 << "(MMMMMMMMM)";
         QTest::newRow("9000") << 9000.0 << "Roman overflow";
-        QTest::newRow("8999.9999999") << 8999.9999999 << "MMMMMMMMM";
-        QTest::newRow("huge") << 1e300 << "Roman overflow";
         QTest::newRow("infinity") << inf << "Roman overflow";
         QTest::newRow("-9000") << -9000.0 << "Roman underflow";
-        QTest::newRow("minus infinity") << -inf << "Roman underflow";
         QTest::newRow("nan") << std::nan("") << "Roman underflow";
-        QTest::newRow("1.5 to even") << 1.5 << "II";
         QTest::newRow("2.5 to even") << 2.5 << "II";
         QTest::newRow("3.5 to even") << 3.5 << "IV";
         QTest::newRow("-2.5") << -2.5 << "(II)";
         QTest::newRow("0.4 is no numeral") << 0.4 << "";
-        QTest::newRow("0.5 is no numeral") << 0.5 << "";
         QTest::newRow("-0.4 keeps its sign") << -0.4 << "()";
-        QTest::newRow("-0.5 keeps its sign") << -0.5 << "()";
-        QTest::newRow("subnormal") << 5e-324 << "";
     }
     void specialValues()
     {
@@ -127,16 +120,6 @@ private slots:
         QCOMPARE(changes, 2);
     }
 
-    void plainFieldsDoNotRedraw()
-    {
-        RomanDisplay display;
-        display.setValue(5);
-        display.showRoman = 7;
-        display.romString = QStringLiteral("VII");
-        QCOMPARE(box(display)->text(), QStringLiteral("V"));
-        QCOMPARE(display.value(), 7.0);
-    }
-
     void layout_data()
     {
         QTest::addColumn<QSize>("size");
@@ -145,7 +128,6 @@ private slots:
         QTest::newRow("design size") << QSize(3435, 825) << QRect(170, 236, 3060, 472);
         QTest::newRow("widest") << QSize(36450, 735) << QRect(1820, 210, 32760, 420);
         QTest::newRow("tallest") << QSize(2535, 57340) << QRect(125, 16382, 2250, 32764);
-        QTest::newRow("empty") << QSize(0, 0) << QRect(0, 0, 0, 0);
     }
     void layout()
     {

