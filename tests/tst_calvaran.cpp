@@ -117,6 +117,7 @@ private slots:
                                          << "5"
                                          << "V"
                                          << "";
+        QTest::newRow("empty parentheses") << "5+()=" << "10" << "X" << "";
         QTest::newRow("clear shows zero") << "2+(3r"
                                           << "0"
                                           << " - - - - - -"
