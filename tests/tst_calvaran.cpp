@@ -25,7 +25,7 @@ private slots:
         WindowDriver w;
         QCOMPARE(w.calvaran.windowTitle(), QStringLiteral("Roman Numeral Calculator"));
         QCOMPARE(twipsGeometry(&w.calvaran).size(), QSize(4530, 2505));
-        QVERIFY(!w.calvaran.windowIcon().isNull());
+        QCOMPARE(w.calvaran.windowIcon().availableSizes(), QList<QSize>({{32, 32}, {48, 48}}));
         const QList<std::pair<QString, QRect>> places = {
             {"Stack1", {2040, 1800, 495, 135}},
             {"TypeInPad1", {120, 1920, 2535, 495}},
@@ -117,7 +117,10 @@ private slots:
                                          << "5"
                                          << "V"
                                          << "";
-        QTest::newRow("empty parentheses") << "5+()=" << "10" << "X" << "";
+        QTest::newRow("empty parentheses") << "5+()="
+                                           << "10"
+                                           << "X"
+                                           << "";
         QTest::newRow("clear shows zero") << "2+(3r"
                                           << "0"
                                           << " - - - - - -"
