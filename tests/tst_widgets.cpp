@@ -95,6 +95,11 @@ private slots:
         QTest::newRow("exponent") << "1E3" << true << 1000.0;
         QTest::newRow("largest double")
             << "1.7976931348623157E308" << true << std::numeric_limits<double>::max();
+        QTest::newRow("largest as shown")
+            << "1.79769313486232E+308" << true << std::numeric_limits<double>::max();
+        QTest::newRow("largest as shown, negative")
+            << "-1.79769313486232E+308" << true << -std::numeric_limits<double>::max();
+        QTest::newRow("just beyond largest shown") << "1.797693134862321E+308" << false << 0.0;
         QTest::newRow("underflow is zero") << "1E-999" << true << 0.0;
         QTest::newRow("empty") << "" << false << 0.0;
         QTest::newRow("sign alone") << "-" << false << 0.0;

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace {
@@ -108,7 +109,7 @@ private:
 
 // from_chars reports overflow and underflow alike as out of range; tell them
 // apart by the order of magnitude of the leading significant digit.
-bool isUnderflow(const std::string &ascii)
+long long leadingExponent(const std::string &ascii)
 {
     const auto mark = ascii.find('e');
     const std::string mantissa = ascii.substr(0, mark);
@@ -129,7 +130,32 @@ bool isUnderflow(const std::string &ascii)
     // Position of the leading digit relative to the units place.
     const long long lead = first < integerEnd ? static_cast<long long>(integerEnd - first) - 1
                                               : -static_cast<long long>(first - integerEnd);
-    return exponent + lead < 0;
+    return exponent + lead;
+}
+
+bool isUnderflow(const std::string &ascii)
+{
+    return leadingExponent(ascii) < 0;
+}
+
+// The number text form rounds the largest doubles (from 1.797693134862315E+308
+// up) to 1.79769313486232E+308, just beyond the range of a double. That text,
+// and any other no larger, reads as the largest double, so that every text
+// the calculator shows reads back.
+bool isShownLargest(const std::string &ascii)
+{
+    if (leadingExponent(ascii) != 308)
+        return false;
+    std::string digits;
+    for (const char c : ascii.substr(0, ascii.find('e'))) {
+        if (c >= '0' && c <= '9')
+            digits += c;
+    }
+    digits.erase(0, digits.find_first_not_of('0'));
+    digits.erase(digits.find_last_not_of('0') + 1);
+    // With the same leading exponent and no trailing zeros, the order of the
+    // digit strings is the order of the numbers.
+    return digits <= "179769313486232";
 }
 
 } // namespace
@@ -144,9 +170,14 @@ std::optional<double> parseNumber(const QString &text)
     const char *end = begin + ascii->size();
     const auto result = std::from_chars(begin, end, value);
     if (result.ec == std::errc::result_out_of_range) {
-        if (!isUnderflow(*ascii))
-            return std::nullopt;
-        return ascii->front() == '-' ? -0.0 : 0.0;
+        const bool negative = ascii->front() == '-';
+        if (isUnderflow(*ascii))
+            return negative ? -0.0 : 0.0;
+        if (isShownLargest(*ascii)) {
+            const double largest = std::numeric_limits<double>::max();
+            return negative ? -largest : largest;
+        }
+        return std::nullopt;
     }
     if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value))
         return std::nullopt;
