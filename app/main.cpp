@@ -1,4 +1,5 @@
 #include "app/calvaran.h"
+#include "widgets/fonts.h"
 
 #include <QApplication>
 
@@ -8,6 +9,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("roman-calculator"));
     QApplication::setApplicationDisplayName(QStringLiteral("Roman Numeral Calculator"));
     QApplication::setDesktopFileName(QStringLiteral("roman-calculator"));
+    // The whole program speaks in the window's design font, so Qt never loads
+    // its own default face only to replace it in every widget.
+    QApplication::setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
 
     Calvaran window;
     window.show();
