@@ -6,7 +6,6 @@
 #include "widgets/errors.h"
 #include "widgets/grid.h"
 #include "widgets/propertybag.h"
-#include "widgets/twips.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -98,7 +97,7 @@ QList<QWidget *> ParenBase::tabOrder() const
 
 void ParenBase::layoutChildren()
 {
-    moveTwips(border_, 0, 0, static_cast<int>(twipsWidth()), static_cast<int>(twipsHeight()));
+    cover(border_);
     arrange();
 }
 

@@ -1,7 +1,6 @@
 #include "calc/stack.h"
 
 #include "widgets/controls.h"
-#include "widgets/twips.h"
 
 #include <QFrame>
 #include <QPalette>
@@ -69,5 +68,5 @@ void Stack::setClr(double /*ignored*/)
 
 void Stack::layoutChildren()
 {
-    moveTwips(outline_, 0, 0, static_cast<int>(twipsWidth()), static_cast<int>(twipsHeight()));
+    cover(outline_);
 }

@@ -6,7 +6,6 @@
 #include "widgets/errors.h"
 #include "widgets/grid.h"
 #include "widgets/textservices.h"
-#include "widgets/twips.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -44,7 +43,7 @@ QList<QWidget *> TypeInPad::tabOrder() const
 void TypeInPad::layoutChildren()
 {
     const GridUnits units = gridUnits(twipsWidth(), twipsHeight(), 100, 7);
-    moveTwips(frame1_, 0, 0, twipsGeometry().width(), twipsGeometry().height());
+    cover(frame1_);
     moveOnGrid(text1_, units, 5, 2, 60, 4);
     moveOnGrid(command1_, units, 70, 2, 25, 4);
     // A new size starts a new entry; what the box shows stays for the person

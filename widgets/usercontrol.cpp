@@ -19,6 +19,11 @@ void UserControl::setTwipsGeometry(int left, int top, int width, int height)
         layoutChildren();
 }
 
+void UserControl::cover(QWidget *child) const
+{
+    moveTwips(child, 0, 0, twips_.width(), twips_.height());
+}
+
 void UserControl::initTwipsSize(int width, int height)
 {
     setTwipsGeometry(0, 0, width, height);

@@ -24,6 +24,9 @@ public:
     // chain components into one keyboard order.
     virtual QList<QWidget *> tabOrder() const = 0;
 
+    // Moves a child, typically the outermost frame, to cover the component.
+    void cover(QWidget *child) const;
+
 protected:
     virtual void layoutChildren() = 0;
 
