@@ -5,6 +5,7 @@
 
 #include "widgets/checked.h"
 #include "widgets/errors.h"
+#include "widgets/event.h"
 #include "widgets/grid.h"
 #include "widgets/propertybag.h"
 #include "widgets/textservices.h"
@@ -202,6 +203,19 @@ private slots:
         probe.resize(100, 40); // and the next resize works again
         QCOMPARE(reporter.numbers.size(), std::size_t(1));
         QCOMPARE(twipsGeometry(probe.child), QRect(0, 0, 1500, 600));
+    }
+
+    void handlerMayConnectWhileRaised()
+    {
+        Event event;
+        int calls = 0;
+        event.connect([&] {
+            for (int i = 0; i < 8; ++i) // enough to make the list grow
+                event.connect([&] { ++calls; });
+            ++calls;
+        });
+        event.raise();
+        QCOMPARE(calls, 9);
     }
 
     void propertyBagStoresOnlyNonDefaults()

@@ -17,7 +17,7 @@ OverflowError::OverflowError()
 
 ArithmeticError::ArithmeticError()
     : RuntimeError(11,
-        QStringLiteral("Arithmetic error: the result is too large to calculate with. "
+        QStringLiteral("Arithmetic error: the result is too large, or not a number. "
                        "Press Clear to start again."))
 { }
 

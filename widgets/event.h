@@ -19,9 +19,12 @@ public:
 
     void raise() const
     {
-        // By index, so that a handler may connect another while it runs.
-        for (std::size_t i = 0; i < handlers_.size(); ++i)
-            handlers_[i]();
+        // By index and on a copy, so that a handler may connect another while
+        // it runs: growing the list moves the handlers it holds.
+        for (std::size_t i = 0; i < handlers_.size(); ++i) {
+            const std::function<void()> handler = handlers_[i];
+            handler();
+        }
     }
 
 private:
