@@ -3,6 +3,8 @@
 // Shared helpers of the libFuzzer targets: turning fuzz bytes into texts,
 // choosing the default locale, and reporting a violated property.
 
+#include "tests/escapedtext.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -19,18 +21,7 @@ namespace fuzz {
 // The text as a readable, escaped line for a failure report.
 inline std::string describe(const QString &text)
 {
-    std::string out = "\"";
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u >= 0x20 && u < 0x7f && u != u'"' && u != u'\\') {
-            out += char(u);
-        } else {
-            char buffer[16];
-            std::snprintf(buffer, sizeof buffer, "\\u%04X", unsigned(u));
-            out += buffer;
-        }
-    }
-    return out + "\"";
+    return escapedText(text);
 }
 
 inline std::string describe(double value)

@@ -18,6 +18,7 @@
 #include "numerals/romandisplay.h"
 #include "numerals/romannumeral.h"
 #include "numerals/typeinpad.h"
+#include "tests/escapedtext.h"
 #include "widgets/errors.h"
 #include "widgets/textservices.h"
 #include "widgets/twips.h"
@@ -124,24 +125,9 @@ Options parseOptions(const QStringList &arguments)
 // Text helpers
 
 // A readable, escaped, bounded form of a text for the event history.
-std::string describe(const QString &text, qsizetype limit = 48)
+std::string describe(const QString &text)
 {
-    std::string out = "\"";
-    const qsizetype shown = std::min(text.size(), limit);
-    for (qsizetype i = 0; i < shown; ++i) {
-        const char16_t u = text[i].unicode();
-        if (u >= 0x20 && u < 0x7f && u != u'"' && u != u'\\') {
-            out += char(u);
-        } else {
-            char buffer[16];
-            std::snprintf(buffer, sizeof buffer, "\\u%04X", unsigned(u));
-            out += buffer;
-        }
-    }
-    out += '"';
-    if (shown < text.size())
-        out += "...(" + std::to_string(text.size()) + " chars)";
-    return out;
+    return escapedText(text, 48);
 }
 
 std::string numberString(double value)
