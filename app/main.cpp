@@ -1,4 +1,6 @@
 #include "app/calvaran.h"
+#include "app/messagebox.h"
+#include "core/errors.h"
 #include "widgets/fonts.h"
 
 #include <QApplication>
@@ -12,6 +14,8 @@ int main(int argc, char *argv[])
     // The whole program speaks in the window's design font, so Qt never loads
     // its own default face only to replace it in every widget.
     QApplication::setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
+
+    setErrorReporter(showErrorMessage);
 
     Calvaran window;
     window.show();

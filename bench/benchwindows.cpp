@@ -1,6 +1,6 @@
 #include "bench/benchwindows.h"
 
-#include "widgets/errors.h"
+#include "core/errors.h"
 
 #include <QLineEdit>
 #include <QLocale>

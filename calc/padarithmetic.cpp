@@ -1,6 +1,6 @@
 #include "calc/padarithmetic.h"
 
-#include "widgets/errors.h"
+#include "core/errors.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 #include "calc/padarithmetic.h"
 #include "calc/padgrid.h"
 #include "widgets/controls.h"
-#include "widgets/errors.h"
+#include "core/errors.h"
 #include "widgets/grid.h"
 #include "widgets/propertybag.h"
 

@@ -21,7 +21,7 @@
 
 #include "fuzzsupport.h"
 
-#include "widgets/textservices.h"
+#include "core/textservices.h"
 
 #include <cfloat>
 #include <limits>

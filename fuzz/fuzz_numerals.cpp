@@ -24,8 +24,8 @@
 
 #include "fuzzsupport.h"
 
-#include "numerals/numeralparse.h"
-#include "widgets/errors.h"
+#include "core/numeralparse.h"
+#include "core/errors.h"
 
 #include <optional>
 #include <string_view>

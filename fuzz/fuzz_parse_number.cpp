@@ -24,7 +24,7 @@
 
 #include "fuzzsupport.h"
 
-#include "widgets/textservices.h"
+#include "core/textservices.h"
 
 #include <cerrno>
 #include <cfloat>

@@ -2,7 +2,7 @@
 
 #include "numerals/readoutlayout.h"
 #include "widgets/controls.h"
-#include "widgets/textservices.h"
+#include "core/textservices.h"
 
 #include <QFrame>
 #include <QLineEdit>

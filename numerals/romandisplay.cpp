@@ -1,7 +1,7 @@
 #include "numerals/romandisplay.h"
 
 #include "numerals/readoutlayout.h"
-#include "numerals/romannumeral.h"
+#include "core/romannumeral.h"
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/event.h"
+#include "core/event.h"
 #include "widgets/usercontrol.h"
 
 #include <QString>

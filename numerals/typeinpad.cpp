@@ -1,11 +1,11 @@
 #include "numerals/typeinpad.h"
 
-#include "numerals/numeralparse.h"
+#include "core/numeralparse.h"
 #include "widgets/clipboard.h"
 #include "widgets/controls.h"
-#include "widgets/errors.h"
+#include "core/errors.h"
 #include "widgets/grid.h"
-#include "widgets/textservices.h"
+#include "core/textservices.h"
 
 #include <QFrame>
 #include <QKeyEvent>

@@ -9,7 +9,7 @@
 // oracle's own rendering of the pad's rules; only the decimal test, a platform
 // service (textservices.h), is the product's.
 
-#include "widgets/textservices.h"
+#include "core/textservices.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 // Shared set-up for the calculator's Qt Test programs: every test runs
 // headless, in a pinned locale, with run-time errors recorded instead of shown.
 
-#include "widgets/errors.h"
+#include "core/errors.h"
 
 #include <QLocale>
 #include <QTest>

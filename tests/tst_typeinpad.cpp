@@ -1,4 +1,4 @@
-#include "numerals/numeralparse.h"
+#include "core/numeralparse.h"
 #include "numerals/typeinpad.h"
 #include "support.h"
 #include "widgets/twips.h"

@@ -3,12 +3,12 @@
 
 #include "support.h"
 
-#include "widgets/checked.h"
-#include "widgets/errors.h"
-#include "widgets/event.h"
+#include "core/checked.h"
+#include "core/errors.h"
+#include "core/event.h"
 #include "widgets/grid.h"
 #include "widgets/propertybag.h"
-#include "widgets/textservices.h"
+#include "core/textservices.h"
 #include "widgets/twips.h"
 #include "widgets/usercontrol.h"
 

@@ -1,6 +1,6 @@
 #include "widgets/grid.h"
 
-#include "widgets/checked.h"
+#include "core/checked.h"
 #include "widgets/twips.h"
 
 GridUnits gridUnits(float width, float height, int columns, int rows)

@@ -1,6 +1,6 @@
 #include "widgets/propertybag.h"
 
-#include "widgets/errors.h"
+#include "core/errors.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
 #include "widgets/usercontrol.h"
 
-#include "widgets/errors.h"
+#include "core/errors.h"
 #include "widgets/twips.h"
 
 #include <QResizeEvent>

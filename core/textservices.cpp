@@ -1,4 +1,4 @@
-#include "widgets/textservices.h"
+#include "core/textservices.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
-#include "widgets/checked.h"
+#include "core/checked.h"
 
-#include "widgets/errors.h"
+#include "core/errors.h"
 
 #include <cmath>
 #include <limits>

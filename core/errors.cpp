@@ -1,7 +1,6 @@
-#include "widgets/errors.h"
+#include "core/errors.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include <QtGlobal>
 
 #include <utility>
 
@@ -27,15 +26,16 @@ ConversionError::ConversionError(const QString &what)
 
 namespace {
 
-void showMessageBox(const RuntimeError &error)
+// Without a window to show it in, an error still reaches the person running
+// the program; the application installs a message box instead.
+void warn(const RuntimeError &error)
 {
-    QMessageBox::warning(
-        QApplication::activeWindow(), QApplication::applicationDisplayName(), error.text());
+    qWarning("%s", error.what());
 }
 
 ErrorReporter &currentReporter()
 {
-    static ErrorReporter reporter = showMessageBox;
+    static ErrorReporter reporter = warn;
     return reporter;
 }
 
@@ -43,7 +43,7 @@ ErrorReporter &currentReporter()
 
 ErrorReporter setErrorReporter(ErrorReporter reporter)
 {
-    return std::exchange(currentReporter(), reporter ? std::move(reporter) : showMessageBox);
+    return std::exchange(currentReporter(), reporter ? std::move(reporter) : warn);
 }
 
 void reportError(const RuntimeError &error)

@@ -1,7 +1,7 @@
-#include "numerals/romannumeral.h"
+#include "core/romannumeral.h"
 
-#include "widgets/checked.h"
-#include "widgets/textservices.h"
+#include "core/checked.h"
+#include "core/textservices.h"
 
 #include <cmath>
 #include <cstdint>

@@ -48,8 +48,8 @@ public:
 
 using ErrorReporter = std::function<void(const RuntimeError &)>;
 
-// Replaces the reporter and returns the previous one. The default shows a
-// message box titled with the application's display name.
+// Replaces the reporter and returns the previous one; an empty one restores
+// the default, a warning on the console. The application shows a message box.
 ErrorReporter setErrorReporter(ErrorReporter reporter);
 void reportError(const RuntimeError &error);
 

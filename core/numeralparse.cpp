@@ -1,7 +1,7 @@
-#include "numerals/numeralparse.h"
+#include "core/numeralparse.h"
 
-#include "widgets/errors.h"
-#include "widgets/textservices.h"
+#include "core/errors.h"
+#include "core/textservices.h"
 
 #include <cmath>
 
