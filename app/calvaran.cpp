@@ -1,5 +1,6 @@
 #include "app/calvaran.h"
 
+#include "app/appicon.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
 #include "numerals/arabdisplay.h"
@@ -10,28 +11,12 @@
 #include "widgets/propertybag.h"
 #include "widgets/twips.h"
 
-#include <QIcon>
-#include <QImageReader>
 #include <QLabel>
-#include <QPixmap>
 
 namespace {
 
 constexpr int ClientWidth = 4530;
 constexpr int ClientHeight = 2505;
-
-QIcon calculatorIcon()
-{
-    QIcon icon;
-    for (const char *path : {":/icons/roman-calculator.png", ":/icons/roman-calculator-48.png"}) {
-        // Naming the format spares Qt from loading every image plugin to
-        // guess it, which is a noticeable share of start-up.
-        QImageReader reader(QString::fromLatin1(path), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
-    return icon;
-}
 
 } // namespace
 

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The calculator's icon, from the images compiled into the program.
+QIcon calculatorIcon();
