@@ -25,7 +25,9 @@ private slots:
         WindowDriver w;
         QCOMPARE(w.calvaran.windowTitle(), QStringLiteral("Roman Numeral Calculator"));
         QCOMPARE(twipsGeometry(&w.calvaran).size(), QSize(4530, 2505));
-        QCOMPARE(w.calvaran.windowIcon().availableSizes(), QList<QSize>({{32, 32}, {48, 48}}));
+        QCOMPARE(w.calvaran.windowIcon().availableSizes(),
+            QList<QSize>({{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128},
+                {256, 256}}));
         const QList<std::pair<QString, QRect>> places = {
             {"Stack1", {2040, 1800, 495, 135}},
             {"TypeInPad1", {120, 1920, 2535, 495}},
