@@ -1,16 +1,74 @@
+#include "app/buildinfo.h"
 #include "app/calvaran.h"
 #include "app/messagebox.h"
 #include "core/errors.h"
 #include "widgets/fonts.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+
+#include <cstring>
+
+namespace {
+
+void nameApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("roman-calculator"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Roman Numeral Calculator"));
+    QApplication::setApplicationVersion(QStringLiteral(ROMAN_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(ROMAN_APP_ID));
+}
+
+// Runs in either kind of application as soon as it exists, before the
+// program shows any text of its own.
+void prepare(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QCoreApplication::translate("main",
+        "A calculator for Roman, decimal and hexadecimal numerals, evaluated from left to right."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+bool asksForText(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        for (const char *option : {"-h", "-?", "--help", "-v", "--version"}) {
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+// Prints the help or the version and exits, from a core application: text on
+// a terminal needs no window system, so these work over ssh and in scripts.
+// Qt's own options (-platform and the like) are not known here and are let
+// pass, as the window system's application would take them.
+void answerWithText(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    prepare(parser);
+    parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    nameApplication();
+    if (asksForText(argc, argv))
+        answerWithText(argc, argv);
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("roman-calculator"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Roman Numeral Calculator"));
-    QApplication::setDesktopFileName(QStringLiteral("roman-calculator"));
+    QCommandLineParser parser;
+    prepare(parser);
+    parser.process(app);
+
     // The whole program speaks in the window's design font, so Qt never loads
     // its own default face only to replace it in every widget.
     QApplication::setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));

@@ -13,7 +13,7 @@ fi
 
 install_missing valgrind
 dir="$ROOT/build-bench"
-build "$dir" -DROMAN_BUILD_BENCH=ON -DROMAN_BUILD_TESTS=OFF
+build "$dir" -DROMAN_BUILD_BENCH=ON -DBUILD_TESTING=OFF
 bin="$dir/bench"
 
 work=$(mktemp -d)
