@@ -1,8 +1,8 @@
 #include "numerals/arabdisplay.h"
 
+#include "core/textservices.h"
 #include "numerals/readoutlayout.h"
 #include "widgets/controls.h"
-#include "core/textservices.h"
 
 #include <QFrame>
 #include <QLineEdit>

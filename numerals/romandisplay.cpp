@@ -1,9 +1,10 @@
 #include "numerals/romandisplay.h"
 
-#include "numerals/readoutlayout.h"
 #include "core/romannumeral.h"
+#include "numerals/readoutlayout.h"
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
+#include "widgets/textfit.h"
 
 #include <QFrame>
 #include <QLineEdit>
@@ -16,7 +17,7 @@ RomanDisplay::RomanDisplay(QWidget *parent)
     romanValue_ = makeTextBox(this, QStringLiteral("RomanValue"),
         QStringLiteral("Roman numeral readout"), TextBoxKind::ReadOnly);
     romanValue_->setFrame(false);
-    romanValue_->setFont(designFont(QStringLiteral("MS Serif"), 9.75));
+    TextFit::of(romanValue_)->setDesignFont(designFont(QStringLiteral("MS Serif"), 9.75));
     romanValue_->setText(RomanZeroText);
     romanValue_->setAccessibleDescription(romanDescription(0, RomanZeroText));
     chainTabOrder(tabOrder());

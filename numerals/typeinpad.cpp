@@ -1,17 +1,19 @@
 #include "numerals/typeinpad.h"
 
+#include "core/errors.h"
 #include "core/numeralparse.h"
+#include "core/textservices.h"
 #include "widgets/clipboard.h"
 #include "widgets/controls.h"
-#include "core/errors.h"
 #include "widgets/grid.h"
-#include "core/textservices.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QStyle>
 
 TypeInPad::TypeInPad(QWidget *parent)
     : UserControl(parent)
@@ -22,10 +24,14 @@ TypeInPad::TypeInPad(QWidget *parent)
 {
     chainTabOrder(tabOrder());
     setFocusProxy(text1_);
+    // An icon as well as words, so that the mark does not rest on colour.
+    problemMark_ = text1_->addAction(
+        style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::TrailingPosition);
+    problemMark_->setText(QStringLiteral("Not readable"));
+    problemMark_->setVisible(false);
     text1_->installEventFilter(this);
     connect(text1_, &QLineEdit::textChanged, this, [this] { guarded([this] { processEdit(); }); });
-    connect(command1_, &QPushButton::clicked, this,
-        [this] { guarded([this] { setClipboardText(text1_->text()); }); });
+    connect(command1_, &QPushButton::clicked, this, [this] { guarded([this] { copy(); }); });
     initTwipsSize(4500, 645);
 }
 
@@ -33,6 +39,31 @@ void TypeInPad::setValue(double value)
 {
     value_ = value;
     writeText(value == 0 ? QString() : numberText(value));
+    setProblem({});
+}
+
+QString TypeInPad::text() const
+{
+    return text1_->text();
+}
+
+void TypeInPad::setProblem(const QString &sentence)
+{
+    problem_ = sentence;
+    problemMark_->setVisible(!sentence.isEmpty());
+    problemMark_->setToolTip(sentence);
+    text1_->setAccessibleDescription(sentence);
+}
+
+void TypeInPad::copy()
+{
+    // An empty box would wipe whatever the person copied before.
+    const QString text = text1_->text().isEmpty() ? resultText_ : text1_->text();
+    if (text.isEmpty())
+        return;
+    setClipboardText(text);
+    copiedText_ = text;
+    copied.raise();
 }
 
 QList<QWidget *> TypeInPad::tabOrder() const
@@ -73,8 +104,11 @@ void TypeInPad::announce()
     std::optional<double> number = parseNumber(text);
     if (!number)
         number = parseNumeral(text);
-    if (!number)
+    if (!number) {
+        unread.raise();
         return;
+    }
+    setProblem({});
     value_ = *number;
     change.raise();
 }
@@ -101,17 +135,13 @@ bool TypeInPad::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != text1_ || event->type() != QEvent::KeyPress)
         return UserControl::eventFilter(watched, event);
-    // Enter finishes an entry as "=" does and Escape clears as "r" does, the
-    // keys a person reaches for first on any calculator.
+    // Enter finishes an entry as "=" does, the key a person reaches for first
+    // on any calculator. Escape is left to the host, which clears everything.
     const auto *press = static_cast<const QKeyEvent *>(event);
     const Qt::KeyboardModifiers modifiers = press->modifiers() & ~Qt::KeypadModifier;
-    QChar key;
-    if (press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter)
-        key = u'=';
-    else if (press->key() == Qt::Key_Escape)
-        key = u'r';
-    if (key.isNull() || modifiers != Qt::NoModifier)
+    const bool enter = press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter;
+    if (!enter || modifiers != Qt::NoModifier)
         return UserControl::eventFilter(watched, event);
-    guarded([&] { deliverKey(key); });
+    guarded([&] { deliverKey(u'='); });
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class QAction;
 class QFrame;
 class QLineEdit;
 class QPushButton;
@@ -12,8 +13,9 @@ class QPushButton;
 // The text entry of the calculator. A person types a decimal number, a Roman
 // numeral or a hexadecimal number after "0X", and may end it with an
 // operation key; after every edit the pad takes the key off the text into
-// conKey(), reads the rest into value() and raises change, or stays silent
-// when the text is no numeral at all.
+// conKey(), reads the rest into value() and raises change. When the text is
+// no numeral at all the pad says nothing to the keypad and raises unread
+// instead, so that the host can tell the person why.
 class TypeInPad : public UserControl
 {
 public:
@@ -32,9 +34,26 @@ public:
     // True only while the pad writes its own text box.
     bool selfEdit() const { return selfEdit_; }
 
+    QString text() const;
+
+    // Why the text in the box cannot be read, shown as a mark on the box and
+    // told to a screen reader; "" takes it away. It also goes by itself as
+    // soon as the text reads again.
+    QString problem() const { return problem_; }
+    void setProblem(const QString &sentence);
+
+    // What Copy takes when the box is empty: the result on show.
+    void setResultText(const QString &text) { resultText_ = text; }
+    QString copiedText() const { return copiedText_; }
+
     QList<QWidget *> tabOrder() const override;
 
     Event change;
+    // The edit left a text that is no numeral; conKey() holds any key that
+    // was taken off it and not used.
+    Event unread;
+    // Copy put copiedText() on the clipboard.
+    Event copied;
 
 protected:
     void layoutChildren() override;
@@ -46,11 +65,16 @@ private:
     void deliverKey(QChar key);
     void announce();
     void writeText(const QString &text);
+    void copy();
 
     QFrame *frame1_;
     QLineEdit *text1_;
     QPushButton *command1_;
+    QAction *problemMark_;
     QString conKey_;
     bool selfEdit_ = false;
     double value_ = 0;
+    QString problem_;
+    QString resultText_;
+    QString copiedText_;
 };

@@ -4,6 +4,7 @@
 // headless, in a pinned locale, with run-time errors recorded instead of shown.
 
 #include "core/errors.h"
+#include "widgets/fonts.h"
 
 #include <QLocale>
 #include <QTest>
@@ -45,6 +46,8 @@ public:
     {                                                                                              \
         qputenv("QT_QPA_PLATFORM", "offscreen");                                                   \
         QApplication app(argc, argv);                                                              \
+        /* The desktop font of the design: the window opens at its design size. */                 \
+        QApplication::setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));                  \
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));                     \
         setErrorReporter([](const RuntimeError &e) {                                               \
             QFAIL(qPrintable(QStringLiteral("unexpected run-time error: %1").arg(e.text())));      \

@@ -24,7 +24,7 @@ private slots:
     {
         WindowDriver w;
         QCOMPARE(w.calvaran.windowTitle(), QStringLiteral("Roman Numeral Calculator"));
-        QCOMPARE(twipsGeometry(&w.calvaran).size(), QSize(4530, 2505));
+        QCOMPARE(twipsGeometry(&w.calvaran).size(), QSize(4530, 2940));
         QCOMPARE(w.calvaran.windowIcon().availableSizes(),
             QList<QSize>({{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128},
                 {256, 256}}));

@@ -49,10 +49,6 @@ private slots:
                                       << "2+3=";
         QTest::newRow("after paren") << "2+(3*4)[Return]"
                                      << "2+(3*4)=";
-        QTest::newRow("escape clears") << "7*6[Escape]5+1[Return]"
-                                       << "7*6r5+1=";
-        QTest::newRow("escape mid-entry") << "12[Escape]"
-                                          << "12r";
         QTest::newRow("unreadable text") << "4+VV[Return]"
                                          << "4+VV=";
         QTest::newRow("overflow") << "1E308*10[Return]r2[Return]"
@@ -97,9 +93,11 @@ private slots:
     {
         WindowDriver w;
         const auto frames = w.calvaran.findChildren<QFrame *>(); // labels and text boxes too
+        w.enter("VV"); // shows the mark on the type-in box
         for (QWidget *widget : w.calvaran.findChildren<QWidget *>()) {
-            if (qobject_cast<QFrame *>(widget) || qobject_cast<QAbstractButton *>(widget)
-                || qobject_cast<QLineEdit *>(widget))
+            if (widget->isVisibleTo(&w.calvaran)
+                && (qobject_cast<QFrame *>(widget) || qobject_cast<QAbstractButton *>(widget)
+                    || qobject_cast<QLineEdit *>(widget)))
                 QVERIFY2(!spoken(widget).isEmpty(), qPrintable(widget->objectName()));
         }
         QVERIFY(frames.size() >= 7);

@@ -174,11 +174,15 @@ private slots:
     void copy()
     {
         Harness h;
-        for (const QString text : {"XIV", ""}) {
+        // An empty box copies the result the host offers, and without one
+        // leaves the clipboard alone.
+        for (const auto &[text, result, copied] : {std::tuple {"XIV", "", "XIV"},
+                 std::tuple {"", "MCM", "MCM"}, std::tuple {"", "", "old"}}) {
             QGuiApplication::clipboard()->setText("old");
             h.box->setText(text);
+            h.pad.setResultText(result);
             QTest::mouseClick(h.pad.findChild<QWidget *>("Command1"), Qt::LeftButton);
-            QCOMPARE(QGuiApplication::clipboard()->text(), text);
+            QCOMPARE(QGuiApplication::clipboard()->text(), copied);
             QCOMPARE(h.box->text(), text);
         }
     }

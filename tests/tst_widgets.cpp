@@ -6,9 +6,9 @@
 #include "core/checked.h"
 #include "core/errors.h"
 #include "core/event.h"
+#include "core/textservices.h"
 #include "widgets/grid.h"
 #include "widgets/propertybag.h"
-#include "core/textservices.h"
 #include "widgets/twips.h"
 #include "widgets/usercontrol.h"
 

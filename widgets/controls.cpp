@@ -1,6 +1,9 @@
 #include "widgets/controls.h"
 
+#include "widgets/textfit.h"
+
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,6 +51,7 @@ QLineEdit *makeTextBox(
         box->setReadOnly(true);
         box->setAlignment(Qt::AlignCenter);
     }
+    TextFit::attach(box);
     return box;
 }
 
@@ -55,8 +59,20 @@ QPushButton *makeButton(
     QWidget *parent, const QString &objectName, const QString &caption, const QString &toolTip)
 {
     auto *button = new QPushButton(caption, parent);
-    name(button, objectName, toolTip, toolTip.isEmpty() ? withoutAccessMarks(caption) : toolTip);
+    const QString spoken = toolTip.isEmpty() ? withoutAccessMarks(caption) : toolTip;
+    // The underline under an access key shows only while Alt is held, so the
+    // tooltip says which key it is.
+    const QKeySequence accessKey = QKeySequence::mnemonic(caption);
+    name(button, objectName,
+        accessKey.isEmpty()
+            ? toolTip
+            : QStringLiteral("%1 (%2)").arg(spoken, accessKey.toString(QKeySequence::NativeText)),
+        spoken);
     button->setAutoDefault(false);
+    // A click leaves the focus where the typing goes on; Tab still reaches
+    // the button, and its access key still clicks it.
+    button->setFocusPolicy(Qt::TabFocus);
+    TextFit::attach(button);
     return button;
 }
 
@@ -64,5 +80,6 @@ QLabel *makeLabel(QWidget *parent, const QString &objectName, const QString &cap
 {
     auto *label = new QLabel(caption, parent);
     name(label, objectName, {}, caption);
+    TextFit::attach(label);
     return label;
 }

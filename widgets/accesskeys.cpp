@@ -1,0 +1,67 @@
+#include "widgets/accesskeys.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QProxyStyle>
+#include <QWidget>
+
+namespace {
+
+class AccessKeyStyle : public QProxyStyle
+{
+public:
+    explicit AccessKeyStyle(QWidget *window)
+        : window_(window)
+    {
+        setParent(window);
+        qApp->installEventFilter(this);
+    }
+
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+        QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_UnderlineShortcut)
+            return altHeld_ ? 1 : 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        bool held = altHeld_;
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            const auto *key = static_cast<const QKeyEvent *>(event);
+            held = key->key() == Qt::Key_Alt ? event->type() == QEvent::KeyPress
+                                             : key->modifiers().testFlag(Qt::AltModifier);
+            break;
+        }
+        case QEvent::WindowDeactivate:
+            held = false;
+            break;
+        default:
+            break;
+        }
+        if (held != altHeld_) {
+            altHeld_ = held;
+            for (QAbstractButton *button : window_->findChildren<QAbstractButton *>())
+                button->update();
+        }
+        return QProxyStyle::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *window_;
+    bool altHeld_ = false;
+};
+
+} // namespace
+
+void underlineAccessKeysWhileAlt(QWidget *window)
+{
+    auto *style = new AccessKeyStyle(window);
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+        button->setStyle(style);
+}
