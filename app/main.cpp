@@ -2,7 +2,6 @@
 #include "app/calvaran.h"
 #include "app/messagebox.h"
 #include "core/errors.h"
-#include "widgets/fonts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -69,10 +68,8 @@ int main(int argc, char *argv[])
     prepare(parser);
     parser.process(app);
 
-    // The whole program speaks in the window's design font, so Qt never loads
-    // its own default face only to replace it in every widget.
-    QApplication::setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
-
+    // The application font stays the desktop's: the window reads its size to
+    // open at the person's font size, and dialogs speak in it.
     setErrorReporter(showErrorMessage);
 
     Calvaran window;
