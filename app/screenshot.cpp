@@ -1,7 +1,10 @@
-// Renders the calculator window to a PNG for the README, after typing a short
-// calculation into it, exactly as a person would see it on screen.
+// Renders the calculator window to a PNG for the README, after typing into it,
+// exactly as a person would see it on screen:
+//
+//     roman-calculator-screenshot OUTPUT.png [TYPED-TEXT [SCALE]]
 
 #include "app/calvaran.h"
+#include "widgets/fonts.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -12,16 +15,21 @@
 int main(int argc, char *argv[])
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png [TYPED-TEXT]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTPUT.png [TYPED-TEXT [SCALE]]\n", argv[0]);
         return 2;
     }
     QApplication app(argc, argv);
+    // The design's own font, so that the picture does not depend on the
+    // machine that makes it.
+    QApplication::setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
     Calvaran window;
+    if (argc > 3)
+        window.resize(window.size() * QString::fromLocal8Bit(argv[3]).toDouble());
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     auto *text = window.findChild<QLineEdit *>(QStringLiteral("Text1"));
-    QTest::keyClicks(text, argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("2+(3*4)="));
-    QTest::keyClicks(text, QStringLiteral("mcmxcix"));
+    QTest::keyClicks(
+        text, argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("1999+iiii"));
     return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }
