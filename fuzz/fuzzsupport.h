@@ -1,86 +1,61 @@
 #pragma once
 
-// Shared helpers of the libFuzzer targets: turning fuzz bytes into texts,
-// choosing the default locale, and reporting a violated property.
+// Shared by the fuzz targets: texts from fuzz bytes, the locales the text
+// services must follow, and the report of a broken property.
 
 #include "tests/escapedtext.h"
 
 #include <QLocale>
 #include <QString>
 
-#include <cmath>
-#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <optional>
 #include <string>
 
 namespace fuzz {
 
-// The text as a readable, escaped line for a failure report.
-inline std::string describe(const QString &text)
+inline std::string describe(std::optional<double> value)
 {
-    return escapedText(text);
-}
-
-inline std::string describe(double value)
-{
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.17g (%a)", value, value);
+    char buffer[64] = "nothing";
+    if (value)
+        std::snprintf(buffer, sizeof buffer, "%.17g (%a)", *value, *value);
     return buffer;
 }
 
-// Prints what was violated with its context and aborts, so that libFuzzer
-// saves the input as a crash artifact.
-[[noreturn]] inline void fail(
-    const char *file, int line, const char *what, const std::string &context)
+// UTF-8, or raw UTF-16LE code units with lone surrogates and all (an odd last
+// byte is dropped).
+inline QString fromBytes(const std::uint8_t *data, std::size_t size, bool utf16)
 {
-    std::fprintf(stderr, "\n*** PROPERTY VIOLATED at %s:%d: %s\n*** %s\n", file, line, what,
-        context.c_str());
-    std::fflush(stderr);
-    std::abort();
-}
-
-// The texts that fuzz bytes stand for.
-inline QString fromUtf8(const std::uint8_t *data, std::size_t size)
-{
-    return QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-}
-
-// Raw UTF-16 code units, little-endian, lone surrogates and all; an odd last
-// byte is dropped.
-inline QString fromUtf16(const std::uint8_t *data, std::size_t size)
-{
+    if (!utf16)
+        return QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
     QString text(qsizetype(size / 2), Qt::Uninitialized);
     for (std::size_t i = 0; i + 1 < size; i += 2)
         text[qsizetype(i / 2)] = QChar(char16_t(data[i] | (data[i + 1] << 8)));
     return text;
 }
 
-// The two kinds of decimal separator: a point (English, United States) and a
-// comma (German, Germany). Sets QLocale's default, which the text services
-// follow, only when it changes.
-inline void useLocale(bool comma)
-{
-    static const QLocale point(QLocale::English, QLocale::UnitedStates);
-    static const QLocale german(QLocale::German, QLocale::Germany);
-    static int current = -1;
-    if (current != int(comma)) {
-        QLocale::setDefault(comma ? german : point);
-        current = int(comma);
-    }
-}
+// A point, a comma and a separator beyond ASCII (U+066B).
+inline const QLocale Locales[] = {QLocale(QLocale::English, QLocale::UnitedStates),
+    QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::Arabic, QLocale::Egypt)};
 
-inline QChar separator(bool comma)
+// Makes locale the default, which the text services follow, and returns its
+// decimal separator.
+inline QString useLocale(const QLocale &locale)
 {
-    return comma ? u',' : u'.';
+    QLocale::setDefault(locale);
+    return locale.decimalPoint();
 }
 
 } // namespace fuzz
 
+// Aborts, so that libFuzzer keeps the input and a replay fails.
 #define FUZZ_CHECK(condition, context)                                                             \
     do {                                                                                           \
-        if (!(condition))                                                                          \
-            ::fuzz::fail(__FILE__, __LINE__, #condition, (context));                               \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "\n*** PROPERTY VIOLATED at line %d: %s\n*** %s\n", __LINE__,     \
+                #condition, std::string(context).c_str());                                         \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (false)
