@@ -34,7 +34,6 @@ constexpr int DesignHeight = 2940;
 constexpr QRect StatusPlace(120, 2490, 4335, 405);
 
 constexpr qreal DesignPoints = 8.25;
-const QString StatusName = QStringLiteral("Status line");
 constexpr int StackDepth = 10;
 
 QSize designPixels(qreal factor)
@@ -48,13 +47,19 @@ int scaled(int twips, qreal factor)
     return int(std::lround(twips * factor));
 }
 
+// What a screen reader calls the status line while it says nothing.
+QString statusName()
+{
+    return QCoreApplication::translate("Calvaran", "Status line");
+}
+
 } // namespace
 
 Calvaran::Calvaran(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Calvaran"));
-    setWindowTitle(QStringLiteral("Roman Numeral Calculator"));
+    setWindowTitle(QCoreApplication::translate("Calvaran", "Roman Numeral Calculator"));
     setWindowIcon(calculatorIcon());
 
     // The person's font size, read before the design font takes over: a
@@ -71,9 +76,11 @@ Calvaran::Calvaran(QWidget *parent)
     statusLine_ = makeLabel(this, QStringLiteral("StatusLine"), {});
     statusLine_->setWordWrap(true);
     statusLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    statusLine_->setAccessibleName(StatusName);
-    label1_ = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Normal (Arabic) numerals"));
-    label2_ = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Roman Numerals"));
+    statusLine_->setAccessibleName(statusName());
+    label1_ = makeLabel(this, QStringLiteral("Label1"),
+        QCoreApplication::translate("Calvaran", "Normal (Arabic) numerals"));
+    label2_ = makeLabel(
+        this, QStringLiteral("Label2"), QCoreApplication::translate("Calvaran", "Roman Numerals"));
     parenBase1_ = new ParenBase(this);
     parenBase1_->setObjectName(QStringLiteral("ParenBase1"));
     parenBase1_->readProperties(PropertyBag());
@@ -208,7 +215,7 @@ void Calvaran::showStatus(const QString &message)
         return;
     statusLine_->setText(text);
     // A screen reader hears the new text through the name.
-    statusLine_->setAccessibleName(text.isEmpty() ? StatusName : text);
+    statusLine_->setAccessibleName(text.isEmpty() ? statusName() : text);
     TextFit::of(statusLine_)->refit();
 }
 

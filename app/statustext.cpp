@@ -10,11 +10,6 @@
 
 namespace {
 
-QString tr(const char *text, int n = -1)
-{
-    return QCoreApplication::translate("StatusLine", text, nullptr, n);
-}
-
 // A pasted entry can be any length; the line names it, it need not repeat it.
 QString elided(const QString &text)
 {
@@ -24,7 +19,9 @@ QString elided(const QString &text)
 
 QString quoted(const QString &text)
 {
-    return QStringLiteral("\"%1\"").arg(elided(text));
+    return QCoreApplication::translate(
+        "StatusLine", "\"%1\"", "the quotation marks around a text the person typed")
+        .arg(elided(text));
 }
 
 bool isRomanLetters(const QString &text)
@@ -60,10 +57,14 @@ namespace statustext {
 
 QString unreadable(const QString &text, const QString &unusedKey)
 {
-    const QString why = tr("%1 is not a number or a Roman numeral").arg(quoted(text));
+    const QString why
+        = QCoreApplication::translate("StatusLine", "%1 is not a number or a Roman numeral")
+              .arg(quoted(text));
     if (unusedKey.isEmpty())
         return why;
-    return tr("%1; %2 was not used").arg(why, quoted(unusedKey));
+    return QCoreApplication::translate(
+        "StatusLine", "%1; %2 was not used", "%1 is the sentence before, %2 a quoted key")
+        .arg(why, quoted(unusedKey));
 }
 
 QString romanHint(const QString &text, double value)
@@ -72,11 +73,12 @@ QString romanHint(const QString &text, double value)
         return {};
     const QString numeral = upperCase(text);
     if (!(value < 9000))
-        return tr("%1 reads as %2").arg(elided(numeral), numberText(value));
+        return QCoreApplication::translate("StatusLine", "%1 reads as %2")
+            .arg(elided(numeral), numberText(value));
     const QString standard = romanNumeral(value);
     if (standard == numeral)
         return {};
-    return tr("%1 reads as %2 (standard form %3)")
+    return QCoreApplication::translate("StatusLine", "%1 reads as %2 (standard form %3)")
         .arg(elided(numeral), numberText(value), standard);
 }
 
@@ -84,19 +86,22 @@ QString progress(double acc, std::int16_t pend, int openParentheses, bool outerm
 {
     QStringList parts;
     if (!std::isfinite(acc))
-        parts << tr("The result is too large: press r or Escape to start again");
+        parts << QCoreApplication::translate("StatusLine",
+            "The result is too large: press r or Escape to start again",
+            "r is the letter typed to clear in every language; Escape is the key");
     else if (const QString key = operationKey(pend); !key.isEmpty())
         parts << QStringLiteral("%1 %2").arg(numberText(acc), key);
     if (openParentheses > 0)
-        parts << tr("%n parentheses open", openParentheses);
+        parts << QCoreApplication::translate(
+            "StatusLine", "%n parentheses open", nullptr, openParentheses);
     if (outermostDropped)
-        parts << tr("the outermost one was dropped");
+        parts << QCoreApplication::translate("StatusLine", "the outermost one was dropped");
     return parts.join(QStringLiteral("  \u00b7  "));
 }
 
 QString copied(const QString &text)
 {
-    return tr("Copied %1").arg(quoted(text));
+    return QCoreApplication::translate("StatusLine", "Copied %1").arg(quoted(text));
 }
 
 } // namespace statustext

@@ -2,11 +2,12 @@
 
 #include "calc/padarithmetic.h"
 #include "calc/padgrid.h"
-#include "widgets/controls.h"
 #include "core/errors.h"
+#include "widgets/controls.h"
 #include "widgets/grid.h"
 #include "widgets/propertybag.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QPushButton>
 
@@ -25,30 +26,40 @@ struct ButtonText
     const char *key;
 };
 
-// Indexed like ParenBase::Button.
+// Indexed like ParenBase::Button. The tooltips and Clear's caption are
+// translated where the buttons are made; the symbols are the same in every
+// language, and so are the keys typed into the type-in box.
 constexpr std::array<ButtonText, 8> Buttons = {{
-    {"Add", "&+", "Add", "+"},
-    {"Div", "&/", "Divide", "/"},
-    {"Mult", "&*", "Multiply", "*"},
-    {"Subt", "-&--", "Subtract", "-"},
-    {"LParen", "&(", "Start Paren", "("},
-    {"RParen", "&)", "End Paren", ")"},
-    {"Equals", "&=", "Equals", "="},
-    {"Clear", "Clea&r", "", "r"},
+    {"Add", "&+", QT_TRANSLATE_NOOP("ParenBase", "Add"), "+"},
+    {"Div", "&/", QT_TRANSLATE_NOOP("ParenBase", "Divide"), "/"},
+    {"Mult", "&*", QT_TRANSLATE_NOOP("ParenBase", "Multiply"), "*"},
+    {"Subt", "-&--", QT_TRANSLATE_NOOP("ParenBase", "Subtract"), "-"},
+    {"LParen", "&(", QT_TRANSLATE_NOOP("ParenBase", "Start Paren"), "("},
+    {"RParen", "&)", QT_TRANSLATE_NOOP("ParenBase", "End Paren"), ")"},
+    {"Equals", "&=", QT_TRANSLATE_NOOP("ParenBase", "Equals"), "="},
+    //: The button that clears the calculation; & marks its access key, a
+    //: letter that no other button of the window uses.
+    {"Clear", QT_TRANSLATE_NOOP("ParenBase", "Clea&r"), "", "r"},
 }};
+
+QString translated(const char *text)
+{
+    return *text == 0 ? QString() : QCoreApplication::translate("ParenBase", text);
+}
 
 } // namespace
 
 ParenBase::ParenBase(QWidget *parent)
     : UserControl(parent)
-    , border_(makeFrame(this, QStringLiteral("Border"), QStringLiteral("Basic Calculations"),
-          QStringLiteral("Basic Calculations")))
+    , border_(makeFrame(this, QStringLiteral("Border"),
+          QCoreApplication::translate("ParenBase", "Basic Calculations"),
+          QCoreApplication::translate("ParenBase", "Basic Calculations")))
 {
     static_assert(Buttons.size() == ButtonCount);
     for (std::size_t i = 0; i < ButtonCount; ++i) {
         const ButtonText &text = Buttons[i];
-        buttons_[i] = makeButton(border_, QString::fromLatin1(text.name),
-            QString::fromLatin1(text.caption), QString::fromLatin1(text.toolTip));
+        buttons_[i] = makeButton(border_, QString::fromLatin1(text.name), translated(text.caption),
+            translated(text.toolTip));
         const auto which = static_cast<Button>(i);
         // A failed calculation is reported here and the pad stays usable.
         QObject::connect(buttons_[i], &QPushButton::clicked, this,

@@ -2,6 +2,7 @@
 
 #include "widgets/controls.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QPalette>
 
@@ -27,7 +28,8 @@ template<typename Level> void shiftUp(Level &level)
 
 Stack::Stack(QWidget *parent)
     : UserControl(parent)
-    , outline_(makeFrame(this, QStringLiteral("outline"), QStringLiteral("Parenthesis stack")))
+    , outline_(makeFrame(this, QStringLiteral("outline"),
+          QCoreApplication::translate("Stack", "Parenthesis stack")))
 {
     // Only the background is set: the text colour keeps following the system.
     QPalette palette = outline_->palette();

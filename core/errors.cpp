@@ -1,27 +1,38 @@
 #include "core/errors.h"
 
-#include <QtGlobal>
+#include <QCoreApplication>
 
 #include <utility>
 
 RuntimeError::RuntimeError(int number, QString text)
     : number_(number)
     , text_(std::move(text))
-    , what_(QStringLiteral("Run-time error %1: %2").arg(number_).arg(text_).toStdString())
+    , what_(QCoreApplication::translate(
+          "RuntimeError", "Run-time error %1: %2", "%1 is the error's number, %2 its message")
+                .arg(number_)
+                .arg(text_)
+                .toStdString())
 { }
 
 OverflowError::OverflowError()
-    : RuntimeError(6, QStringLiteral("Overflow: a number grew too large for the space it has."))
+    : RuntimeError(6,
+        QCoreApplication::translate(
+            "RuntimeError", "Overflow: a number grew too large for the space it has."))
 { }
 
 ArithmeticError::ArithmeticError()
     : RuntimeError(11,
-        QStringLiteral("Arithmetic error: the result is too large, or not a number. "
-                       "Press Clear to start again."))
+        QCoreApplication::translate("RuntimeError",
+            "Arithmetic error: the result is too large, or not a number. "
+            "Press Clear to start again.",
+            "Clear names the keypad's clear button"))
 { }
 
 ConversionError::ConversionError(const QString &what)
-    : RuntimeError(13, QStringLiteral("Conversion error: %1").arg(what))
+    : RuntimeError(13,
+        QCoreApplication::translate(
+            "RuntimeError", "Conversion error: %1", "%1 says which setting and why")
+            .arg(what))
 { }
 
 namespace {

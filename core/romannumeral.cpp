@@ -3,6 +3,8 @@
 #include "core/checked.h"
 #include "core/textservices.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <cstdint>
 
@@ -32,14 +34,32 @@ constexpr Piece Pieces[] = {
 
 } // namespace
 
+QString romanOverflowText()
+{
+    return QCoreApplication::translate("RomanNumeral", "Roman overflow",
+        "shown in place of a numeral for numbers from 9000 up; never only Roman letters");
+}
+
+QString romanUnderflowText()
+{
+    return QCoreApplication::translate("RomanNumeral", "Roman underflow",
+        "shown in place of a numeral for numbers from -9000 down; never only Roman letters");
+}
+
+QString romanZeroText()
+{
+    return QCoreApplication::translate(
+        "RomanNumeral", " - - - - - -", "shown for zero, which has no Roman numeral");
+}
+
 QString romanNumeral(double value)
 {
     if (value >= 9000)
-        return RomanOverflowText;
+        return romanOverflowText();
     if (value <= -9000 || std::isnan(value))
-        return RomanUnderflowText;
+        return romanUnderflowText();
     if (value == 0)
-        return RomanZeroText;
+        return romanZeroText();
 
     // 8999.5 passes the range test and rounds to 9000, so nine Ms can appear.
     std::int16_t count = roundToInt16(value);
@@ -65,16 +85,20 @@ QString romanNumeral(double value)
 QString romanDescription(double value, const QString &shown)
 {
     if (std::isnan(value))
-        return QStringLiteral("%1: not a number").arg(shown);
-    if (shown == RomanOverflowText)
-        return QStringLiteral("%1: %2 is too large for Roman numerals")
+        return QCoreApplication::translate("RomanNumeral", "%1: not a number").arg(shown);
+    if (shown == romanOverflowText())
+        return QCoreApplication::translate("RomanNumeral", "%1: %2 is too large for Roman numerals")
             .arg(shown, numberText(value));
-    if (shown == RomanUnderflowText)
-        return QStringLiteral("%1: %2 is too small for Roman numerals")
+    if (shown == romanUnderflowText())
+        return QCoreApplication::translate("RomanNumeral", "%1: %2 is too small for Roman numerals")
             .arg(shown, numberText(value));
-    if (shown == RomanZeroText)
-        return QStringLiteral("zero");
+    if (shown == romanZeroText())
+        return QCoreApplication::translate("RomanNumeral", "zero");
     if (shown.isEmpty() || shown == QStringLiteral("()"))
-        return QStringLiteral("%1 rounds to no Roman numeral").arg(numberText(value));
-    return QStringLiteral("%1: %2").arg(shown, numberText(value));
+        return QCoreApplication::translate(
+            "RomanNumeral", "%1 rounds to no Roman numeral", "%1 is a decimal number")
+            .arg(numberText(value));
+    return QCoreApplication::translate(
+        "RomanNumeral", "%1: %2", "a Roman numeral and its decimal value, e.g. XIV: 14")
+        .arg(shown, numberText(value));
 }

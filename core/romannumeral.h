@@ -2,10 +2,12 @@
 
 #include <QString>
 
-// The Roman readout's fixed texts.
-inline const QString RomanOverflowText = QStringLiteral("Roman overflow");
-inline const QString RomanUnderflowText = QStringLiteral("Roman underflow");
-inline const QString RomanZeroText = QStringLiteral(" - - - - - -");
+// The Roman readout's fixed texts, in the person's language. Functions, not
+// constants: a text is translated when asked for, after the translations are
+// installed.
+QString romanOverflowText();
+QString romanUnderflowText();
+QString romanZeroText();
 
 // The text the Roman readout shows for a number: the numeral of the nearest
 // integer (halves to even), in parentheses when the number is negative; the

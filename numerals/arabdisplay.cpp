@@ -4,15 +4,16 @@
 #include "numerals/readoutlayout.h"
 #include "widgets/controls.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLineEdit>
 
 ArabDisplay::ArabDisplay(QWidget *parent)
     : UserControl(parent)
 {
-    border_ = makeFrame(this, QStringLiteral("Border"), QStringLiteral("Arabic numeral readout"));
-    arabVal_ = makeTextBox(border_, QStringLiteral("ArabVal"),
-        QStringLiteral("Arabic numeral readout"), TextBoxKind::ReadOnly);
+    const QString spoken = QCoreApplication::translate("ArabDisplay", "Arabic numeral readout");
+    border_ = makeFrame(this, QStringLiteral("Border"), spoken);
+    arabVal_ = makeTextBox(border_, QStringLiteral("ArabVal"), spoken, TextBoxKind::ReadOnly);
     arabVal_->setText(QStringLiteral("0"));
     chainTabOrder(tabOrder());
     initTwipsSize(4275, 705);

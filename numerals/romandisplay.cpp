@@ -6,6 +6,7 @@
 #include "widgets/fonts.h"
 #include "widgets/textfit.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLineEdit>
 
@@ -13,13 +14,13 @@ RomanDisplay::RomanDisplay(QWidget *parent)
     : UserControl(parent)
 {
     // Created back to front: the text box lies in front of the frame.
-    border_ = makeFrame(this, QStringLiteral("Border"), QStringLiteral("Roman numeral readout"));
-    romanValue_ = makeTextBox(this, QStringLiteral("RomanValue"),
-        QStringLiteral("Roman numeral readout"), TextBoxKind::ReadOnly);
+    const QString spoken = QCoreApplication::translate("RomanDisplay", "Roman numeral readout");
+    border_ = makeFrame(this, QStringLiteral("Border"), spoken);
+    romanValue_ = makeTextBox(this, QStringLiteral("RomanValue"), spoken, TextBoxKind::ReadOnly);
     romanValue_->setFrame(false);
     TextFit::of(romanValue_)->setDesignFont(designFont(QStringLiteral("MS Serif"), 9.75));
-    romanValue_->setText(RomanZeroText);
-    romanValue_->setAccessibleDescription(romanDescription(0, RomanZeroText));
+    romanValue_->setText(romanZeroText());
+    romanValue_->setAccessibleDescription(romanDescription(0, romanZeroText()));
     chainTabOrder(tabOrder());
     initTwipsSize(3435, 825);
 }

@@ -8,6 +8,7 @@
 #include "widgets/grid.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -17,17 +18,20 @@
 
 TypeInPad::TypeInPad(QWidget *parent)
     : UserControl(parent)
-    , frame1_(makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("Type-in pad")))
-    , text1_(makeTextBox(frame1_, QStringLiteral("Text1"), QStringLiteral("Enter Numbers here"),
-          TextBoxKind::Editable))
-    , command1_(makeButton(frame1_, QStringLiteral("Command1"), QStringLiteral("Copy")))
+    , frame1_(makeFrame(
+          this, QStringLiteral("Frame1"), QCoreApplication::translate("TypeInPad", "Type-in pad")))
+    , text1_(makeTextBox(frame1_, QStringLiteral("Text1"),
+          QCoreApplication::translate("TypeInPad", "Enter Numbers here"), TextBoxKind::Editable))
+    , command1_(makeButton(frame1_, QStringLiteral("Command1"),
+          QCoreApplication::translate("TypeInPad", "Copy", "a button; give it no access key")))
 {
     chainTabOrder(tabOrder());
     setFocusProxy(text1_);
     // An icon as well as words, so that the mark does not rest on colour.
     problemMark_ = text1_->addAction(
         style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::TrailingPosition);
-    problemMark_->setText(QStringLiteral("Not readable"));
+    problemMark_->setText(QCoreApplication::translate(
+        "TypeInPad", "Not readable", "the name of the mark on an entry that is not a number"));
     problemMark_->setVisible(false);
     text1_->installEventFilter(this);
     connect(text1_, &QLineEdit::textChanged, this, [this] { guarded([this] { processEdit(); }); });

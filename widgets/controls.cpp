@@ -2,6 +2,7 @@
 
 #include "widgets/textfit.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeySequence>
 #include <QLabel>
@@ -66,7 +67,9 @@ QPushButton *makeButton(
     name(button, objectName,
         accessKey.isEmpty()
             ? toolTip
-            : QStringLiteral("%1 (%2)").arg(spoken, accessKey.toString(QKeySequence::NativeText)),
+            : QCoreApplication::translate("AccessKey", "%1 (%2)",
+                "a button's tooltip: what it does, and the keys that click it, e.g. Add (Alt++)")
+                  .arg(spoken, accessKey.toString(QKeySequence::NativeText)),
         spoken);
     button->setAutoDefault(false);
     // A click leaves the focus where the typing goes on; Tab still reaches

@@ -2,6 +2,8 @@
 
 #include "core/errors.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
@@ -27,8 +29,11 @@ std::int16_t toInt16(const QVariant &value, const QString &name)
         : value.toDouble(&ok);
     const bool whole = ok && std::isfinite(number) && number == std::trunc(number);
     if (!whole || number < std::numeric_limits<std::int16_t>::min()
-        || number > std::numeric_limits<std::int16_t>::max())
-        throw ConversionError(
-            QStringLiteral("the setting \"%1\" is not a small whole number.").arg(name));
+        || number > std::numeric_limits<std::int16_t>::max()) {
+        const QString why = QCoreApplication::translate("PropertyBag",
+            "the setting \"%1\" is not a small whole number.",
+            "follows \"Conversion error: \"; %1 is the setting's name");
+        throw ConversionError(why.arg(name));
+    }
     return static_cast<std::int16_t>(number);
 }
