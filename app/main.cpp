@@ -1,10 +1,12 @@
 #include "app/buildinfo.h"
 #include "app/calvaran.h"
+#include "app/languages.h"
 #include "app/messagebox.h"
 #include "core/errors.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 
 #include <cstring>
 
@@ -13,15 +15,20 @@ namespace {
 void nameApplication()
 {
     QApplication::setApplicationName(QStringLiteral("roman-calculator"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Roman Numeral Calculator"));
     QApplication::setApplicationVersion(QStringLiteral(ROMAN_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(ROMAN_APP_ID));
 }
 
 // Runs in either kind of application as soon as it exists, before the
-// program shows any text of its own.
+// program shows any text of its own: from here on every text is in the
+// person's language.
 void prepare(QCommandLineParser &parser)
 {
+    installTranslations(QLocale::system());
+    // The window's title in the same words: a title bar that adds the
+    // program's name then does not name it twice.
+    QApplication::setApplicationDisplayName(
+        QCoreApplication::translate("Calvaran", "Roman Numeral Calculator"));
     parser.setApplicationDescription(QCoreApplication::translate("main",
         "A calculator for Roman, decimal and hexadecimal numerals, evaluated from left to right."));
     parser.addHelpOption();

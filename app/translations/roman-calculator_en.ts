@@ -1,0 +1,14 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>StatusLine</name>
+    <message numerus="yes">
+        <source>%n parentheses open</source>
+        <translation>
+            <numerusform>%n parenthesis open</numerusform>
+            <numerusform>%n parentheses open</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,239 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>AccessKey</name>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a button&apos;s tooltip: what it does, and the keys that click it, e.g. Add (Alt++)</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>ArabDisplay</name>
+    <message>
+        <source>Arabic numeral readout</source>
+        <translation>Visor de números arábigos</translation>
+    </message>
+</context>
+<context>
+    <name>Calvaran</name>
+    <message>
+        <source>Status line</source>
+        <translation>Línea de estado</translation>
+    </message>
+    <message>
+        <source>Roman Numeral Calculator</source>
+        <translation>Calculadora de números romanos</translation>
+    </message>
+    <message>
+        <source>Normal (Arabic) numerals</source>
+        <translation>Números normales (arábigos)</translation>
+    </message>
+    <message>
+        <source>Roman Numerals</source>
+        <translation>Números romanos</translation>
+    </message>
+</context>
+<context>
+    <name>ParenBase</name>
+    <message>
+        <source>Add</source>
+        <translation>Sumar</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Multiplicar</translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <translation>Restar</translation>
+    </message>
+    <message>
+        <source>Start Paren</source>
+        <translation>Abrir paréntesis</translation>
+    </message>
+    <message>
+        <source>End Paren</source>
+        <translation>Cerrar paréntesis</translation>
+    </message>
+    <message>
+        <source>Equals</source>
+        <translation>Igual</translation>
+    </message>
+    <message>
+        <source>Clea&amp;r</source>
+        <extracomment>The button that clears the calculation; &amp; marks its access key, a letter that no other button of the window uses.</extracomment>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Basic Calculations</source>
+        <translation>Operaciones básicas</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyBag</name>
+    <message>
+        <source>the setting &quot;%1&quot; is not a small whole number.</source>
+        <comment>follows &quot;Conversion error: &quot;; %1 is the setting&apos;s name</comment>
+        <translation>el ajuste «%1» no es un número entero pequeño.</translation>
+    </message>
+</context>
+<context>
+    <name>RomanDisplay</name>
+    <message>
+        <source>Roman numeral readout</source>
+        <translation>Visor de números romanos</translation>
+    </message>
+</context>
+<context>
+    <name>RomanNumeral</name>
+    <message>
+        <source>Roman overflow</source>
+        <comment>shown in place of a numeral for numbers from 9000 up; never only Roman letters</comment>
+        <translation>Romano: demasiado grande</translation>
+    </message>
+    <message>
+        <source>Roman underflow</source>
+        <comment>shown in place of a numeral for numbers from -9000 down; never only Roman letters</comment>
+        <translation>Romano: demasiado pequeño</translation>
+    </message>
+    <message>
+        <source> - - - - - -</source>
+        <comment>shown for zero, which has no Roman numeral</comment>
+        <translation> - - - - - -</translation>
+    </message>
+    <message>
+        <source>%1: not a number</source>
+        <translation>%1: no es un número</translation>
+    </message>
+    <message>
+        <source>%1: %2 is too large for Roman numerals</source>
+        <translation>%1: %2 es demasiado grande para los números romanos</translation>
+    </message>
+    <message>
+        <source>%1: %2 is too small for Roman numerals</source>
+        <translation>%1: %2 es demasiado pequeño para los números romanos</translation>
+    </message>
+    <message>
+        <source>zero</source>
+        <translation>cero</translation>
+    </message>
+    <message>
+        <source>%1 rounds to no Roman numeral</source>
+        <comment>%1 is a decimal number</comment>
+        <translation>%1 redondeado no da ningún número romano</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a Roman numeral and its decimal value, e.g. XIV: 14</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Run-time error %1: %2</source>
+        <comment>%1 is the error&apos;s number, %2 its message</comment>
+        <translation>Error en tiempo de ejecución %1: %2</translation>
+    </message>
+    <message>
+        <source>Overflow: a number grew too large for the space it has.</source>
+        <translation>Desbordamiento: un número se ha vuelto demasiado grande para el espacio que tiene.</translation>
+    </message>
+    <message>
+        <source>Arithmetic error: the result is too large, or not a number. Press Clear to start again.</source>
+        <comment>Clear names the keypad&apos;s clear button</comment>
+        <translation>Error aritmético: el resultado es demasiado grande, o no es un número. Pulsa Borrar para empezar de nuevo.</translation>
+    </message>
+    <message>
+        <source>Conversion error: %1</source>
+        <comment>%1 says which setting and why</comment>
+        <translation>Error de conversión: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Stack</name>
+    <message>
+        <source>Parenthesis stack</source>
+        <translation>Pila de paréntesis</translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <comment>the quotation marks around a text the person typed</comment>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>%1 is not a number or a Roman numeral</source>
+        <translation>%1 no es ni un número ni un número romano</translation>
+    </message>
+    <message>
+        <source>%1; %2 was not used</source>
+        <comment>%1 is the sentence before, %2 a quoted key</comment>
+        <translation>%1; %2 no se ha usado</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2</source>
+        <translation>%1 se lee como %2</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2 (standard form %3)</source>
+        <translation>%1 se lee como %2 (forma habitual %3)</translation>
+    </message>
+    <message>
+        <source>The result is too large: press r or Escape to start again</source>
+        <comment>r is the letter typed to clear in every language; Escape is the key</comment>
+        <translation>El resultado es demasiado grande: pulsa r o Esc para empezar de nuevo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parentheses open</source>
+        <translation>
+            <numerusform>%n paréntesis abierto</numerusform>
+            <numerusform>%n paréntesis abiertos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the outermost one was dropped</source>
+        <translation>la más externa se ha descartado</translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>%1 copiado</translation>
+    </message>
+</context>
+<context>
+    <name>TypeInPad</name>
+    <message>
+        <source>Type-in pad</source>
+        <translation>Área de entrada</translation>
+    </message>
+    <message>
+        <source>Enter Numbers here</source>
+        <translation>Escribe aquí los números</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>a button; give it no access key</comment>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Not readable</source>
+        <comment>the name of the mark on an entry that is not a number</comment>
+        <translation>No legible</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A calculator for Roman, decimal and hexadecimal numerals, evaluated from left to right.</source>
+        <translation>Una calculadora de números romanos, decimales y hexadecimales, evaluados de izquierda a derecha.</translation>
+    </message>
+</context>
+</TS>
