@@ -96,15 +96,6 @@ private slots:
         QTEST(romanDescription(value, text), "spoken");
     }
 
-    void romanNumeralsReadBack()
-    {
-        for (int n = 1; n < 9000; ++n) {
-            const QString numeral = ::romanNumeral(n);
-            if (parseRoman(numeral) != n || ::romanNumeral(-n) != '(' + numeral + ')')
-                QFAIL(qPrintable(QString::number(n) + " is written " + numeral));
-        }
-    }
-
     void parseNumeral_data()
     {
         QTest::addColumn<QString>("text");

@@ -191,9 +191,6 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), "30");
         w.enter("{Equals}");
         QCOMPARE(w.shown(), "42|XLII||42");
-        QGuiApplication::clipboard()->setText("old");
-        w.enter("XIV{Command1}");
-        QCOMPARE(QGuiApplication::clipboard()->text(), "XIV");
         QStringList order;
         for (QWidget *widget = w.child("Clear"); order.size() < 12;
              widget = widget->nextInFocusChain())
@@ -356,27 +353,20 @@ private slots:
             keys << QKeySequence::mnemonic(button->text());
         QCOMPARE(keys.size(), buttons.size());
         QVERIFY(keys.contains(QKeySequence("Alt+" + clearKey)));
-        for (const char *entry : {"\x1b"
-                                  "1234.5=",
-                 "\x1b"
-                 "mmmdcccxlviii=",
-                 "\x1b"
-                 "0X1F/8="}) {
-            w.enter(entry);
-            const QString shown = w.shown();
-            installTranslations(QLocale(QLocale::English));
-            Window english;
-            english.enter(entry);
-            QCOMPARE(shown, english.shown());
-            installTranslations(QLocale(language));
-            for (const char *readout : {"ArabVal", "RomanValue"}) {
-                const QString text = w.calvaran.findChild<QLineEdit *>(readout)->text();
+        // What the readouts show is the same in every language, and reads back.
+        for (const auto &[entry, shown] : {std::pair {"1234.5=", "1234.5|MCCXXXIV||1234.5"},
+                 {"mmmdcccxlviii=", "3848|MMMDCCCXLVIII||3848"}, {"0X1F/8=", "3.875|IV||3.875"}}) {
+            w.enter(QString("\x1b") + entry);
+            QCOMPARE(w.shown(), shown);
+            for (const int readout : {0, 1}) {
+                const QString text = QString(shown).section('|', readout, readout);
                 w.enter("\x1b");
                 w.text1()->setText(text);
-                QCOMPARE(w.calvaran.findChild<QLineEdit *>(readout)->text(), text);
+                QCOMPARE(w.shown().section('|', readout, readout), text);
             }
         }
     }
+
     // Typed with key presses into an empty pad ("\b" is Backspace), or pasted
     // in one edit into a pad showing 7.
     void typeInEdits_data()
