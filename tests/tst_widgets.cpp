@@ -29,6 +29,7 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSet>
+#include <QStyle>
 
 #include <utility>
 
@@ -202,6 +203,15 @@ private slots:
             if (qobject_cast<QFrame *>(widget) || widget->focusPolicy() != Qt::NoFocus)
                 QVERIFY2(!spoken(widget).isEmpty(), qPrintable(widget->objectName()));
         QCOMPARE(spoken(w.child("Clear")), "Clear");
+        // Access keys are underlined only while Alt is held, not to be misread.
+        const auto underlined = [&] {
+            return w.child("Add")->style()->styleHint(
+                QStyle::SH_UnderlineShortcut, nullptr, w.child("Add"));
+        };
+        QTest::keyPress(w.text1(), Qt::Key_Alt, Qt::AltModifier);
+        QCOMPARE(underlined(), 1);
+        QTest::keyRelease(w.text1(), Qt::Key_Alt);
+        QCOMPARE(underlined(), 0);
     }
 
     // What the status line says; "*" before it: the box carries the mark and
