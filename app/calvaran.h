@@ -33,13 +33,8 @@ public:
     RomanDisplay *romanDisplay() const { return romanDisplay1_; }
     ArabDisplay *arabDisplay() const { return arabDisplay1_; }
 
-    // The factor the design is drawn at now, and the one it opened at.
+    // The factor the design is drawn at now.
     qreal scale() const { return scale_; }
-    qreal openingScale() const { return openingScale_; }
-
-    // Resets the calculation, empties the open parentheses and the type-in
-    // box, whatever it holds: what Escape does anywhere in the window.
-    void clearAll();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -51,6 +46,9 @@ private:
     void parenBasePopped();
     void typeInPadChanged();
     void typeInPadUnread();
+    // Resets the calculation, empties the open parentheses and the type-in
+    // box, whatever it holds: what Escape does anywhere in the window.
+    void clearAll();
 
     void placeDesign(qreal factor);
     void offerResult();
