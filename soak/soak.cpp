@@ -4,10 +4,11 @@
 // wrongly, that the pad is never left mid-edit, that no error goes unreported
 // and that no exception gets out.
 //
-//     roman-soak --seed S --events N [--trace] [--locale NAME]
+//     roman-soak --seed S --events N [--trace]
 //
-// replays a run exactly; a failure prints the seed, the event number and the
-// last events.
+// replays a run of the same build exactly; LC_ALL=de_DE.UTF-8 runs it with a
+// decimal comma. A failure prints the seed, the input number, a short state and
+// the last inputs.
 
 #include "app/calvaran.h"
 #include "calc/parenbase.h"
@@ -23,37 +24,32 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCommandLineParser>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 
-#include <array>
-#include <cinttypes>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
-#include <map>
-#include <optional>
 #include <random>
+#include <ranges>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr int OverflowNumber = 6;
-constexpr int ArithmeticNumber = 11;
-constexpr std::u16string_view Keys = u"+-*/()=r";
+enum ErrorNumber { OverflowNumber = 6, ArithmeticNumber = 11 };
+constexpr QStringView Keys = u"+-*/()=r";
+// Keys that end an entry, clear everything, or move the cursor or the selection
+// into the text.
+constexpr QKeyCombination OtherKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape,
+    Qt::Key_Left, Qt::Key_Home, Qt::SHIFT | Qt::Key_Left, Qt::SHIFT | Qt::Key_Home};
 
-const char16_t *const OddCharacters[] = {u"\u00E9", u"\u00DF", u"\u0131", u"\u017F", u"\u00A0",
-    u"\u202F", u"\u200B", u"\u2212", u"\u216B", u"\u0663", u"\uFF58", u"\U0001D7D9", u"\U0001F600"};
-
-// Entries at the edges of what the readouts show: the Roman limits, halves
-// that round to even, a 4 that needs IV, the largest and the smallest doubles.
-const char *const EdgeNumbers[]
-    = {"9000", "8999.5", "8999.4", "-9000", "-8999.5", "0.5", "2.5", "-3.5", "4", "1994", "3999",
-        "0.4", "-0.4", "1E308", "1.79769313486232E+308", "1E-320", "0.1", "0"};
+template<typename Choice> using Weighted = std::vector<std::pair<std::uint64_t, Choice>>;
 
 struct Input
 {
@@ -65,58 +61,32 @@ struct Input
 class Soak
 {
 public:
-    Soak(Calvaran &window, std::uint64_t seed, bool trace)
-        : window_(window)
-        , seed_(seed)
-        , trace_(trace)
-        , rng_(seed)
-        , box_(window.findChild<QLineEdit *>(QStringLiteral("Text1")))
-        , arabVal_(window.findChild<QLineEdit *>(QStringLiteral("ArabVal")))
-        , romanValue_(window.findChild<QLineEdit *>(QStringLiteral("RomanValue")))
-        , copy_(window.typeInPad()->findChild<QPushButton *>(QStringLiteral("Command1")))
-        , buttons_(window.parenBase()->findChildren<QPushButton *>())
-        , components_ {window.parenBase(), window.stack(), window.typeInPad(),
-              window.romanDisplay(), window.arabDisplay()}
+    Soak()
     {
-        if (!box_ || !arabVal_ || !romanValue_ || !copy_ || buttons_.isEmpty())
-            qFatal("roman-soak: the window lacks a widget the soak drives or reads");
-        for (const QWidget *component : components_)
-            designSizes_.push_back(component->size());
-        setErrorReporter([this](const RuntimeError &error) {
-            reported_.push_back(error.number());
-            // The failed result stays in Acc for the host to see.
-            finiteAfterError_ = finiteAfterError_
-                || (error.number() == ArithmeticNumber
-                    && std::isfinite(window_.parenBase()->acc()));
-        });
-        window.parenBase()->pop.connect([this] { ++pops_; });
+        window_.show();
+        if (!QTest::qWaitForWindowExposed(&window_))
+            qFatal("roman-soak: the window was not exposed");
+        setErrorReporter(
+            [this](const RuntimeError &error) { reported_.push_back(error.number()); });
+        window_.parenBase()->pop.connect([this] { popped_ = true; });
     }
 
     ~Soak() { setErrorReporter({}); }
 
-    int run(long long events)
+    int run(std::uint64_t seed, long long inputs, bool trace)
     {
-        for (long long n = 0; n <= events; ++n) {
-            if (const std::string failure = n == 0 ? check() : step(); !failure.empty()) {
-                std::fprintf(stderr,
-                    "roman-soak: FAILED at event %lld of seed %" PRIu64 ": %s\n"
-                    "  box %s, conKey %s, Acc %g, readouts %s / %s\n  the last events:\n",
-                    n, seed_, failure.c_str(), escapedText(box_->text(), 60).c_str(),
-                    escapedText(window_.typeInPad()->conKey()).c_str(), window_.parenBase()->acc(),
-                    escapedText(arabVal_->text()).c_str(),
-                    escapedText(romanValue_->text()).c_str());
+        rng_.seed(seed);
+        for (long long n = 0; n <= inputs; ++n) {
+            if (const std::string failure = n == 0 ? check() : step(trace); !failure.empty()) {
+                std::fprintf(stderr, "roman-soak: seed %llu, input %lld: %s\n  box %s, Acc %g\n",
+                    static_cast<unsigned long long>(seed), n, failure.c_str(),
+                    escapedText(box_->text(), 60).c_str(), window_.parenBase()->acc());
                 for (const std::string &line : history_)
-                    std::fprintf(stderr, "    %s\n", line.c_str());
-                std::fprintf(stderr,
-                    "  replay: roman-soak --seed %" PRIu64 " --events %lld --trace\n", seed_, n);
+                    std::fprintf(stderr, "  %s\n", line.c_str());
                 return 1;
             }
-            if (n > 0 && n % 50000 == 0)
-                std::printf("roman-soak: %lld events\n", n);
         }
-        std::printf("roman-soak: seed %" PRIu64 ": %lld events passed\n", seed_, events);
-        for (const auto &[what, count] : seen_)
-            std::printf("  %s: %lld\n", what.c_str(), count);
+        std::printf("roman-soak: %lld inputs passed\n", inputs);
         return 0;
     }
 
@@ -125,47 +95,36 @@ private:
 
     std::uint64_t below(std::uint64_t n) { return rng_() % n; }
     bool chance(int percent) { return below(100) < std::uint64_t(percent); }
-    QChar oneOf(std::u16string_view set) { return set[below(set.size())]; }
-
-    // Pieces of entries: digits, Roman letters of either case, hexadecimal
-    // letters, "0X", blanks, the separator, exponents near the top of the
-    // double range, operation keys, odd characters, and whole numbers at the
-    // edges of what the readouts show.
-    QString pieces(int length)
+    template<typename List> auto oneOf(const List &list) -> decltype(list[0])
     {
-        QString out;
-        while (out.size() < length) {
-            const std::uint64_t kind = below(12);
-            if (kind == 0)
-                out += chance(50) ? QStringLiteral("0X") : QStringLiteral("0x");
-            else if (kind == 1)
-                out += chance(50) ? QStringLiteral(" ") : QLocale().decimalPoint();
-            else if (kind == 2)
-                out += QString::fromUtf16(OddCharacters[below(std::size(OddCharacters))]);
-            else if (kind == 3)
-                out += QString::fromLatin1(EdgeNumbers[below(std::size(EdgeNumbers))])
-                           .replace(QLatin1Char('.'), QLocale().decimalPoint());
-            else if (kind == 4)
-                out += QStringLiteral("E") + QString::number(295 + below(15));
-            else
-                out += oneOf(kind < 7 ? u"IVXLCDMivxlcdm"
-                        : kind < 8    ? u"ABCDEFabcdefER"
-                        : kind < 10   ? Keys
-                                      : u"0123456789");
-        }
-        return out;
+        return list[below(std::size(list))];
     }
 
-    // One key a character, or a surrogate pair, as a keyboard or an input method delivers it.
+    // A choice from the table, each as often as its weight says.
+    template<typename Choice> const Choice &pick(const Weighted<Choice> &table)
+    {
+        const auto weights = std::views::keys(table);
+        return table[std::discrete_distribution<std::size_t>(weights.begin(), weights.end())(rng_)]
+            .second;
+    }
+
+    // Entries, or parts of them, of the given number of pieces.
+    QString pieces(int count)
+    {
+        QString out;
+        for (int i = 0; i < count; ++i)
+            out += oneOf(pick(pieceKinds_).split(u' '));
+        return out.replace(u'.', QLocale().decimalPoint()).replace(u'_', u' ');
+    }
+
+    // One key a character, as a keyboard or an input method delivers it.
     Input type(const QString &text)
     {
         return {"type " + escapedText(text, 60), [this, text] {
-                    for (qsizetype i = 0; i < text.size(); i += text[i].isHighSurrogate() ? 2 : 1) {
-                        const QString character = text.mid(i, text[i].isHighSurrogate() ? 2 : 1);
-                        const char16_t key = character.front().toUpper().unicode();
+                    for (const char32_t c : text.toUcs4())
                         QTest::sendKeyEvent(QTest::Click, box_,
-                            key < 0x7f ? Qt::Key(key) : Qt::Key_unknown, character, Qt::NoModifier);
-                    }
+                            c < 0x7f ? Qt::Key(QChar::toUpper(c)) : Qt::Key_unknown,
+                            QString::fromUcs4(&c, 1), Qt::NoModifier);
                 }};
     }
 
@@ -181,50 +140,29 @@ private:
             overflows};
     }
 
-    Input next()
+    Input press(QKeyCombination key)
     {
-        const std::uint64_t roll = below(1000);
-        if (roll < 480)
-            return type(pieces(chance(70) ? 1 : 1 + int(below(6))));
-        if (roll < 570)
-            return {"backspace", [this] { QTest::keyClick(box_, Qt::Key_Backspace); }};
-        if (roll < 640)
-            return paste(pieces(1 + int(below(12))), chance(30));
-        if (roll < 642)
-            return paste(chance(50) ? pieces(20000) : QString(20000, QLatin1Char('M')), false);
-        if (roll < 645) { // beyond the largest double, which is about 16^256
-            QString hex = QStringLiteral("0XF");
-            for (int i = 260 + int(below(100)); i > 0; --i)
-                hex += oneOf(u"0123456789ABCDEFabcdef");
-            return paste(chance(30) ? hex + oneOf(Keys) : hex, true, 1);
-        }
-        if (roll < 840) {
-            QPushButton *button = buttons_[qsizetype(below(buttons_.size()))];
-            return {"click " + button->objectName().toStdString(), [button] {
-                        button->click(); // even where a resize hid it
-                    }};
-        }
-        if (roll < 855)
-            return {"click Copy", [this] { copy_->click(); }};
-        if (roll < 900) {
-            const std::size_t which = below(3);
-            const Qt::Key key = std::array {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}[which];
-            return {std::string("press ") + std::array {"Return", "Enter", "Escape"}[which],
-                [this, key] { QTest::keyClick(box_, key); }};
-        }
-        // A resize as Qt makes it, so that a layout's error goes to the reporter.
-        const std::size_t which = below(components_.size());
-        QWidget *component = components_[which];
-        QSize size = designSizes_[which];
-        if (chance(25)) // near the design size
-            size = QSize(int(below(2 * size.width())), int(below(2 * size.height())));
-        else if (chance(75)) // up to far past the layouts' 16-bit limits
-            size = QSize(int(below(5000)), int(below(5000)));
-        // The layouts compute in 16-bit twips (15 to a pixel): no size up to
-        // about 32700 twips overflows them, and from 61000 across or 58000 down
-        // every grid does. A size that does not change does nothing.
+        return {"press " + QKeySequence(key).toString().toStdString(),
+            [this, key] { QTest::keyClick(box_, key.key(), key.keyboardModifiers()); }};
+    }
+
+    // Even a button that a resize hid can be clicked; Command1 is Copy.
+    static Input click(QPushButton *button)
+    {
+        return {"click " + button->objectName().toStdString(), [button] { button->click(); }};
+    }
+
+    // A resize as Qt makes it, so that a layout's error goes to the reporter.
+    // The layouts compute in 16-bit twips (15 to a pixel): no size up to about
+    // 32700 twips overflows them, and from 61000 across or 58000 down every
+    // grid does. A size that does not change does nothing.
+    Input resize()
+    {
+        QWidget *component = oneOf(components_);
+        const int most = chance(30) ? 500 : 5000; // small, or up to far past the limits
+        const QSize size(int(below(most)), int(below(most)));
         int overflows = -1;
-        if (size == component->size() || (size.width() <= 2180 && size.height() <= 2180))
+        if (size == component->size() || std::max(size.width(), size.height()) <= 2180)
             overflows = 0;
         else if (component != window_.stack() && (size.width() >= 4067 || size.height() >= 3867))
             overflows = 1;
@@ -235,60 +173,32 @@ private:
 
     // ---- the rules -----------------------------------------------------------------
 
-    std::string step()
+    std::string step(bool trace)
     {
-        Input input = next();
-        // Now and then the input lands inside the text or replaces a part of it.
-        const std::uint64_t length = std::uint64_t(box_->text().size());
-        if (const int at = int(below(length + 1)); chance(10)) {
-            box_->setCursorPosition(at);
-            input.what += " at " + std::to_string(at);
-        } else if (chance(3)) {
-            box_->setSelection(0, at);
-            input.what += " over the first " + std::to_string(at);
-        }
+        Input input = pick(inputKinds_)();
         history_.push_back(input.what);
         if (history_.size() > 20)
             history_.erase(history_.begin());
-        if (trace_)
+        if (trace)
             std::fprintf(stderr, "%s\n", input.what.c_str());
         const bool accWasFinite = std::isfinite(window_.parenBase()->acc());
-        const std::size_t reportedBefore = reported_.size();
-        const long long popsBefore = pops_;
+        reported_.clear();
+        popped_ = false;
         try {
             input.perform();
             QCoreApplication::processEvents();
         } catch (const std::exception &error) {
             return std::string("an exception escaped: ") + error.what();
-        } catch (...) {
-            return "an exception escaped";
         }
-        int overflows = 0;
-        int arithmetic = 0;
-        for (std::size_t i = reportedBefore; i < reported_.size(); ++i) {
-            ++seen_["error " + std::to_string(reported_[i])];
-            overflows += reported_[i] == OverflowNumber;
-            arithmetic += reported_[i] == ArithmeticNumber;
-            if (reported_[i] != OverflowNumber && reported_[i] != ArithmeticNumber)
-                return "error " + std::to_string(reported_[i]) + ", which no input causes";
-        }
-        arithmeticReported_ = arithmeticReported_ || arithmetic > 0;
+        const auto overflows = std::ranges::count(reported_, OverflowNumber);
+        const bool arithmetic = std::ranges::count(reported_, ArithmeticNumber) > 0;
+        failed_ = failed_ || arithmetic;
         if (input.overflows >= 0 && overflows != input.overflows)
-            return std::to_string(overflows) + " overflow errors, not "
-                + std::to_string(input.overflows);
-
-        const QString copied = QGuiApplication::clipboard()->text();
-        if (input.what.starts_with("click Copy") && !box_->text().isEmpty()
-            && copied != box_->text())
-            return "Copy left " + escapedText(copied, 60) + " on the clipboard";
-
+            return std::to_string(overflows) + " overflows, not " + std::to_string(input.overflows);
         // A non-finite Acc is the failed result of an arithmetic error: just
         // reported, kept from before, or brought back from the stack by ")".
-        const double acc = window_.parenBase()->acc();
-        if (finiteAfterError_)
-            return "an arithmetic error left a finite Acc";
-        if (!std::isfinite(acc) && accWasFinite && arithmetic == 0
-            && !(pops_ > popsBefore && arithmeticReported_))
+        if (!std::isfinite(window_.parenBase()->acc()) && accWasFinite && !arithmetic
+            && !(popped_ && failed_))
             return "Acc became non-finite without an arithmetic error";
         return check();
     }
@@ -297,97 +207,102 @@ private:
     std::string check()
     {
         const QString key = window_.typeInPad()->conKey();
-        if (window_.typeInPad()->selfEdit())
-            return "the type-in pad is left mid-edit";
-        if (key.size() > 1 || (key.size() == 1 && Keys.find(key.front().unicode()) == Keys.npos))
-            return "conKey() is " + escapedText(key) + ", no operation key";
-        const double value = window_.arabDisplay()->value();
-        if (!std::isfinite(value) || value != window_.romanDisplay()->value())
-            return "the readouts hold a non-finite value or different values";
+        if (window_.typeInPad()->selfEdit() || key.size() > 1 || !Keys.contains(key))
+            return "the pad is left mid-edit, or its key is " + escapedText(key);
 
-        // The decimal readout: digits with the locale's separator, and perhaps an
-        // exponent, that read back to the value to 15 significant digits.
-        const QString arab = arabVal_->text();
-        const QRegularExpression shape(
-            QStringLiteral("^-?[0-9]+(%1[0-9]+)?(E[+-][0-9]{2,3})?$")
-                .arg(QRegularExpression::escape(QLocale().decimalPoint())));
-        const auto digits15 = [](double x) {
-            char buffer[32];
-            std::snprintf(buffer, sizeof buffer, "%.14e", x == 0 ? 0.0 : x);
-            return std::string(buffer);
-        };
-        const std::optional<double> read = parseNumber(arab);
-        if (!shape.match(arab).hasMatch() || !read || digits15(*read) != digits15(value))
-            return "ArabVal shows " + escapedText(arab) + " for " + digits15(value);
+        // The decimal readout reads back to its value to 15 significant
+        // digits, which no non-finite value does; adding 0 turns -0 into 0.
+        const auto digits15 = [](double x) { return QString::number(x + 0, 'e', 14); };
+        const double value = window_.arabDisplay()->value();
+        const std::optional<double> read = parseNumber(arabVal_->text());
 
         // The Roman readout: the canonical numeral of the value rounded half to
         // even, in parentheses when the value is negative, or a fixed text.
         static const QRegularExpression canonical(
-            QStringLiteral(R"(^\(?M{0,9}(CM|CD|D?C{0,3})(XC|XL|L?X{0,3})(IX|IV|V?I{0,3})\)?$)"));
+            QStringLiteral(R"(^\(?(M{0,9}(CM|CD|D?C{0,3})(XC|XL|L?X{0,3})(IX|IV|V?I{0,3}))\)?$)"));
         const QString roman = romanValue_->text();
-        const QString fixed = std::isnan(value) || value <= -9000
-            ? QStringLiteral("Roman underflow")
-            : value >= 9000 ? QStringLiteral("Roman overflow")
-            : value == 0    ? QStringLiteral(" - - - - - -")
-                            : QString();
-        const bool negative = value < 0;
-        const bool inParentheses
-            = roman.size() > 1 && roman.front() == u'(' && roman.back() == u')';
-        const QStringView numeral
-            = QStringView(roman).sliced(inParentheses, roman.size() - 2 * inParentheses);
-        const std::optional<double> number = parseRoman(numeral);
-        const bool right = fixed.isEmpty() ? canonical.match(roman).hasMatch()
-                && inParentheses == negative && number && *number == std::abs(std::nearbyint(value))
-                                           : roman == fixed;
-        if (!right)
-            return "RomanValue shows " + escapedText(roman) + " for " + digits15(value);
-        ++seen_["Roman readout: "
-            + (!fixed.isEmpty() ? value == 0 ? "zero text" : fixed.toStdString()
-                    : negative ? "numeral in parentheses"
-                                : "numeral")];
-        seen_["Roman readout of a value at .5"] += std::abs(value - std::trunc(value)) == 0.5;
-        return {};
+        const QString numeral = canonical.match(roman).captured(1);
+        const double romanValue = window_.romanDisplay()->value();
+        const bool romanRight = romanValue <= -9000 ? roman == QStringLiteral("Roman underflow")
+            : romanValue >= 9000                    ? roman == QStringLiteral("Roman overflow")
+            : romanValue == 0                       ? roman == QStringLiteral(" - - - - - -")
+                              : roman == (romanValue < 0 ? u'(' + numeral + u')' : numeral)
+                && parseRoman(numeral) == std::abs(std::nearbyint(romanValue));
+
+        if (read && digits15(*read) == digits15(value) && romanRight && std::isfinite(romanValue))
+            return {};
+        return "the readouts show " + escapedText(arabVal_->text()) + " for "
+            + escapedText(digits15(value)) + " and " + escapedText(roman) + " for "
+            + escapedText(digits15(romanValue));
     }
 
-    Calvaran &window_;
-    std::uint64_t seed_;
-    bool trace_;
+    Calvaran window_;
     std::mt19937_64 rng_;
-    QLineEdit *box_;
-    QLineEdit *arabVal_;
-    QLineEdit *romanValue_;
-    QPushButton *copy_;
-    QList<QPushButton *> buttons_;
-    std::vector<QWidget *> components_;
-    std::vector<QSize> designSizes_;
-    std::vector<int> reported_;
-    long long pops_ = 0;
-    bool arithmeticReported_ = false;
-    bool finiteAfterError_ = false;
-    std::map<std::string, long long> seen_;
+    QLineEdit *box_ = window_.findChild<QLineEdit *>(QStringLiteral("Text1"));
+    QLineEdit *arabVal_ = window_.findChild<QLineEdit *>(QStringLiteral("ArabVal"));
+    QLineEdit *romanValue_ = window_.findChild<QLineEdit *>(QStringLiteral("RomanValue"));
+    QPushButton *copy_ = window_.typeInPad()->findChild<QPushButton *>(QStringLiteral("Command1"));
+    QList<QPushButton *> buttons_ = window_.parenBase()->findChildren<QPushButton *>();
+    const std::vector<QWidget *> components_ {window_.parenBase(), window_.stack(),
+        window_.typeInPad(), window_.romanDisplay(), window_.arabDisplay()};
     std::vector<std::string> history_;
+    std::vector<int> reported_; // the errors of this input
+    bool popped_ = false;       // ")" brought back an outer calculation during this input
+    bool failed_ = false;       // an arithmetic error has been reported
+
+    // Pieces of entries, each row as often as its weight says: a '.' stands
+    // for the locale's separator and a '_' for a blank. Operations at the
+    // edges of the double range (an overflow, and then times 0, which must
+    // fail too) and a calculation down to -9000, which typing hardly reaches
+    // otherwise; numbers at the edges of what the readouts show: the Roman
+    // limits, halves that round to even, a 4 that needs IV, the largest and
+    // the smallest doubles, exponents near the top.
+    const Weighted<QString> pieceKinds_ {
+        {3, QStringLiteral("I V X L C D M i v x l c d m")},
+        {1, QStringLiteral("A B C D E F a b c d e f E R")},
+        {2, QStringLiteral("+ - * / ( ) = r")},
+        {2, QStringLiteral("0 1 2 3 4 5 6 7 8 9")},
+        {1, QStringLiteral("0X 0x . _")},
+        {1,
+            QStringLiteral("\u00E9 \u00DF \u0131 \u017F \u00A0 \u202F \u200B \u2212 \u216B \u0663 "
+                           "\uFF58 \U0001D7D9 \U0001F600")},
+        {2, QStringLiteral("*0= /0= *1E308= +1.79769313486232E+308= -1E308= r0-9000=")},
+        {1,
+            QStringLiteral(
+                "9000 8999.5 8999.4 -9000 -8999.5 0.5 2.5 -3.5 4 1994 3999 0.4 -0.4 1E308 "
+                "1.79769313486232E+308 1E-320 0.1 0 E295 E300 E305 E306 E307 E308 E309")},
+    };
+
+    // The kinds of input, each as often as its weight says.
+    const Weighted<std::function<Input()>> inputKinds_ {
+        {480, [this] { return type(pieces(chance(70) ? 1 : 1 + int(below(6)))); }},
+        {90, [this] { return press(Qt::Key_Backspace); }},
+        {90, [this] { return press(oneOf(OtherKeys)); }},
+        {70, [this] { return paste(pieces(1 + int(below(12))), chance(30)); }},
+        {2, [this] { return paste(chance(50) ? pieces(5000) : QString(20000, u'M'), false); }},
+        {3,
+            [this] {
+                // Beyond the largest double, which is about 16^256, perhaps with a key after it.
+                const QString hex = QStringLiteral("0XF")
+                    + QString(260 + int(below(100)), oneOf(QStringView(u"0123456789ABCDEFabcdef")));
+                return paste(chance(30) ? hex + oneOf(Keys) : hex, true, 1);
+            }},
+        {210, [this] { return click(chance(7) ? copy_ : oneOf(buttons_)); }},
+        {100, [this] { return resize(); }},
+    };
 };
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QCommandLineParser options;
     options.addHelpOption();
     options.addOptions({{"seed", "Seed of the random input.", "N", "1"},
         {"events", "Number of inputs.", "N", "20000"},
-        {"trace", "Print every input before it is made."},
-        {"locale", "Default locale, such as de_DE.", "NAME"}});
+        {"trace", "Print every input before it is made."}});
     options.process(app);
-    if (options.isSet("locale"))
-        QLocale::setDefault(QLocale(options.value("locale")));
-    Calvaran window;
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
-        qFatal("roman-soak: the window was not exposed");
-    return Soak(window, options.value("seed").toULongLong(), options.isSet("trace"))
-        .run(options.value("events").toLongLong());
+    return Soak().run(options.value("seed").toULongLong(), options.value("events").toLongLong(),
+        options.isSet("trace"));
 }
