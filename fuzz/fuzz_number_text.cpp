@@ -20,47 +20,32 @@
 #include <cmath>
 #include <cstring>
 
-namespace {
-
-void check(double value)
-{
-    fuzz::useLocale(fuzz::Locales[0]);
-    const QString shown = numberText(value);
-    if (std::isfinite(value)) {
-        static const QRegularExpression shape(
-            QStringLiteral("^-?([0-9]+)(\\.([0-9]*[1-9]))?(E[+-][0-9]{2,3})?$"));
-        const auto match = shape.match(shown);
-        std::string digits = (match.captured(1) + match.captured(3)).toStdString();
-        digits.erase(0, digits.find_first_not_of('0'));
-        FUZZ_CHECK(match.hasMatch() && digits.size() <= 15,
-            fuzz::describe(value) + " shows " + escapedText(shown, 200));
-    }
-    for (const QLocale &locale : fuzz::Locales) {
-        const QString separator = fuzz::useLocale(locale);
-        const QString text = numberText(value);
-        std::optional<double> parsed;
-        const auto context = [&] {
-            return locale.name().toStdString() + ", value " + fuzz::describe(value) + ", text "
-                + escapedText(text, 200) + ", read back " + fuzz::describe(parsed);
-        };
-        FUZZ_CHECK(QString(shown).replace(u'.', separator) == text, context());
-        if (!std::isfinite(value))
-            continue;
-        parsed = parseNumber(text);
-        FUZZ_CHECK(parsed && numberText(*parsed) == text, context());
-        // Rounding to 15 digits moves a value by up to 5E-15 of itself, reading
-        // it back by half a unit in the last place more.
-        FUZZ_CHECK(std::fabs(*parsed - value) <= std::max(std::fabs(value) * 5.2e-15, 0x1p-1074),
-            context());
-    }
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     double value = 0;
     std::memcpy(&value, data, std::min(size, sizeof value));
-    check(value);
+    QLocale::setDefault(fuzz::Locales[0]); // which the text services follow
+    const QString shown = numberText(value);
+    static const QRegularExpression shape(
+        QStringLiteral("^-?[0-9]+(\\.[0-9]*[1-9])?(E[+-][0-9]{2,3})?$"));
+    // What is left without the sign, the leading zeros, the point and the exponent.
+    static const QRegularExpression notSignificant(QStringLiteral("^[-0.]+|\\.|E.*"));
+    const qsizetype digits = QString(shown).remove(notSignificant).size();
+    FUZZ_CHECK(!std::isfinite(value) || (shown.contains(shape) && digits <= 15), value, shown);
+
+    for (const QLocale &locale : fuzz::Locales) {
+        QLocale::setDefault(locale);
+        const QString separator = locale.decimalPoint();
+        const QString text = numberText(value);
+        FUZZ_CHECK(QString(shown).replace(u'.', separator) == text, locale.name(), value, text);
+        if (!std::isfinite(value))
+            continue;
+        const std::optional<double> parsed = parseNumber(text);
+        // Rounding to 15 digits moves a value by up to 5E-15 of itself, reading
+        // it back by half a unit in the last place more.
+        const double tolerance = std::max(std::fabs(value) * 5.2e-15, 0x1p-1074);
+        FUZZ_CHECK(parsed && numberText(*parsed) == text && std::fabs(*parsed - value) <= tolerance,
+            locale.name(), value, text, parsed);
+    }
     return 0;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 // Shared by the fuzz targets: texts from fuzz bytes, the locales the text
-// services must follow, and the report of a broken property.
+// services must follow (QLocale's default), and the report of a broken property.
 
 #include "tests/escapedtext.h"
 
@@ -15,14 +15,6 @@
 #include <string>
 
 namespace fuzz {
-
-inline std::string describe(std::optional<double> value)
-{
-    char buffer[64] = "nothing";
-    if (value)
-        std::snprintf(buffer, sizeof buffer, "%.17g (%a)", *value, *value);
-    return buffer;
-}
 
 // UTF-8, or raw UTF-16LE code units with lone surrogates and all (an odd last
 // byte is dropped).
@@ -40,22 +32,30 @@ inline QString fromBytes(const std::uint8_t *data, std::size_t size, bool utf16)
 inline const QLocale Locales[] = {QLocale(QLocale::English, QLocale::UnitedStates),
     QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::Arabic, QLocale::Egypt)};
 
-// Makes locale the default, which the text services follow, and returns its
-// decimal separator.
-inline QString useLocale(const QLocale &locale)
+// A number to its last bit (17 significant digits tell any two doubles apart), or "nothing".
+inline std::string describe(std::optional<double> value)
 {
-    QLocale::setDefault(locale);
-    return locale.decimalPoint();
+    return value ? QString::number(*value, 'g', 17).toStdString() : "nothing";
+}
+
+inline std::string describe(const QString &text)
+{
+    return escapedText(text, 200);
+}
+
+// Reports a broken condition with the names and values of what it is about,
+// and aborts, so that libFuzzer keeps the input and a replay fails.
+template<typename... Values>
+[[noreturn]] void fail(int line, const char *condition, const char *names, const Values &...values)
+{
+    std::fprintf(
+        stderr, "\n*** PROPERTY VIOLATED at line %d: %s\n*** with %s:\n", line, condition, names);
+    (std::fprintf(stderr, "*** %s\n", describe(values).c_str()), ...);
+    std::abort();
 }
 
 } // namespace fuzz
 
-// Aborts, so that libFuzzer keeps the input and a replay fails.
-#define FUZZ_CHECK(condition, context)                                                             \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "\n*** PROPERTY VIOLATED at line %d: %s\n*** %s\n", __LINE__,     \
-                #condition, std::string(context).c_str());                                         \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (false)
+// FUZZ_CHECK(condition, values...): the values, named in the report, tell what broke it.
+#define FUZZ_CHECK(condition, ...)                                                                 \
+    ((condition) ? void() : fuzz::fail(__LINE__, #condition, #__VA_ARGS__, __VA_ARGS__))

@@ -20,9 +20,7 @@ int main(int argc, char **argv)
         if (!dir.exists())
             inputs << dir.path();
     }
-    if (inputs.isEmpty())
-        qFatal("No inputs");
-    for (const QString &input : inputs) {
+    for (const QString &input : std::as_const(inputs)) {
         QFile file(input);
         if (!file.open(QIODevice::ReadOnly))
             qFatal("Cannot read %s", qPrintable(input));
@@ -32,5 +30,5 @@ int main(int argc, char **argv)
             reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size()));
     }
     std::printf("%lld inputs, no property broken\n", static_cast<long long>(inputs.size()));
-    return 0;
+    return inputs.isEmpty() ? 1 : 0; // replaying nothing would test nothing
 }
