@@ -14,7 +14,11 @@ namespace {
 QString elided(const QString &text)
 {
     constexpr qsizetype Longest = 16;
-    return text.size() > Longest ? text.left(Longest - 1) + QChar(0x2026) : text;
+    if (text.size() <= Longest)
+        return text;
+    // Never half of a character that takes two code units.
+    const qsizetype kept = text[Longest - 2].isHighSurrogate() ? Longest - 2 : Longest - 1;
+    return text.left(kept) + QChar(0x2026);
 }
 
 QString quoted(const QString &text)

@@ -29,13 +29,18 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        // Only this window's keys count, and Alt alone: AltGr arrives as
+        // Control and Alt while a person types "@" or "{".
+        const auto *widget = qobject_cast<const QWidget *>(watched);
+        if (!widget || widget->window() != window_)
+            return QProxyStyle::eventFilter(watched, event);
         bool held = altHeld_;
         switch (event->type()) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease: {
             const auto *key = static_cast<const QKeyEvent *>(event);
             held = key->key() == Qt::Key_Alt ? event->type() == QEvent::KeyPress
-                                             : key->modifiers().testFlag(Qt::AltModifier);
+                                             : key->modifiers() == Qt::AltModifier;
             break;
         }
         case QEvent::WindowDeactivate:

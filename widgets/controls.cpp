@@ -82,6 +82,8 @@ QPushButton *makeButton(
 QLabel *makeLabel(QWidget *parent, const QString &objectName, const QString &caption)
 {
     auto *label = new QLabel(caption, parent);
+    // Never rich text: a label may quote what a person typed, "<b>" and all.
+    label->setTextFormat(Qt::PlainText);
     name(label, objectName, {}, caption);
     TextFit::attach(label);
     return label;

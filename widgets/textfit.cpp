@@ -79,7 +79,8 @@ TextFit::TextFit(QWidget *widget)
     , design_(widget->font())
 {
     widget->installEventFilter(this);
-    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+    // What a person types never changes the fit of their box: only its height counts.
+    if (auto *edit = qobject_cast<QLineEdit *>(widget); edit && edit->isReadOnly())
         connect(edit, &QLineEdit::textChanged, this, &TextFit::refit);
 }
 
@@ -119,10 +120,12 @@ void TextFit::refit()
     // hinting does not scale widths exactly with the size.
     for (int step = 0; step < 40 && points > 1 && !fits(room, font); ++step) {
         const QFontMetricsF metrics(font);
-        const qreal wide = metrics.size(Qt::TextShowMnemonic, room.text).width();
         qreal ratio = 0.95;
-        if (!room.wraps && room.widthCounts && wide > room.size.width() && wide > 0)
-            ratio = std::min(ratio, room.size.width() / wide);
+        if (!room.wraps && room.widthCounts) {
+            const qreal wide = metrics.size(Qt::TextShowMnemonic, room.text).width();
+            if (wide > room.size.width())
+                ratio = std::min(ratio, room.size.width() / wide);
+        }
         if (metrics.height() > room.size.height() && room.size.height() > 0)
             ratio = std::min(ratio, room.size.height() / metrics.height());
         points = std::max<qreal>(1, points * std::max<qreal>(ratio, 0.5));
