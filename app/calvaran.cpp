@@ -17,10 +17,12 @@
 #include "widgets/textfit.h"
 #include "widgets/twips.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QShortcut>
 
 #include <algorithm>
 #include <cmath>
@@ -34,7 +36,11 @@ constexpr int DesignHeight = 2940;
 constexpr QRect StatusPlace(120, 2490, 4335, 405);
 
 constexpr qreal DesignPoints = 8.25;
-constexpr int StackDepth = 10;
+// The largest factor at which every component's layout still fits its 16-bit
+// twips: the readouts' text boxes are 90 units of a hundredth of their width,
+// and 36450 twips is the widest they can be. A larger window centres the
+// design at this size.
+constexpr qreal MaxScale = 36450.0 / 2535;
 
 QSize designPixels(qreal factor)
 {
@@ -61,6 +67,9 @@ Calvaran::Calvaran(QWidget *parent)
     setObjectName(QStringLiteral("Calvaran"));
     setWindowTitle(QCoreApplication::translate("Calvaran", "Roman Numeral Calculator"));
     setWindowIcon(calculatorIcon());
+    // Captions and keys read left to right whatever the layout direction:
+    // mirrored, the ")" button would show "(" and open a parenthesis.
+    setLayoutDirection(Qt::LeftToRight);
 
     // The person's font size, read before the design font takes over: a
     // larger one opens the whole design larger, so that no caption is
@@ -117,105 +126,107 @@ Calvaran::Calvaran(QWidget *parent)
     chainTabOrder(order);
     underlineAccessKeysWhileAlt(this);
 
-    parenBase1_->change.connect([this] { parenBaseChanged(); });
-    parenBase1_->push.connect([this] { parenBasePushed(); });
-    parenBase1_->pop.connect([this] { parenBasePopped(); });
+    calculation_ = std::make_unique<Calculation>(*parenBase1_, *stack1_);
+    calculation_->show = [this](double value) { showValue(value); };
+    calculation_->emptyEntry = [this] { typeInPad1_->setValue(0); };
+    // A click on the keypad reaches the calculation through the engine's
+    // events; the status line follows every action.
+    for (Event *event : {&parenBase1_->change, &parenBase1_->push, &parenBase1_->pop})
+        event->connect([this] { showStatus(); });
     typeInPad1_->change.connect([this] { typeInPadChanged(); });
     typeInPad1_->unread.connect([this] { typeInPadUnread(); });
     typeInPad1_->copied.connect(
         [this] { showStatus(statustext::copied(typeInPad1_->copiedText())); });
+    auto *quit = new QShortcut(QKeySequence::Quit, this);
+    connect(quit, &QShortcut::activated, this, &QWidget::close);
 }
 
-void Calvaran::parenBaseChanged()
+void Calvaran::showValue(double value)
 {
-    curVal_ = parenBase1_->acc();
-    arabDisplay1_->setValue(curVal_);
-    romanDisplay1_->setValue(curVal_);
-    typeInPad1_->setValue(0);
-    offerResult();
-    showStatus();
-}
-
-void Calvaran::parenBasePushed()
-{
-    // The stack takes the code first: the write of the value pushes both.
-    stack1_->setItos(parenBase1_->pend());
-    stack1_->setTos(parenBase1_->acc());
-    parenBase1_->setPend(0);
-    parenBase1_->setAcc(0);
-    outermostDropped_ = openParentheses_ == StackDepth;
-    openParentheses_ = std::min(openParentheses_ + 1, StackDepth);
-    showStatus();
-}
-
-void Calvaran::parenBasePopped()
-{
-    // The code is read before the value, whose read pops both.
-    parenBase1_->setValue(parenBase1_->acc());
-    parenBase1_->setPend(stack1_->itos());
-    parenBase1_->setAcc(stack1_->tos());
-    typeInPad1_->setValue(0);
-    openParentheses_ = std::max(openParentheses_ - 1, 0);
-    outermostDropped_ = false;
-    showStatus();
+    arabDisplay1_->setValue(value);
+    romanDisplay1_->setValue(value);
+    // What Copy takes from an empty box: the Roman numeral when the readout
+    // shows one, else the decimal text.
+    const bool numeral = std::abs(value) > 0.5 && std::abs(value) < 9000;
+    typeInPad1_->setResultText(numeral ? romanDisplay1_->display() : numberText(value));
 }
 
 void Calvaran::typeInPadChanged()
 {
-    curKey_ = typeInPad1_->conKey();
-    parenBase1_->setTypeIn(curKey_);
-    if (!curKey_.isEmpty())
+    const QString key = typeInPad1_->conKey();
+    const QString text = typeInPad1_->text();
+    const double value = typeInPad1_->value();
+    if (key.isEmpty()) {
+        calculation_->enter(value, !text.isEmpty());
+        showStatus(statustext::readingHint(text, value));
         return;
-    curVal_ = typeInPad1_->value();
-    parenBase1_->setValue(curVal_);
-    arabDisplay1_->setValue(curVal_);
-    romanDisplay1_->setValue(curVal_);
-    offerResult();
-    showStatus(statustext::romanHint(typeInPad1_->text(), curVal_));
+    }
+    // The number in the box came in the same edit as its key when it was
+    // pasted, or was entered already; either way it goes in first.
+    calculation_->press(key.front(), text.isEmpty() ? std::nullopt : std::optional(value));
+    showStatus();
 }
 
 void Calvaran::typeInPadUnread()
 {
-    typeInPad1_->setProblem(statustext::unreadable(typeInPad1_->text(), typeInPad1_->conKey()));
+    calculation_->forgetEntry();
+    typeInPad1_->setProblem(statustext::unreadable(
+        typeInPad1_->text(), typeInPad1_->conKey(), typeInPad1_->pasteRest()));
     showStatus();
 }
 
 void Calvaran::clearAll()
 {
-    // Ten pushes of a fresh calculation's state fill every level of the
-    // stack with it, which is as empty as a stack without a depth can be.
-    stack1_->setItos(0);
-    for (int level = 0; level < StackDepth; ++level)
-        stack1_->setTos(0);
-    openParentheses_ = 0;
-    outermostDropped_ = false;
-    // As Clear does; its result also empties the type-in box.
-    parenBase1_->setTypeIn(QStringLiteral("r"));
+    calculation_->clearAll();
+    typeInPad1_->setValue(0);
+    error_.clear();
+    showStatus();
 }
 
-void Calvaran::offerResult()
+void Calvaran::showError(const RuntimeError &error)
 {
-    // The Roman numeral when the readout shows one, else the decimal text.
-    const double shown = romanDisplay1_->value();
-    const bool numeral = std::abs(shown) > 0.5 && std::abs(shown) < 9000;
-    typeInPad1_->setResultText(numeral ? romanDisplay1_->display() : numberText(curVal_));
+    // A failed result leaves the entry that led to it behind; the next
+    // number starts afresh.
+    if (error.number() == ArithmeticError().number()) {
+        typeInPad1_->setValue(0);
+        calculation_->forgetEntry();
+    }
+    error_ = error.text();
+    errorFresh_ = true;
+    showStatus();
 }
 
 void Calvaran::showStatus(const QString &message)
 {
-    // Most important first: an entry that cannot be read, then what this
+    // Most important first: an error, an entry that cannot be read, what this
     // step did, then the calculation in progress.
-    QString text = typeInPad1_->problem();
+    QString text;
+    const bool failed = !std::isfinite(parenBase1_->acc());
+    if (!error_.isEmpty() && (errorFresh_ || failed)) {
+        //: marks the status line's text as an error, in words and not by colour
+        text = QCoreApplication::translate("Calvaran", "⚠ %1").arg(error_);
+    } else {
+        error_.clear();
+        text = typeInPad1_->problem();
+    }
+    errorFresh_ = false;
     if (text.isEmpty())
         text = message;
     if (text.isEmpty())
-        text = statustext::progress(
-            parenBase1_->acc(), parenBase1_->pend(), openParentheses_, outermostDropped_);
+        text = statustext::note(calculation_->note(), calculation_->noteValue());
+    if (text.isEmpty())
+        text = statustext::progress(parenBase1_->acc(), parenBase1_->pend(),
+            calculation_->openParentheses(), calculation_->outermostDropped());
+    // The same text again is no news: a screen reader hears it once.
     if (text == statusLine_->text())
         return;
     statusLine_->setText(text);
-    // A screen reader hears the new text through the name.
+    // A screen reader hears the new text through the name, an error at once.
     statusLine_->setAccessibleName(text.isEmpty() ? statusName() : text);
+    if (!error_.isEmpty()) {
+        QAccessibleEvent alert(statusLine_, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
     TextFit::of(statusLine_)->refit();
 }
 
@@ -236,8 +247,9 @@ void Calvaran::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     const QSize design = designPixels(1);
-    const qreal factor = std::max(openingScale_,
-        std::min(qreal(width()) / design.width(), qreal(height()) / design.height()));
+    const qreal factor
+        = std::clamp(std::min(qreal(width()) / design.width(), qreal(height()) / design.height()),
+            openingScale_, std::max(openingScale_, MaxScale));
     guarded([&] { placeDesign(factor); });
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "core/calculation.h"
+
 #include <QRect>
 #include <QString>
 #include <QWidget>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -11,12 +14,14 @@ class ArabDisplay;
 class ParenBase;
 class QLabel;
 class RomanDisplay;
+class RuntimeError;
 class Stack;
 class TypeInPad;
 
 // The calculator's window. It owns one of each component and is the only
 // place that knows them all: every value passes between them through the
-// four handlers below, in the order the calculation depends on.
+// calculation's moves (the same the command line makes), in the order the
+// calculation depends on.
 //
 // The whole design scales with the window by one factor, so nothing is
 // stretched; the window opens at the person's font size and never shrinks
@@ -33,25 +38,27 @@ public:
     RomanDisplay *romanDisplay() const { return romanDisplay1_; }
     ArabDisplay *arabDisplay() const { return arabDisplay1_; }
 
+    const Calculation &calculation() const { return *calculation_; }
+
     // The factor the design is drawn at now.
     qreal scale() const { return scale_; }
+
+    // Shows a run-time error on the status line, marked and spoken, where it
+    // stays while the result it spoiled is on show.
+    void showError(const RuntimeError &error);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void parenBaseChanged();
-    void parenBasePushed();
-    void parenBasePopped();
+    void showValue(double value);
     void typeInPadChanged();
     void typeInPadUnread();
-    // Resets the calculation, empties the open parentheses and the type-in
-    // box, whatever it holds: what Escape does anywhere in the window.
+    // A fresh start, as a new window: what Escape does anywhere in the window.
     void clearAll();
 
     void placeDesign(qreal factor);
-    void offerResult();
     void showStatus(const QString &message = {});
 
     ParenBase *parenBase1_;
@@ -63,12 +70,11 @@ private:
     QLabel *label2_;
     QLabel *statusLine_;
 
-    double curVal_ = 0;
-    QString curKey_;
-
-    // The stack never says how deep it is, so the window counts.
-    int openParentheses_ = 0;
-    bool outermostDropped_ = false;
+    std::unique_ptr<Calculation> calculation_;
+    // The last run-time error, shown until the next input, or for as long as
+    // the result it left is not a number.
+    QString error_;
+    bool errorFresh_ = false;
 
     std::vector<std::pair<QWidget *, QRect>> designPlaces_;
     qreal openingScale_ = 1;

@@ -1,12 +1,15 @@
 #include "app/statustext.h"
 
+#include "core/numeralparse.h"
 #include "core/romannumeral.h"
 #include "core/textservices.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -39,6 +42,13 @@ bool isRomanLetters(const QString &text)
     return true;
 }
 
+// The separator of the other kind: a comma where this locale writes a point,
+// a point anywhere else.
+QString otherSeparator()
+{
+    return QLocale().decimalPoint() == u"." ? QStringLiteral(",") : QStringLiteral(".");
+}
+
 QString operationKey(std::int16_t pend)
 {
     switch (pend) {
@@ -59,11 +69,27 @@ QString operationKey(std::int16_t pend)
 
 namespace statustext {
 
-QString unreadable(const QString &text, const QString &unusedKey)
+QString unreadable(const QString &text, const QString &unusedKey, const QString &pasteRest)
 {
-    const QString why
-        = QCoreApplication::translate("StatusLine", "%1 is not a number or a Roman numeral")
-              .arg(quoted(text));
+    QString why;
+    if (isOutOfRange(text)) {
+        why = QCoreApplication::translate(
+            "StatusLine", "%1 is too large for the calculator; the largest number is %2")
+                  .arg(quoted(text), numberText(std::numeric_limits<double>::max()));
+    } else {
+        why = QCoreApplication::translate("StatusLine", "%1 is not a number or a Roman numeral")
+                  .arg(quoted(text));
+        if (const QString other = otherSeparator(); text.contains(other)
+            && parseNumber(QString(text).replace(other, QLocale().decimalPoint())))
+            why = QCoreApplication::translate(
+                "StatusLine", "%1; the decimal separator here is %2", "%1 is the sentence before")
+                      .arg(why, quoted(QLocale().decimalPoint()));
+    }
+    if (!pasteRest.isEmpty())
+        return QCoreApplication::translate("StatusLine",
+            "%1; the paste stopped there, and %2 was not entered",
+            "%1 is the sentence before, %2 the quoted rest of the pasted text")
+            .arg(why, quoted(pasteRest));
     if (unusedKey.isEmpty())
         return why;
     return QCoreApplication::translate(
@@ -71,11 +97,20 @@ QString unreadable(const QString &text, const QString &unusedKey)
         .arg(why, quoted(unusedKey));
 }
 
-QString romanHint(const QString &text, double value)
+QString readingHint(const QString &text, double value)
 {
-    if (!isRomanLetters(text))
+    const QString entry = text.trimmed();
+    if (upperCase(entry.left(2)) == u"0X") {
+        const QStringView digits = QStringView(entry).sliced(2);
+        const qsizetype read = hexDigitCount(digits);
+        if (read == digits.size())
+            return {};
+        return QCoreApplication::translate("StatusLine", "%1 reads as %2; reading stopped at %3")
+            .arg(elided(entry), numberText(value), quoted(digits.sliced(read).toString()));
+    }
+    if (!isRomanLetters(entry))
         return {};
-    const QString numeral = upperCase(text);
+    const QString numeral = upperCase(entry);
     if (!(value < 9000))
         return QCoreApplication::translate("StatusLine", "%1 reads as %2")
             .arg(elided(numeral), numberText(value));
@@ -84,6 +119,27 @@ QString romanHint(const QString &text, double value)
         return {};
     return QCoreApplication::translate("StatusLine", "%1 reads as %2 (standard form %3)")
         .arg(elided(numeral), numberText(value), standard);
+}
+
+QString note(Calculation::Note note, double value)
+{
+    switch (note) {
+    case Calculation::Note::KeptDividend:
+        return QCoreApplication::translate("StatusLine", "Dividing by zero keeps the dividend: %1")
+            .arg(numberText(value));
+    case Calculation::Note::Waiting:
+        return QCoreApplication::translate("StatusLine", "(…) = %1, waiting for the next operation",
+            "the value of the parentheses just closed")
+            .arg(numberText(value));
+    case Calculation::Note::Cleared:
+        return QCoreApplication::translate("StatusLine",
+            "Cleared; an operation key now starts from %1, a number typed first replaces it",
+            "after the clear key, which keeps the last number entered")
+            .arg(numberText(value));
+    case Calculation::Note::None:
+        break;
+    }
+    return {};
 }
 
 QString progress(double acc, std::int16_t pend, int openParentheses, bool outermostDropped)

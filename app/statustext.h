@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/calculation.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -7,12 +9,17 @@
 // What the status line says, in the words of a person at the calculator.
 namespace statustext {
 
-// Why a text in the type-in box is not read, and the key that went unused.
-QString unreadable(const QString &text, const QString &unusedKey);
+// Why a text in the type-in box is not read, and the key that went unused,
+// or the rest of a pasted calculation that was not entered.
+QString unreadable(const QString &text, const QString &unusedKey, const QString &pasteRest = {});
 
-// How a Roman numeral outside the standard form was read; "" for any other
-// text, and for a numeral already in the form the Roman readout writes.
-QString romanHint(const QString &text, double value);
+// How an entry was read where the reading may surprise: a Roman numeral
+// outside the standard form, a hexadecimal entry read only in part; "" for
+// any other text.
+QString readingHint(const QString &text, double value);
+
+// What the last action did that the readouts do not show; "" for nothing.
+QString note(Calculation::Note note, double value);
 
 // The calculation in progress: the pending operation and the open
 // parentheses; "" when nothing is pending.

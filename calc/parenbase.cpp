@@ -1,6 +1,5 @@
 #include "calc/parenbase.h"
 
-#include "calc/padarithmetic.h"
 #include "calc/padgrid.h"
 #include "core/errors.h"
 #include "widgets/controls.h"
@@ -23,23 +22,22 @@ struct ButtonText
     const char *name;
     const char *caption;
     const char *toolTip;
-    const char *key;
 };
 
-// Indexed like ParenBase::Button. The tooltips and Clear's caption are
+// Indexed like PadAction. The tooltips and Clear's caption are
 // translated where the buttons are made; the symbols are the same in every
 // language, and so are the keys typed into the type-in box.
 constexpr std::array<ButtonText, 8> Buttons = {{
-    {"Add", "&+", QT_TRANSLATE_NOOP("ParenBase", "Add"), "+"},
-    {"Div", "&/", QT_TRANSLATE_NOOP("ParenBase", "Divide"), "/"},
-    {"Mult", "&*", QT_TRANSLATE_NOOP("ParenBase", "Multiply"), "*"},
-    {"Subt", "-&--", QT_TRANSLATE_NOOP("ParenBase", "Subtract"), "-"},
-    {"LParen", "&(", QT_TRANSLATE_NOOP("ParenBase", "Start Paren"), "("},
-    {"RParen", "&)", QT_TRANSLATE_NOOP("ParenBase", "End Paren"), ")"},
-    {"Equals", "&=", QT_TRANSLATE_NOOP("ParenBase", "Equals"), "="},
+    {"Add", "&+", QT_TRANSLATE_NOOP("ParenBase", "Add")},
+    {"Div", "&/", QT_TRANSLATE_NOOP("ParenBase", "Divide")},
+    {"Mult", "&*", QT_TRANSLATE_NOOP("ParenBase", "Multiply")},
+    {"Subt", "-&--", QT_TRANSLATE_NOOP("ParenBase", "Subtract")},
+    {"LParen", "&(", QT_TRANSLATE_NOOP("ParenBase", "Start Paren")},
+    {"RParen", "&)", QT_TRANSLATE_NOOP("ParenBase", "End Paren")},
+    {"Equals", "&=", QT_TRANSLATE_NOOP("ParenBase", "Equals")},
     //: The button that clears the calculation; & marks its access key, a
     //: letter that no other button of the window uses.
-    {"Clear", QT_TRANSLATE_NOOP("ParenBase", "Clea&r"), "", "r"},
+    {"Clear", QT_TRANSLATE_NOOP("ParenBase", "Clea&r"), ""},
 }};
 
 QString translated(const char *text)
@@ -60,7 +58,7 @@ ParenBase::ParenBase(QWidget *parent)
         const ButtonText &text = Buttons[i];
         buttons_[i] = makeButton(border_, QString::fromLatin1(text.name), translated(text.caption),
             translated(text.toolTip));
-        const auto which = static_cast<Button>(i);
+        const auto which = static_cast<PadAction>(i);
         // A failed calculation is reported here and the pad stays usable.
         QObject::connect(buttons_[i], &QPushButton::clicked, this,
             [this, which] { guarded([&] { perform(which); }); });
@@ -75,20 +73,6 @@ void ParenBase::setWide(std::int16_t wide)
     arrange();
 }
 
-void ParenBase::setTypeIn(const QString &text)
-{
-    typeIn_ = text;
-    // Every key is its own comparison with the text as it stands at that
-    // moment: a host handler may write TypeIn while an action runs, and the
-    // keys still to come are compared with what it wrote.
-    static constexpr Button order[] = {Button::Equals, Button::Subt, Button::RParen, Button::LParen,
-        Button::Mult, Button::Div, Button::Clear, Button::Add};
-    for (const Button which : order) {
-        if (typeIn_ == QLatin1String(Buttons[static_cast<std::size_t>(which)].key))
-            perform(which);
-    }
-}
-
 void ParenBase::readProperties(const PropertyBag &bag)
 {
     setWide(toInt16(bag.readProperty(OrientKey, 0), OrientKey));
@@ -101,59 +85,15 @@ void ParenBase::writeProperties(PropertyBag &bag) const
 
 QList<QWidget *> ParenBase::tabOrder() const
 {
-    return {button(Button::Clear), button(Button::Equals), button(Button::RParen),
-        button(Button::LParen), button(Button::Mult), button(Button::Subt), button(Button::Div),
-        button(Button::Add)};
+    return {button(PadAction::Clear), button(PadAction::Equals), button(PadAction::RParen),
+        button(PadAction::LParen), button(PadAction::Mult), button(PadAction::Subt),
+        button(PadAction::Div), button(PadAction::Add)};
 }
 
 void ParenBase::layoutChildren()
 {
     cover(border_);
     arrange();
-}
-
-void ParenBase::perform(Button which)
-{
-    switch (which) {
-    case Button::Add:
-        operate(PendingCode::Add);
-        break;
-    case Button::Div:
-        operate(PendingCode::Divide);
-        break;
-    case Button::Mult:
-        operate(PendingCode::Multiply);
-        break;
-    case Button::Subt:
-        operate(PendingCode::Subtract);
-        break;
-    case Button::Equals:
-        operate(PendingCode::None);
-        break;
-    case Button::LParen:
-        // Setting the outer calculation aside is the host's part.
-        push.raise();
-        break;
-    case Button::RParen:
-        // Pend stays as the sub-expression had it; the host restores the outer one.
-        applyPending(pend_, acc_, value_);
-        pop.raise();
-        break;
-    case Button::Clear:
-        // Value stays: the operand on show is still the operand.
-        acc_ = 0.0;
-        pend_ = PendingCode::None;
-        change.raise();
-        break;
-    }
-}
-
-void ParenBase::operate(std::int16_t nextCode)
-{
-    applyPending(pend_, acc_, value_);
-    // Before the event, so that the host's handler sees the new code.
-    pend_ = nextCode;
-    change.raise();
 }
 
 void ParenBase::arrange()

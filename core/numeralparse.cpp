@@ -83,6 +83,24 @@ bool isOperationKey(QChar character)
     return QStringView(u"=+-)(*/r").contains(character);
 }
 
+std::optional<double> readEntry(const QString &text)
+{
+    if (const std::optional<double> number = parseNumber(text))
+        return number;
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() && !text.isEmpty())
+        return std::nullopt;
+    return parseNumeral(trimmed);
+}
+
+qsizetype hexDigitCount(QStringView digits)
+{
+    qsizetype count = 0;
+    while (count < digits.size() && hexDigitValue(digits[count].toUpper()) >= 0)
+        ++count;
+    return count;
+}
+
 std::optional<double> parseNumeral(const QString &text)
 {
     const QString upper = upperCase(text);

@@ -13,6 +13,15 @@
 // upper-case R is no key.
 bool isOperationKey(QChar character);
 
+// What the type-in box reads from an entry: a decimal number, else a Roman or
+// hexadecimal numeral. Blanks, tabs and line breaks around it do not count, as
+// copied text often has them; blanks alone are no entry. The empty text is 0.
+// Throws OverflowError for a hexadecimal value beyond the largest double.
+std::optional<double> readEntry(const QString &text);
+
+// How many characters after "0X" are hexadecimal digits: where reading stops.
+qsizetype hexDigitCount(QStringView digits);
+
 // An entry that is not a decimal number, in either case: the hexadecimal
 // digits after "0X", else a Roman numeral. Nothing when it is no Roman numeral.
 // Throws OverflowError for a hexadecimal value beyond the largest double.

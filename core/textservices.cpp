@@ -160,28 +160,50 @@ bool isShownLargest(const std::string &ascii)
 
 } // namespace
 
-std::optional<double> parseNumber(const QString &text)
+namespace {
+
+enum class Reading { Number, NoNumber, TooLarge };
+
+Reading readNumber(const QString &text, double &value)
 {
     const auto ascii = NumberScanner(text, decimalSeparator()).scan();
     if (!ascii)
-        return std::nullopt;
-    double value = 0;
+        return Reading::NoNumber;
     const char *begin = ascii->data();
     const char *end = begin + ascii->size();
     const auto result = std::from_chars(begin, end, value);
     if (result.ec == std::errc::result_out_of_range) {
         const bool negative = ascii->front() == '-';
-        if (isUnderflow(*ascii))
-            return negative ? -0.0 : 0.0;
+        if (isUnderflow(*ascii)) {
+            value = negative ? -0.0 : 0.0;
+            return Reading::Number;
+        }
         if (isShownLargest(*ascii)) {
             const double largest = std::numeric_limits<double>::max();
-            return negative ? -largest : largest;
+            value = negative ? -largest : largest;
+            return Reading::Number;
         }
-        return std::nullopt;
+        return Reading::TooLarge;
     }
     if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value))
+        return Reading::NoNumber;
+    return Reading::Number;
+}
+
+} // namespace
+
+std::optional<double> parseNumber(const QString &text)
+{
+    double value = 0;
+    if (readNumber(text, value) != Reading::Number)
         return std::nullopt;
     return value;
+}
+
+bool isOutOfRange(const QString &text)
+{
+    double value = 0;
+    return readNumber(text, value) == Reading::TooLarge;
 }
 
 QString upperCase(const QString &text)

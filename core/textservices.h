@@ -19,4 +19,8 @@ QString numberText(double value);
 // for a double is zero, as in any calculator.
 std::optional<double> parseNumber(const QString &text);
 
+// Whether the text is a number in every way but its size: beyond the largest
+// double, which parseNumber() refuses.
+bool isOutOfRange(const QString &text);
+
 QString upperCase(const QString &text);

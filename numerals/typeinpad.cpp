@@ -1,6 +1,7 @@
 #include "numerals/typeinpad.h"
 
 #include "core/errors.h"
+#include "core/expression.h"
 #include "core/numeralparse.h"
 #include "core/textservices.h"
 #include "widgets/clipboard.h"
@@ -90,8 +91,37 @@ void TypeInPad::processEdit()
 {
     if (selfEdit_)
         return;
-    takeConKey();
-    announce();
+    pasteRest_.clear();
+    const QString typed = text1_->text();
+    const bool keyTaken = takeConKey();
+    // Whatever reads as one entry reads as it always did; only a text that
+    // does not is taken apart into a calculation.
+    if (readEntry(text1_->text()) || !isExpression(splitExpression(typed))) {
+        announce();
+        return;
+    }
+    if (keyTaken)
+        writeText(typed);
+    enterExpression(typed);
+}
+
+void TypeInPad::enterExpression(const QString &text)
+{
+    const QList<ExpressionPiece> pieces = splitExpression(text);
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (pieces[i].isKey()) {
+            deliverKey(pieces[i].key);
+            continue;
+        }
+        writeText(pieces[i].entry);
+        conKey_.clear();
+        pasteRest_ = i + 1 < pieces.size() ? text.sliced(pieces[i + 1].position) : QString();
+        // An entry that cannot be read stays in the box, and the rest waits
+        // for the person: nothing after it is guessed at.
+        if (!announce())
+            return;
+    }
+    pasteRest_.clear();
 }
 
 void TypeInPad::deliverKey(QChar key)
@@ -102,29 +132,28 @@ void TypeInPad::deliverKey(QChar key)
     announce();
 }
 
-void TypeInPad::announce()
+bool TypeInPad::announce()
 {
-    const QString text = text1_->text();
-    std::optional<double> number = parseNumber(text);
-    if (!number)
-        number = parseNumeral(text);
+    const std::optional<double> number = readEntry(text1_->text());
     if (!number) {
         unread.raise();
-        return;
+        return false;
     }
     setProblem({});
     value_ = *number;
     change.raise();
+    return true;
 }
 
-void TypeInPad::takeConKey()
+bool TypeInPad::takeConKey()
 {
     conKey_.clear();
     const QString text = text1_->text();
     if (text.isEmpty() || !isOperationKey(text.back()))
-        return;
+        return false;
     conKey_ = text.back();
     writeText(text.chopped(1));
+    return true;
 }
 
 void TypeInPad::writeText(const QString &text)
@@ -139,9 +168,15 @@ bool TypeInPad::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != text1_ || event->type() != QEvent::KeyPress)
         return UserControl::eventFilter(watched, event);
+    const auto *press = static_cast<const QKeyEvent *>(event);
+    // With nothing selected, the copy key copies what Copy would, rather
+    // than nothing at all.
+    if (press->matches(QKeySequence::Copy) && !text1_->hasSelectedText()) {
+        guarded([this] { copy(); });
+        return true;
+    }
     // Enter finishes an entry as "=" does, the key a person reaches for first
     // on any calculator. Escape is left to the host, which clears everything.
-    const auto *press = static_cast<const QKeyEvent *>(event);
     const Qt::KeyboardModifiers modifiers = press->modifiers() & ~Qt::KeypadModifier;
     const bool enter = press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter;
     if (!enter || modifiers != Qt::NoModifier)

@@ -16,6 +16,10 @@ class QPushButton;
 // conKey(), reads the rest into value() and raises change. When the text is
 // no numeral at all the pad says nothing to the keypad and raises unread
 // instead, so that the host can tell the person why.
+//
+// A whole calculation pasted in one go ("12+5=") is entered piece by piece,
+// each entry as if pasted alone and each key as if typed after it, with a
+// change for each; an entry that cannot be read stops it there.
 class TypeInPad : public UserControl
 {
 public:
@@ -48,9 +52,13 @@ public:
 
     QList<QWidget *> tabOrder() const override;
 
+    // The text left unentered when a pasted calculation stopped at an entry
+    // that cannot be read; "" when the edit was no such paste.
+    QString pasteRest() const { return pasteRest_; }
+
     Event change;
     // The edit left a text that is no numeral; conKey() holds any key that
-    // was taken off it and not used.
+    // was taken off it and not used, pasteRest() what a paste did not enter.
     Event unread;
     // Copy put copiedText() on the clipboard.
     Event copied;
@@ -61,9 +69,10 @@ protected:
 
 private:
     void processEdit();
-    void takeConKey();
+    void enterExpression(const QString &text);
+    bool takeConKey();
     void deliverKey(QChar key);
-    void announce();
+    bool announce();
     void writeText(const QString &text);
     void copy();
 
@@ -77,4 +86,5 @@ private:
     QString problem_;
     QString resultText_;
     QString copiedText_;
+    QString pasteRest_;
 };

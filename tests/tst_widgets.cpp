@@ -387,7 +387,7 @@ private slots:
         row("Return, no numeral", true, "VV\r", "VV [=] 5: 5");
         row("Escape is the host's", true, "XI\x1b", "XI [] 11: 10 11");
         row("no numeral, key", false, "VV+", "VV [+] 7: ");
-        row("key inside", false, "1+2", "1+2 [] 7: ");
+        row("pasted calculation", false, "1+2", "2 [] 2: 1 1[+] 2");
         row("R is no key", false, "XIR", "XIR [] 7: ");
         const QString huge = "0X1" + QString(256, '0');
         row("hexadecimal overflow", false, huge + "+", huge + " [+] 7: !6");

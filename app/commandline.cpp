@@ -1,0 +1,132 @@
+#include "app/commandline.h"
+
+#include "app/evaluate.h"
+#include "app/languages.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QStringList>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// The options every Qt window-system application takes, with whether a value
+// follows; QApplication removes them from the arguments before we parse.
+struct WindowOption
+{
+    const char *name;
+    bool takesValue;
+};
+
+constexpr WindowOption WindowOptions[] = {{"platform", true}, {"platformpluginpath", true},
+    {"platformtheme", true}, {"plugin", true}, {"qwindowgeometry", true}, {"qwindowicon", true},
+    {"qwindowtitle", true}, {"reverse", false}, {"session", true}, {"display", true},
+    {"geometry", true}, {"style", true}, {"stylesheet", true}, {"widgetcount", false},
+    {"nograb", false}, {"dograb", false}, {"sync", false}, {"title", true}, {"name", true}};
+
+const WindowOption *windowOption(const char *argument)
+{
+    const char *name = argument + (std::strncmp(argument, "--", 2) == 0 ? 2 : 1);
+    if (argument[0] != '-')
+        return nullptr;
+    for (const WindowOption &option : WindowOptions) {
+        const std::size_t length = std::strlen(option.name);
+        if (std::strncmp(name, option.name, length) == 0
+            && (name[length] == 0 || (option.takesValue && name[length] == '=')))
+            return &option;
+    }
+    return nullptr;
+}
+
+struct Arguments
+{
+    // Without the window-system options.
+    QStringList own;
+    // The window-system option whose value is missing, if any.
+    QString missingValue;
+    bool platformNamed = false;
+};
+
+Arguments arguments(int argc, char *argv[])
+{
+    Arguments arguments {{QString::fromLocal8Bit(argv[0])}, {}, false};
+    for (int i = 1; i < argc; ++i) {
+        const WindowOption *option = windowOption(argv[i]);
+        if (!option) {
+            arguments.own << QString::fromLocal8Bit(argv[i]);
+            continue;
+        }
+        arguments.platformNamed = arguments.platformNamed || option == &WindowOptions[0];
+        if (option->takesValue && !std::strchr(argv[i], '=') && ++i == argc)
+            arguments.missingValue = QString::fromLocal8Bit(argv[i - 1]);
+    }
+    return arguments;
+}
+
+QCommandLineOption evalOption()
+{
+    return {QStringLiteral("eval"),
+        QCoreApplication::translate("main",
+            "Calculates <expression> as if typed into the window and prints the result, "
+            "decimal and Roman, separated by a tab. With -, reads one calculation a line "
+            "from standard input."),
+        QCoreApplication::translate("main", "expression")};
+}
+
+void describe(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QCoreApplication::translate("main",
+        "A calculator for Roman, decimal and hexadecimal numerals, evaluated from left to right."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(evalOption());
+}
+
+} // namespace
+
+std::optional<int> answerWithoutWindow(int argc, char *argv[])
+{
+    const Arguments given = arguments(argc, argv);
+    // Where a window system can be reached, the window needs none of what
+    // follows: it starts without a second application. Without one, Qt
+    // would abort.
+    const bool displayed = given.platformNamed || qEnvironmentVariableIsSet("QT_QPA_PLATFORM")
+        || qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    if (given.own.size() == 1 && given.missingValue.isEmpty() && displayed)
+        return std::nullopt;
+    QCoreApplication app(argc, argv);
+    installTranslations(QLocale::system());
+    QCommandLineParser parser;
+    describe(parser);
+    const auto refuse = [](const QString &why) {
+        std::fprintf(stderr, "%s: %s\n%s\n", qPrintable(QCoreApplication::applicationName()),
+            qPrintable(why),
+            qPrintable(QCoreApplication::translate("main", "Try --help for the options.")));
+        return 2;
+    };
+    if (!given.missingValue.isEmpty())
+        return refuse(QCoreApplication::translate("main", "Missing value after '%1'.")
+                          .arg(given.missingValue));
+    if (!parser.parse(given.own))
+        return refuse(parser.errorText());
+    if (parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    if (!parser.positionalArguments().isEmpty())
+        return refuse(QCoreApplication::translate("main", "Unexpected argument '%1'.")
+                          .arg(parser.positionalArguments().constFirst()));
+    if (parser.isSet(QStringLiteral("eval"))) {
+        const QString expression = parser.value(QStringLiteral("eval"));
+        if (expression == u"-")
+            return evaluateLines(stdin, stdout, stderr);
+        return evaluateLine(expression, stdout, stderr);
+    }
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+        qPrintable(QCoreApplication::translate(
+            "main", "There is no display to open the window on; --eval calculates without one.")));
+    return 1;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <optional>
+
+// Answers whatever the command line asks that needs no window: the help, the
+// version, a calculation with --eval, and a refusal of an option it does not
+// know or of a missing value, with status 2. Qt's own window-system options
+// (-platform, -reverse, -style and the like) are let pass to the window.
+// Returns the exit status when the program is done, nothing when the window
+// is to open.
+std::optional<int> answerWithoutWindow(int argc, char *argv[]);

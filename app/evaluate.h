@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdio>
+
+// Runs calculations without a window, through the same calculation as the
+// window's keypad: each line is entered piece by piece from all clear and
+// finished with "=" if it does not end with one. For each it prints what the
+// two readouts would show, the decimal text and the Roman text separated by a
+// tab; an entry that cannot be read or a failed calculation prints a message
+// on err naming the line and an empty line on out, so that the output stays
+// line for line with the input.
+//
+// Returns 0 when every line gave a result, else 1.
+int evaluateLine(const QString &line, std::FILE *out, std::FILE *err);
+// Reads the lines from in until its end, printing each result as soon as it
+// is known, so that it works in a pipe.
+int evaluateLines(std::FILE *in, std::FILE *out, std::FILE *err);

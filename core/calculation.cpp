@@ -1,0 +1,118 @@
+#include "core/calculation.h"
+
+#include "core/shiftstack.h"
+
+#include <algorithm>
+#include <cmath>
+
+Calculation::Calculation(PadEngine &pad, ShiftStack &stack)
+    : pad_(pad)
+    , stack_(stack)
+{
+    pad_.change.connect([this] { changed(); });
+    pad_.push.connect([this] { pushed(); });
+    pad_.pop.connect([this] { popped(); });
+    pad_.stepped.connect([this](const PadStep &step) { stepped(step); });
+}
+
+void Calculation::enter(double value, bool inEntry)
+{
+    note_ = Note::None;
+    pad_.setValue(value);
+    display(value);
+    entryHeld_ = inEntry;
+}
+
+void Calculation::press(QChar key, std::optional<double> number)
+{
+    // As if typed in two steps: the key alone would act on the operand
+    // entered before, and the number would be lost.
+    if (number)
+        enter(*number);
+    pad_.setTypeIn(key);
+}
+
+void Calculation::clearAll()
+{
+    // Ten pushes of a fresh calculation's state fill every level of the
+    // stack with it, which is as empty as a stack without a depth can be.
+    stack_.setItos(0);
+    for (std::size_t level = 0; level < ShiftStack::Depth; ++level)
+        stack_.setTos(0);
+    openParentheses_ = 0;
+    outermostDropped_ = false;
+    // Clear keeps the operand; a fresh start does not.
+    pad_.setValue(0);
+    pad_.setTypeIn(QStringLiteral("r"));
+    note_ = Note::None;
+    // A new keypad has typed nothing.
+    pad_.setTypeIn({});
+}
+
+bool Calculation::isFresh() const
+{
+    return pad_.acc() == 0 && pad_.pend() == 0 && pad_.value() == 0 && stack_.isFresh()
+        && openParentheses_ == 0 && !outermostDropped_ && !entryHeld_ && shown_ == 0;
+}
+
+void Calculation::changed()
+{
+    display(pad_.acc());
+    clearEntry();
+}
+
+void Calculation::pushed()
+{
+    // A number right before "(" is a factor, as on paper: 2(3) is 2 * (3).
+    // Its result empties the entry, so this multiplies once.
+    if (entryHeld_)
+        pad_.perform(PadAction::Mult);
+    // The stack takes the code first: the write of the value pushes both.
+    stack_.setItos(pad_.pend());
+    stack_.setTos(pad_.acc());
+    pad_.setPend(0);
+    pad_.setAcc(0);
+    outermostDropped_ = openParentheses_ == int(ShiftStack::Depth);
+    openParentheses_ = std::min(openParentheses_ + 1, int(ShiftStack::Depth));
+}
+
+void Calculation::popped()
+{
+    // The code is read before the value, whose read pops both.
+    pad_.setValue(pad_.acc());
+    pad_.setPend(stack_.itos());
+    pad_.setAcc(stack_.tos());
+    clearEntry();
+    openParentheses_ = std::max(openParentheses_ - 1, 0);
+    outermostDropped_ = false;
+    note_ = Note::Waiting;
+    noteValue_ = pad_.value();
+}
+
+void Calculation::stepped(const PadStep &step)
+{
+    note_ = Note::None;
+    const double operand = step.before.value;
+    if (step.before.pend == PendingCode::Divide && (operand == 0 || std::isnan(operand))
+        && step.action != PadAction::LParen && step.action != PadAction::Clear) {
+        note_ = Note::KeptDividend;
+        noteValue_ = step.after.acc;
+    } else if (step.action == PadAction::Clear && step.after.value != 0) {
+        note_ = Note::Cleared;
+        noteValue_ = step.after.value;
+    }
+}
+
+void Calculation::display(double value)
+{
+    shown_ = value;
+    if (show)
+        show(value);
+}
+
+void Calculation::clearEntry()
+{
+    entryHeld_ = false;
+    if (emptyEntry)
+        emptyEntry();
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/padengine.h"
+
+#include <QChar>
+
+#include <functional>
+#include <optional>
+
+class ShiftStack;
+
+// The moves between the keypad's engine, the parenthesis stack and what the
+// person sees, made the same way whether the keys come from the window or the
+// command line: a number entered goes to the keypad and to the readouts, a
+// result is shown and empties the entry, "(" sets the outer calculation aside
+// on the stack and ")" brings it back.
+//
+// Where a person's input meets the engine it also mends what the engine alone
+// gets wrong, without changing the engine: a number that arrives together
+// with its key is entered before the key, "(" right after a number
+// multiplies, and all clear starts afresh.
+class Calculation
+{
+public:
+    Calculation(PadEngine &pad, ShiftStack &stack);
+    Calculation(const Calculation &) = delete;
+    Calculation &operator=(const Calculation &) = delete;
+
+    // Where the readouts show a number, and where the entry empties.
+    std::function<void(double)> show;
+    std::function<void()> emptyEntry;
+
+    // A number read from the entry. inEntry is false when the entry is empty,
+    // as after deleting it, so that no "(" multiplies it.
+    void enter(double value, bool inEntry = true);
+    // An operation key, with the number that came in the same edit, if any.
+    // Throws ArithmeticError when the action fails.
+    void press(QChar key, std::optional<double> number = {});
+    // The entry holds no number any more (text that cannot be read).
+    void forgetEntry() { entryHeld_ = false; }
+    // Everything as a new calculator has it.
+    void clearAll();
+    bool isFresh() const;
+
+    // The stack never says how deep it is, so the calculation counts.
+    int openParentheses() const { return openParentheses_; }
+    bool outermostDropped() const { return outermostDropped_; }
+
+    // What the last action did that the readouts do not tell.
+    enum class Note { None, KeptDividend, Waiting, Cleared };
+    Note note() const { return note_; }
+    // The number the note is about: the dividend kept, the value waiting
+    // after ")", or the operand a cleared calculation starts from.
+    double noteValue() const { return noteValue_; }
+
+    // The number the readouts show.
+    double shown() const { return shown_; }
+
+private:
+    void changed();
+    void pushed();
+    void popped();
+    void stepped(const PadStep &step);
+    void display(double value);
+    void clearEntry();
+
+    PadEngine &pad_;
+    ShiftStack &stack_;
+    double shown_ = 0;
+    bool entryHeld_ = false;
+    int openParentheses_ = 0;
+    bool outermostDropped_ = false;
+    Note note_ = Note::None;
+    double noteValue_ = 0;
+};

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "core/event.h"
+
+#include <QChar>
+#include <QString>
+
+#include <cstdint>
+
+// The operation that waits for its right-hand operand. The numbers travel
+// between the keypad and the host's saved sub-expressions, so they are fixed.
+namespace PendingCode {
+inline constexpr std::int16_t None = 0;
+inline constexpr std::int16_t Add = 1;
+inline constexpr std::int16_t Divide = 2;
+inline constexpr std::int16_t Multiply = 3;
+inline constexpr std::int16_t Subtract = 4;
+} // namespace PendingCode
+
+// Applies the operation named by code to the accumulator with value as its
+// right-hand operand; a code outside 0..4 does no arithmetic. A zero or NaN
+// value is replaced by 1 whatever the code. A result that is not finite is
+// left in acc and throws ArithmeticError.
+void applyPending(std::int16_t code, double &acc, double &value);
+
+// The keypad's actions, in the order its buttons are laid out.
+enum class PadAction { Add, Div, Mult, Subt, LParen, RParen, Equals, Clear };
+
+// The operation key of an action: "+", "/", "*", "-", "(", ")", "=" or "r".
+QChar padKey(PadAction action);
+
+struct PadState
+{
+    double acc;
+    std::int16_t pend;
+    double value;
+};
+
+// One action as the accumulator saw it: the state before, and the state
+// after its arithmetic, just before the host hears of it.
+struct PadStep
+{
+    PadAction action;
+    PadState before;
+    PadState after;
+};
+
+// The calculation behind the keypad, with no widget: it evaluates strictly
+// from left to right. Acc is the running result, Value the latest operand and
+// Pend the operation waiting for it. Parentheses are the host's business: the
+// engine raises push and pop, and the host sets the outer calculation aside
+// and brings it back through Pend and Acc.
+class PadEngine
+{
+public:
+    double value() const { return value_; }
+    void setValue(double value) { value_ = value; }
+    double acc() const { return acc_; }
+    void setAcc(double acc) { acc_ = acc; }
+    std::int16_t pend() const { return pend_; }
+    void setPend(std::int16_t pend) { pend_ = pend; }
+    PadState state() const { return {acc_, pend_, value_}; }
+
+    // Stores the text, then performs the action of the key it names, if any.
+    // Throws ArithmeticError when the action fails.
+    QString typeIn() const { return typeIn_; }
+    void setTypeIn(const QString &text);
+
+    // What a click on the action's button does. Throws ArithmeticError when
+    // the arithmetic fails; nothing is raised then.
+    void perform(PadAction action);
+
+    Event change;
+    Event push;
+    Event pop;
+    // Every action that got as far as its event, raised just before it: for
+    // observers that explain or record the calculation, never to change it.
+    BasicEvent<const PadStep &> stepped;
+
+private:
+    void operate(std::int16_t nextCode, PadAction action);
+    void announce(PadAction action, const PadState &before, const Event &event);
+
+    std::int16_t pend_ = 0;
+    double acc_ = 0.0;
+    double value_ = 0.0;
+    QString typeIn_;
+};
