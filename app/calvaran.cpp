@@ -201,10 +201,12 @@ void Calvaran::showStatus(const QString &message)
     // Most important first: an error, an entry that cannot be read, what this
     // step did, then the calculation in progress.
     QString text;
+    const QString progress = statustext::progress(parenBase1_->acc(), parenBase1_->pend(),
+        calculation_->openParentheses(), calculation_->outermostDropped());
     const bool failed = !std::isfinite(parenBase1_->acc());
     if (!error_.isEmpty() && (errorFresh_ || failed)) {
-        //: marks the status line's text as an error, in words and not by colour
-        text = QCoreApplication::translate("Calvaran", "⚠ %1").arg(error_);
+        // While the result is spoiled the advice stays with the error.
+        text = statustext::error(error_, failed ? progress : QString());
     } else {
         error_.clear();
         text = typeInPad1_->problem();
@@ -215,8 +217,7 @@ void Calvaran::showStatus(const QString &message)
     if (text.isEmpty())
         text = statustext::note(calculation_->note(), calculation_->noteValue());
     if (text.isEmpty())
-        text = statustext::progress(parenBase1_->acc(), parenBase1_->pend(),
-            calculation_->openParentheses(), calculation_->outermostDropped());
+        text = progress;
     // The same text again is no news: a screen reader hears it once.
     if (text == statusLine_->text())
         return;

@@ -13,6 +13,8 @@
 
 namespace {
 
+const QString Separator = QStringLiteral("  \u00b7  ");
+
 // A pasted entry can be any length; the line names it, it need not repeat it.
 QString elided(const QString &text)
 {
@@ -146,8 +148,7 @@ QString progress(double acc, std::int16_t pend, int openParentheses, bool outerm
 {
     QStringList parts;
     if (!std::isfinite(acc))
-        parts << QCoreApplication::translate("StatusLine",
-            "The result is too large: press r or Escape to start again",
+        parts << QCoreApplication::translate("StatusLine", "Press r or Escape to start again",
             "r is the letter typed to clear in every language; Escape is the key");
     else if (const QString key = operationKey(pend); !key.isEmpty())
         parts << QStringLiteral("%1 %2").arg(numberText(acc), key);
@@ -156,7 +157,14 @@ QString progress(double acc, std::int16_t pend, int openParentheses, bool outerm
             "StatusLine", "%n parentheses open", nullptr, openParentheses);
     if (outermostDropped)
         parts << QCoreApplication::translate("StatusLine", "the outermost one was dropped");
-    return parts.join(QStringLiteral("  \u00b7  "));
+    return parts.join(Separator);
+}
+
+QString error(const QString &text, const QString &progress)
+{
+    const QString marked
+        = QCoreApplication::translate("StatusLine", "⚠ %1", "an error's message").arg(text);
+    return progress.isEmpty() ? marked : marked + Separator + progress;
 }
 
 QString copied(const QString &text)

@@ -27,4 +27,8 @@ QString progress(double acc, std::int16_t pend, int openParentheses, bool outerm
 
 QString copied(const QString &text);
 
+// A run-time error, marked as one in words as well as by its sign, with the
+// calculation in progress after it when there is one.
+QString error(const QString &text, const QString &progress);
+
 } // namespace statustext

@@ -23,9 +23,7 @@ OverflowError::OverflowError()
 ArithmeticError::ArithmeticError()
     : RuntimeError(11,
         QCoreApplication::translate("RuntimeError",
-            "Arithmetic error: the result is too large, or not a number. "
-            "Press Clear to start again.",
-            "Clear names the keypad's clear button"))
+            "Arithmetic error: the result is too large, or not a number."))
 { }
 
 ConversionError::ConversionError(const QString &what)

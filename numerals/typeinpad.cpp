@@ -93,15 +93,14 @@ void TypeInPad::processEdit()
         return;
     pasteRest_.clear();
     const QString typed = text1_->text();
-    const bool keyTaken = takeConKey();
-    // Whatever reads as one entry reads as it always did; only a text that
-    // does not is taken apart into a calculation.
-    if (readEntry(text1_->text()) || !isExpression(splitExpression(typed))) {
+    takeConKey();
+    // One entry, perhaps with its key, reads as it always did; anything more
+    // is a calculation, entered from an empty box.
+    if (!isExpression(splitExpression(typed))) {
         announce();
         return;
     }
-    if (keyTaken)
-        writeText(typed);
+    writeText({});
     enterExpression(typed);
 }
 
@@ -145,15 +144,14 @@ bool TypeInPad::announce()
     return true;
 }
 
-bool TypeInPad::takeConKey()
+void TypeInPad::takeConKey()
 {
     conKey_.clear();
     const QString text = text1_->text();
     if (text.isEmpty() || !isOperationKey(text.back()))
-        return false;
+        return;
     conKey_ = text.back();
     writeText(text.chopped(1));
-    return true;
 }
 
 void TypeInPad::writeText(const QString &text)

@@ -70,7 +70,7 @@ protected:
 private:
     void processEdit();
     void enterExpression(const QString &text);
-    bool takeConKey();
+    void takeConKey();
     void deliverKey(QChar key);
     bool announce();
     void writeText(const QString &text);

@@ -36,6 +36,14 @@
     </message>
 </context>
 <context>
+    <name>Evaluate</name>
+    <message>
+        <source>line %1: %2</source>
+        <comment>%1 is the number of the input line, %2 what went wrong</comment>
+        <translation>Zeile %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>ParenBase</name>
     <message>
         <source>Add</source>
@@ -146,14 +154,13 @@
         <translation>Überlauf: Eine Zahl ist zu groß für den Platz geworden, den sie hat.</translation>
     </message>
     <message>
-        <source>Arithmetic error: the result is too large, or not a number. Press Clear to start again.</source>
-        <comment>Clear names the keypad&apos;s clear button</comment>
-        <translation>Rechenfehler: Das Ergebnis ist zu groß oder keine Zahl. Drücken Sie Löschen, um neu zu beginnen.</translation>
-    </message>
-    <message>
         <source>Conversion error: %1</source>
         <comment>%1 says which setting and why</comment>
         <translation>Umwandlungsfehler: %1</translation>
+    </message>
+    <message>
+        <source>Arithmetic error: the result is too large, or not a number.</source>
+        <translation>Rechenfehler: Das Ergebnis ist zu groß oder keine Zahl.</translation>
     </message>
 </context>
 <context>
@@ -187,11 +194,6 @@
         <source>%1 reads as %2 (standard form %3)</source>
         <translation>%1 wird als %2 gelesen (übliche Form %3)</translation>
     </message>
-    <message>
-        <source>The result is too large: press r or Escape to start again</source>
-        <comment>r is the letter typed to clear in every language; Escape is the key</comment>
-        <translation>Das Ergebnis ist zu groß: Drücken Sie r oder Esc, um neu zu beginnen</translation>
-    </message>
     <message numerus="yes">
         <source>%n parentheses open</source>
         <translation>
@@ -206,6 +208,48 @@
     <message>
         <source>Copied %1</source>
         <translation>%1 kopiert</translation>
+    </message>
+    <message>
+        <source>%1 is too large for the calculator; the largest number is %2</source>
+        <translation>%1 ist zu groß für den Rechner; die größte Zahl ist %2</translation>
+    </message>
+    <message>
+        <source>%1; the decimal separator here is %2</source>
+        <comment>%1 is the sentence before</comment>
+        <translation>%1; das Dezimaltrennzeichen ist hier %2</translation>
+    </message>
+    <message>
+        <source>%1; the paste stopped there, and %2 was not entered</source>
+        <comment>%1 is the sentence before, %2 the quoted rest of the pasted text</comment>
+        <translation>%1; das Einfügen hielt dort an, %2 wurde nicht eingegeben</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2; reading stopped at %3</source>
+        <translation>%1 wird als %2 gelesen; das Lesen hielt bei %3 an</translation>
+    </message>
+    <message>
+        <source>Dividing by zero keeps the dividend: %1</source>
+        <translation>Eine Division durch null behält den Dividenden: %1</translation>
+    </message>
+    <message>
+        <source>(…) = %1, waiting for the next operation</source>
+        <comment>the value of the parentheses just closed</comment>
+        <translation>(…) = %1, wartet auf die nächste Rechenart</translation>
+    </message>
+    <message>
+        <source>Cleared; an operation key now starts from %1, a number typed first replaces it</source>
+        <comment>after the clear key, which keeps the last number entered</comment>
+        <translation>Gelöscht; eine Rechentaste beginnt jetzt mit %1, eine zuerst getippte Zahl ersetzt sie</translation>
+    </message>
+    <message>
+        <source>Press r or Escape to start again</source>
+        <comment>r is the letter typed to clear in every language; Escape is the key</comment>
+        <translation>Drücken Sie r oder Escape, um neu zu beginnen</translation>
+    </message>
+    <message>
+        <source>⚠ %1</source>
+        <comment>an error&apos;s message</comment>
+        <translation>⚠ %1</translation>
     </message>
 </context>
 <context>
@@ -234,6 +278,30 @@
     <message>
         <source>A calculator for Roman, decimal and hexadecimal numerals, evaluated from left to right.</source>
         <translation>Ein Rechner für römische, dezimale und hexadezimale Zahlen, der von links nach rechts rechnet.</translation>
+    </message>
+    <message>
+        <source>Calculates &lt;expression&gt; as if typed into the window and prints the result, decimal and Roman, separated by a tab. With -, reads one calculation a line from standard input.</source>
+        <translation>Berechnet &lt;Ausdruck&gt;, als wäre er ins Fenster getippt, und gibt das Ergebnis dezimal und römisch aus, durch einen Tabulator getrennt. Mit - wird eine Rechnung je Zeile von der Standardeingabe gelesen.</translation>
+    </message>
+    <message>
+        <source>expression</source>
+        <translation>Ausdruck</translation>
+    </message>
+    <message>
+        <source>Try --help for the options.</source>
+        <translation>Die Optionen nennt --help.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Nach „%1“ fehlt ein Wert.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>There is no display to open the window on; --eval calculates without one.</source>
+        <translation>Es gibt keinen Bildschirm, auf dem sich das Fenster öffnen ließe; --eval rechnet ohne.</translation>
     </message>
 </context>
 </TS>

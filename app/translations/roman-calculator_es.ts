@@ -36,6 +36,14 @@
     </message>
 </context>
 <context>
+    <name>Evaluate</name>
+    <message>
+        <source>line %1: %2</source>
+        <comment>%1 is the number of the input line, %2 what went wrong</comment>
+        <translation>línea %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>ParenBase</name>
     <message>
         <source>Add</source>
@@ -146,14 +154,13 @@
         <translation>Desbordamiento: un número se ha vuelto demasiado grande para el espacio que tiene.</translation>
     </message>
     <message>
-        <source>Arithmetic error: the result is too large, or not a number. Press Clear to start again.</source>
-        <comment>Clear names the keypad&apos;s clear button</comment>
-        <translation>Error aritmético: el resultado es demasiado grande, o no es un número. Pulsa Borrar para empezar de nuevo.</translation>
-    </message>
-    <message>
         <source>Conversion error: %1</source>
         <comment>%1 says which setting and why</comment>
         <translation>Error de conversión: %1</translation>
+    </message>
+    <message>
+        <source>Arithmetic error: the result is too large, or not a number.</source>
+        <translation>Error aritmético: el resultado es demasiado grande, o no es un número.</translation>
     </message>
 </context>
 <context>
@@ -187,11 +194,6 @@
         <source>%1 reads as %2 (standard form %3)</source>
         <translation>%1 se lee como %2 (forma habitual %3)</translation>
     </message>
-    <message>
-        <source>The result is too large: press r or Escape to start again</source>
-        <comment>r is the letter typed to clear in every language; Escape is the key</comment>
-        <translation>El resultado es demasiado grande: pulsa r o Esc para empezar de nuevo</translation>
-    </message>
     <message numerus="yes">
         <source>%n parentheses open</source>
         <translation>
@@ -206,6 +208,48 @@
     <message>
         <source>Copied %1</source>
         <translation>%1 copiado</translation>
+    </message>
+    <message>
+        <source>%1 is too large for the calculator; the largest number is %2</source>
+        <translation>%1 es demasiado grande para la calculadora; el número más grande es %2</translation>
+    </message>
+    <message>
+        <source>%1; the decimal separator here is %2</source>
+        <comment>%1 is the sentence before</comment>
+        <translation>%1; el separador decimal aquí es %2</translation>
+    </message>
+    <message>
+        <source>%1; the paste stopped there, and %2 was not entered</source>
+        <comment>%1 is the sentence before, %2 the quoted rest of the pasted text</comment>
+        <translation>%1; el pegado se detuvo ahí, y %2 no se introdujo</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2; reading stopped at %3</source>
+        <translation>%1 se lee como %2; la lectura se detuvo en %3</translation>
+    </message>
+    <message>
+        <source>Dividing by zero keeps the dividend: %1</source>
+        <translation>Dividir entre cero conserva el dividendo: %1</translation>
+    </message>
+    <message>
+        <source>(…) = %1, waiting for the next operation</source>
+        <comment>the value of the parentheses just closed</comment>
+        <translation>(…) = %1, esperando la siguiente operación</translation>
+    </message>
+    <message>
+        <source>Cleared; an operation key now starts from %1, a number typed first replaces it</source>
+        <comment>after the clear key, which keeps the last number entered</comment>
+        <translation>Borrado; una tecla de operación empieza ahora desde %1, un número tecleado antes lo sustituye</translation>
+    </message>
+    <message>
+        <source>Press r or Escape to start again</source>
+        <comment>r is the letter typed to clear in every language; Escape is the key</comment>
+        <translation>Pulse r o Escape para empezar de nuevo</translation>
+    </message>
+    <message>
+        <source>⚠ %1</source>
+        <comment>an error&apos;s message</comment>
+        <translation>⚠ %1</translation>
     </message>
 </context>
 <context>
@@ -234,6 +278,30 @@
     <message>
         <source>A calculator for Roman, decimal and hexadecimal numerals, evaluated from left to right.</source>
         <translation>Una calculadora de números romanos, decimales y hexadecimales, evaluados de izquierda a derecha.</translation>
+    </message>
+    <message>
+        <source>Calculates &lt;expression&gt; as if typed into the window and prints the result, decimal and Roman, separated by a tab. With -, reads one calculation a line from standard input.</source>
+        <translation>Calcula &lt;expresión&gt; como si se tecleara en la ventana e imprime el resultado, decimal y romano, separados por un tabulador. Con - lee un cálculo por línea de la entrada estándar.</translation>
+    </message>
+    <message>
+        <source>expression</source>
+        <translation>expresión</translation>
+    </message>
+    <message>
+        <source>Try --help for the options.</source>
+        <translation>Pruebe --help para ver las opciones.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta un valor después de «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+    <message>
+        <source>There is no display to open the window on; --eval calculates without one.</source>
+        <translation>No hay pantalla en la que abrir la ventana; --eval calcula sin ella.</translation>
     </message>
 </context>
 </TS>

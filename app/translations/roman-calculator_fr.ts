@@ -36,6 +36,14 @@
     </message>
 </context>
 <context>
+    <name>Evaluate</name>
+    <message>
+        <source>line %1: %2</source>
+        <comment>%1 is the number of the input line, %2 what went wrong</comment>
+        <translation>ligne %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>ParenBase</name>
     <message>
         <source>Add</source>
@@ -146,14 +154,13 @@
         <translation>Dépassement de capacité&#xa0;: un nombre est devenu trop grand pour la place dont il dispose.</translation>
     </message>
     <message>
-        <source>Arithmetic error: the result is too large, or not a number. Press Clear to start again.</source>
-        <comment>Clear names the keypad&apos;s clear button</comment>
-        <translation>Erreur de calcul&#xa0;: le résultat est trop grand, ou n’est pas un nombre. Appuyez sur Effacer pour recommencer.</translation>
-    </message>
-    <message>
         <source>Conversion error: %1</source>
         <comment>%1 says which setting and why</comment>
         <translation>Erreur de conversion&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Arithmetic error: the result is too large, or not a number.</source>
+        <translation>Erreur de calcul : le résultat est trop grand, ou n’est pas un nombre.</translation>
     </message>
 </context>
 <context>
@@ -187,11 +194,6 @@
         <source>%1 reads as %2 (standard form %3)</source>
         <translation>%1 se lit %2 (forme usuelle %3)</translation>
     </message>
-    <message>
-        <source>The result is too large: press r or Escape to start again</source>
-        <comment>r is the letter typed to clear in every language; Escape is the key</comment>
-        <translation>Le résultat est trop grand&#xa0;: appuyez sur r ou Échap pour recommencer</translation>
-    </message>
     <message numerus="yes">
         <source>%n parentheses open</source>
         <translation>
@@ -206,6 +208,48 @@
     <message>
         <source>Copied %1</source>
         <translation>%1 copié</translation>
+    </message>
+    <message>
+        <source>%1 is too large for the calculator; the largest number is %2</source>
+        <translation>%1 est trop grand pour la calculatrice ; le plus grand nombre est %2</translation>
+    </message>
+    <message>
+        <source>%1; the decimal separator here is %2</source>
+        <comment>%1 is the sentence before</comment>
+        <translation>%1 ; le séparateur décimal est ici %2</translation>
+    </message>
+    <message>
+        <source>%1; the paste stopped there, and %2 was not entered</source>
+        <comment>%1 is the sentence before, %2 the quoted rest of the pasted text</comment>
+        <translation>%1 ; le collage s’est arrêté là, et %2 n’a pas été saisi</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2; reading stopped at %3</source>
+        <translation>%1 se lit %2 ; la lecture s’est arrêtée à %3</translation>
+    </message>
+    <message>
+        <source>Dividing by zero keeps the dividend: %1</source>
+        <translation>Diviser par zéro garde le dividende : %1</translation>
+    </message>
+    <message>
+        <source>(…) = %1, waiting for the next operation</source>
+        <comment>the value of the parentheses just closed</comment>
+        <translation>(…) = %1, en attente de l’opération suivante</translation>
+    </message>
+    <message>
+        <source>Cleared; an operation key now starts from %1, a number typed first replaces it</source>
+        <comment>after the clear key, which keeps the last number entered</comment>
+        <translation>Effacé ; une touche d’opération part maintenant de %1, un nombre tapé d’abord le remplace</translation>
+    </message>
+    <message>
+        <source>Press r or Escape to start again</source>
+        <comment>r is the letter typed to clear in every language; Escape is the key</comment>
+        <translation>Appuyez sur r ou Échap pour recommencer</translation>
+    </message>
+    <message>
+        <source>⚠ %1</source>
+        <comment>an error&apos;s message</comment>
+        <translation>⚠ %1</translation>
     </message>
 </context>
 <context>
@@ -234,6 +278,30 @@
     <message>
         <source>A calculator for Roman, decimal and hexadecimal numerals, evaluated from left to right.</source>
         <translation>Une calculatrice pour les nombres romains, décimaux et hexadécimaux, évalués de gauche à droite.</translation>
+    </message>
+    <message>
+        <source>Calculates &lt;expression&gt; as if typed into the window and prints the result, decimal and Roman, separated by a tab. With -, reads one calculation a line from standard input.</source>
+        <translation>Calcule &lt;expression&gt; comme si elle était tapée dans la fenêtre et affiche le résultat, décimal et romain, séparés par une tabulation. Avec -, lit un calcul par ligne sur l’entrée standard.</translation>
+    </message>
+    <message>
+        <source>expression</source>
+        <translation>expression</translation>
+    </message>
+    <message>
+        <source>Try --help for the options.</source>
+        <translation>Essayez --help pour voir les options.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Il manque une valeur après « %1 ».</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu « %1 ».</translation>
+    </message>
+    <message>
+        <source>There is no display to open the window on; --eval calculates without one.</source>
+        <translation>Il n’y a pas d’écran où ouvrir la fenêtre ; --eval calcule sans écran.</translation>
     </message>
 </context>
 </TS>

@@ -36,6 +36,14 @@
     </message>
 </context>
 <context>
+    <name>Evaluate</name>
+    <message>
+        <source>line %1: %2</source>
+        <comment>%1 is the number of the input line, %2 what went wrong</comment>
+        <translation>riga %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>ParenBase</name>
     <message>
         <source>Add</source>
@@ -146,14 +154,13 @@
         <translation>Overflow: un numero è diventato troppo grande per lo spazio che ha.</translation>
     </message>
     <message>
-        <source>Arithmetic error: the result is too large, or not a number. Press Clear to start again.</source>
-        <comment>Clear names the keypad&apos;s clear button</comment>
-        <translation>Errore di calcolo: il risultato è troppo grande, o non è un numero. Premi Azzera per ricominciare.</translation>
-    </message>
-    <message>
         <source>Conversion error: %1</source>
         <comment>%1 says which setting and why</comment>
         <translation>Errore di conversione: %1</translation>
+    </message>
+    <message>
+        <source>Arithmetic error: the result is too large, or not a number.</source>
+        <translation>Errore di calcolo: il risultato è troppo grande, o non è un numero.</translation>
     </message>
 </context>
 <context>
@@ -187,11 +194,6 @@
         <source>%1 reads as %2 (standard form %3)</source>
         <translation>%1 si legge %2 (forma usuale %3)</translation>
     </message>
-    <message>
-        <source>The result is too large: press r or Escape to start again</source>
-        <comment>r is the letter typed to clear in every language; Escape is the key</comment>
-        <translation>Il risultato è troppo grande: premi r o Esc per ricominciare</translation>
-    </message>
     <message numerus="yes">
         <source>%n parentheses open</source>
         <translation>
@@ -206,6 +208,48 @@
     <message>
         <source>Copied %1</source>
         <translation>%1 copiato</translation>
+    </message>
+    <message>
+        <source>%1 is too large for the calculator; the largest number is %2</source>
+        <translation>%1 è troppo grande per la calcolatrice; il numero più grande è %2</translation>
+    </message>
+    <message>
+        <source>%1; the decimal separator here is %2</source>
+        <comment>%1 is the sentence before</comment>
+        <translation>%1; il separatore decimale qui è %2</translation>
+    </message>
+    <message>
+        <source>%1; the paste stopped there, and %2 was not entered</source>
+        <comment>%1 is the sentence before, %2 the quoted rest of the pasted text</comment>
+        <translation>%1; l’incolla si è fermato lì, e %2 non è stato inserito</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2; reading stopped at %3</source>
+        <translation>%1 si legge %2; la lettura si è fermata a %3</translation>
+    </message>
+    <message>
+        <source>Dividing by zero keeps the dividend: %1</source>
+        <translation>Dividere per zero mantiene il dividendo: %1</translation>
+    </message>
+    <message>
+        <source>(…) = %1, waiting for the next operation</source>
+        <comment>the value of the parentheses just closed</comment>
+        <translation>(…) = %1, in attesa della prossima operazione</translation>
+    </message>
+    <message>
+        <source>Cleared; an operation key now starts from %1, a number typed first replaces it</source>
+        <comment>after the clear key, which keeps the last number entered</comment>
+        <translation>Azzerato; un tasto di operazione ora parte da %1, un numero digitato prima lo sostituisce</translation>
+    </message>
+    <message>
+        <source>Press r or Escape to start again</source>
+        <comment>r is the letter typed to clear in every language; Escape is the key</comment>
+        <translation>Premi r o Esc per ricominciare</translation>
+    </message>
+    <message>
+        <source>⚠ %1</source>
+        <comment>an error&apos;s message</comment>
+        <translation>⚠ %1</translation>
     </message>
 </context>
 <context>
@@ -234,6 +278,30 @@
     <message>
         <source>A calculator for Roman, decimal and hexadecimal numerals, evaluated from left to right.</source>
         <translation>Una calcolatrice per numeri romani, decimali ed esadecimali, valutati da sinistra a destra.</translation>
+    </message>
+    <message>
+        <source>Calculates &lt;expression&gt; as if typed into the window and prints the result, decimal and Roman, separated by a tab. With -, reads one calculation a line from standard input.</source>
+        <translation>Calcola &lt;espressione&gt; come se fosse digitata nella finestra e stampa il risultato, decimale e romano, separati da una tabulazione. Con - legge un calcolo per riga dall’input standard.</translation>
+    </message>
+    <message>
+        <source>expression</source>
+        <translation>espressione</translation>
+    </message>
+    <message>
+        <source>Try --help for the options.</source>
+        <translation>Prova --help per le opzioni.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Manca un valore dopo «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argomento inatteso «%1».</translation>
+    </message>
+    <message>
+        <source>There is no display to open the window on; --eval calculates without one.</source>
+        <translation>Non c’è uno schermo su cui aprire la finestra; --eval calcola senza.</translation>
     </message>
 </context>
 </TS>

@@ -36,6 +36,14 @@
     </message>
 </context>
 <context>
+    <name>Evaluate</name>
+    <message>
+        <source>line %1: %2</source>
+        <comment>%1 is the number of the input line, %2 what went wrong</comment>
+        <translation>versus %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>ParenBase</name>
     <message>
         <source>Add</source>
@@ -146,14 +154,13 @@
         <translation>Redundantia: numerus maior factus est quam locus eius capit.</translation>
     </message>
     <message>
-        <source>Arithmetic error: the result is too large, or not a number. Press Clear to start again.</source>
-        <comment>Clear names the keypad&apos;s clear button</comment>
-        <translation>Error computandi: summa nimis magna est aut numerus non est. Preme Dele ut denuo incipias.</translation>
-    </message>
-    <message>
         <source>Conversion error: %1</source>
         <comment>%1 says which setting and why</comment>
         <translation>Error conversionis: %1</translation>
+    </message>
+    <message>
+        <source>Arithmetic error: the result is too large, or not a number.</source>
+        <translation>Error computandi: summa nimis magna est, aut numerus non est.</translation>
     </message>
 </context>
 <context>
@@ -187,11 +194,6 @@
         <source>%1 reads as %2 (standard form %3)</source>
         <translation>%1 legitur %2 (forma usitata %3)</translation>
     </message>
-    <message>
-        <source>The result is too large: press r or Escape to start again</source>
-        <comment>r is the letter typed to clear in every language; Escape is the key</comment>
-        <translation>Summa nimis magna est: preme r aut Esc ut denuo incipias</translation>
-    </message>
     <message numerus="yes">
         <source>%n parentheses open</source>
         <translation>
@@ -206,6 +208,48 @@
     <message>
         <source>Copied %1</source>
         <translation>%1 exscriptum est</translation>
+    </message>
+    <message>
+        <source>%1 is too large for the calculator; the largest number is %2</source>
+        <translation>%1 maior est quam quem machina capiat; maximus numerus est %2</translation>
+    </message>
+    <message>
+        <source>%1; the decimal separator here is %2</source>
+        <comment>%1 is the sentence before</comment>
+        <translation>%1; signum decimale hic est %2</translation>
+    </message>
+    <message>
+        <source>%1; the paste stopped there, and %2 was not entered</source>
+        <comment>%1 is the sentence before, %2 the quoted rest of the pasted text</comment>
+        <translation>%1; insertio ibi constitit, et %2 non inscriptum est</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2; reading stopped at %3</source>
+        <translation>%1 legitur %2; lectio ad %3 constitit</translation>
+    </message>
+    <message>
+        <source>Dividing by zero keeps the dividend: %1</source>
+        <translation>Divisio per nihil dividendum servat: %1</translation>
+    </message>
+    <message>
+        <source>(…) = %1, waiting for the next operation</source>
+        <comment>the value of the parentheses just closed</comment>
+        <translation>(…) = %1, proximam operationem exspectat</translation>
+    </message>
+    <message>
+        <source>Cleared; an operation key now starts from %1, a number typed first replaces it</source>
+        <comment>after the clear key, which keeps the last number entered</comment>
+        <translation>Deletum; clavis operationis nunc a %1 incipit, numerus prius scriptus eum substituit</translation>
+    </message>
+    <message>
+        <source>Press r or Escape to start again</source>
+        <comment>r is the letter typed to clear in every language; Escape is the key</comment>
+        <translation>Preme r aut Escape ut denuo incipias</translation>
+    </message>
+    <message>
+        <source>⚠ %1</source>
+        <comment>an error&apos;s message</comment>
+        <translation>⚠ %1</translation>
     </message>
 </context>
 <context>
@@ -234,6 +278,30 @@
     <message>
         <source>A calculator for Roman, decimal and hexadecimal numerals, evaluated from left to right.</source>
         <translation>Abacus numerorum Romanorum, decimalium, hexadecimalium, qui a sinistra ad dextram computat.</translation>
+    </message>
+    <message>
+        <source>Calculates &lt;expression&gt; as if typed into the window and prints the result, decimal and Roman, separated by a tab. With -, reads one calculation a line from standard input.</source>
+        <translation>&lt;expressionem&gt; computat quasi in fenestra scriptam et summam, decimalem et Romanam, tabulatione separatas, scribit. Cum - computationem singulis versibus ex introitu communi legit.</translation>
+    </message>
+    <message>
+        <source>expression</source>
+        <translation>expressio</translation>
+    </message>
+    <message>
+        <source>Try --help for the options.</source>
+        <translation>Optiones --help ostendit.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Post „%1“ valor deest.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumentum inexspectatum „%1“.</translation>
+    </message>
+    <message>
+        <source>There is no display to open the window on; --eval calculates without one.</source>
+        <translation>Nullum est scrinium in quo fenestra aperiatur; --eval sine eo computat.</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The command line as a script uses it, with no display at all: what it prints
+# on each stream and the exit status, one row a case.
+#     cli.sh PROGRAM
+set -u
+program=$1
+failures=0
+locale=C.UTF-8
+
+# expect STATUS STDOUT STDERR-PATTERN STDIN ARGUMENTS...
+expect() {
+    local status=$1 out=$2 err=$3 input=$4
+    shift 4
+    local got_out got_err got_status
+    got_out=$(printf '%b' "$input" | env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+        LC_ALL="$locale" "$program" "$@" 2> /tmp/cli-err.$$)
+    got_status=$?
+    got_err=$(cat /tmp/cli-err.$$)
+    if [ "$got_status" != "$status" ] || [ "$got_out" != "$(printf '%b' "$out")" ] \
+        || ! grep -qE -- "$err" <<< "${got_err:-<none>}"; then
+        printf 'FAIL: %s\n  status %s, out %q, err %q\n' "$*" "$got_status" "$got_out" "$got_err"
+        failures=$((failures + 1))
+    fi
+}
+
+expect 0 '14\tXIV' '<none>' '' --eval '2+(3*4)='
+expect 0 '20\tXX' '<none>' '' --eval '2+3*4'
+expect 0 '1\tI\n4\tIV\n-4\t(IV)\n\n6\tVI\n2015\tMMXV' '<none>' \
+    '1\n4\n-5+1=\n\n2(3)\nmcmxcix + 0x10' --eval -
+# A line that fails keeps its place with an empty line, and says why.
+expect 1 '5\tV\n\n9000\tRoman overflow' 'line 2: "VV" is not a number or a Roman numeral' \
+    '5\n1+VV+3\n9000' --eval -
+expect 1 '' 'line 1: Arithmetic error' '' --eval '1e308*10='
+locale=de_DE.UTF-8 expect 0 '4,5\tIV' '<none>' '' --eval '1,5*3'
+env -u DISPLAY -u QT_QPA_PLATFORM "$program" --help-all | grep -q -- '--eval <expression>' || { echo "FAIL: --help-all"; failures=$((failures + 1)); }
+expect 2 '' "Unknown option 'bogus'" '' --bogus
+expect 2 '' "Missing value after '-platform'" '' -platform
+expect 2 '' "Missing value after '--eval'" '' --eval
+expect 2 '' "Unexpected argument '12'" '' 12
+expect 1 '' 'no display' ''
+
+rm -f /tmp/cli-err.$$
+[ "$failures" -eq 0 ] && echo "All command-line cases passed"
+exit "$failures"
