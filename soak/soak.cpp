@@ -44,10 +44,12 @@ namespace {
 
 enum ErrorNumber { OverflowNumber = 6, ArithmeticNumber = 11 };
 constexpr QStringView Keys = u"+-*/()=r";
-// Keys that end an entry, clear everything, or move the cursor or the selection
-// into the text.
-constexpr QKeyCombination OtherKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape,
-    Qt::Key_Left, Qt::Key_Home, Qt::SHIFT | Qt::Key_Left, Qt::SHIFT | Qt::Key_Home};
+// Keys that end an entry, copy, or move the cursor or the selection into the
+// text.
+constexpr QKeyCombination OtherKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Left,
+    Qt::Key_Home, Qt::SHIFT | Qt::Key_Left, Qt::SHIFT | Qt::Key_Home, Qt::CTRL | Qt::Key_C};
+
+
 
 template<typename Choice> using Weighted = std::vector<std::pair<std::uint64_t, Choice>>;
 
@@ -56,6 +58,7 @@ struct Input
     std::string what;
     std::function<void()> perform;
     int overflows = -1; // overflow errors it must report; -1 when it may report any
+    bool clearsAll = false; // leaves the window as a new one
 };
 
 class Soak
@@ -64,10 +67,13 @@ public:
     Soak()
     {
         window_.show();
-        if (!QTest::qWaitForWindowExposed(&window_))
-            qFatal("roman-soak: the window was not exposed");
-        setErrorReporter(
-            [this](const RuntimeError &error) { reported_.push_back(error.number()); });
+        window_.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window_))
+            qFatal("roman-soak: the window was not activated");
+        setErrorReporter([this](const RuntimeError &error) {
+            reported_.push_back(error.number());
+            window_.showError(error);
+        });
         window_.parenBase()->pop.connect([this] { popped_ = true; });
     }
 
@@ -140,16 +146,49 @@ private:
             overflows};
     }
 
-    Input press(QKeyCombination key)
+    Input press(QKeyCombination key, QWidget *to = nullptr)
     {
+        to = to ? to : box_;
         return {"press " + QKeySequence(key).toString().toStdString(),
-            [this, key] { QTest::keyClick(box_, key.key(), key.keyboardModifiers()); }};
+            [to, key] { QTest::keyClick(to, key.key(), key.keyboardModifiers()); }};
+    }
+
+    // Escape, from wherever the focus is.
+    Input clearAll()
+    {
+        Input input = press(Qt::Key_Escape, QApplication::focusWidget());
+        input.clearsAll = true;
+        return input;
+    }
+
+    // A calculation in one paste: entries and keys, a sign here and there,
+    // blanks and line breaks between them.
+    Input pasteCalculation()
+    {
+        QString text;
+        for (int i = 1 + int(below(8)); i > 0; --i) {
+            text += oneOf(QStringView(u"   \t\n")) + pieces(1 + int(below(2)));
+            text += chance(50) ? QString(oneOf(Keys)) : QString();
+            text += chance(20) ? QStringLiteral("-") : QString();
+        }
+        return paste(text, chance(50));
     }
 
     // Even a button that a resize hid can be clicked; Command1 is Copy.
     static Input click(QPushButton *button)
     {
         return {"click " + button->objectName().toStdString(), [button] { button->click(); }};
+    }
+
+    // The window at any shape up to 20 times its design: never an error.
+    // Painting a huge window is slow, so most stay within three times.
+    Input resizeWindow()
+    {
+        const int most = chance(20) ? 20 : 3;
+        const QSize size(int(below(most * 302)), int(below(most * 196)));
+        return {"resize the window to " + std::to_string(size.width()) + "x"
+                + std::to_string(size.height()),
+            [this, size] { window_.resize(size); }, 0};
     }
 
     // A resize as Qt makes it, so that a layout's error goes to the reporter.
@@ -200,6 +239,11 @@ private:
         if (!std::isfinite(window_.parenBase()->acc()) && accWasFinite && !arithmetic
             && !(popped_ && failed_))
             return "Acc became non-finite without an arithmetic error";
+        if (input.clearsAll && !(window_.calculation().isFresh() && box_->text().isEmpty()
+                && window_.typeInPad()->problem().isEmpty() && arabVal_->text() == u"0"))
+            return "all clear left something of the calculation behind";
+        if (input.clearsAll)
+            failed_ = false;
         return check();
     }
 
@@ -277,7 +321,16 @@ private:
     const Weighted<std::function<Input()>> inputKinds_ {
         {480, [this] { return type(pieces(chance(70) ? 1 : 1 + int(below(6)))); }},
         {90, [this] { return press(Qt::Key_Backspace); }},
-        {90, [this] { return press(oneOf(OtherKeys)); }},
+        {80, [this] { return press(oneOf(OtherKeys)); }},
+        {25, [this] { return clearAll(); }},
+        {60,
+            [this] {
+                // An access key between typed keys, as fast as they come.
+                const QChar key = oneOf(Keys); // Clear's is R in English
+                return press(QKeyCombination(Qt::AltModifier, Qt::Key(key.toUpper().unicode())),
+                    &window_);
+            }},
+        {40, [this] { return pasteCalculation(); }},
         {70, [this] { return paste(pieces(1 + int(below(12))), chance(30)); }},
         {2, [this] { return paste(chance(50) ? pieces(5000) : QString(20000, u'M'), false); }},
         {3,
@@ -289,6 +342,7 @@ private:
             }},
         {210, [this] { return click(chance(7) ? copy_ : oneOf(buttons_)); }},
         {100, [this] { return resize(); }},
+        {4, [this] { return resizeWindow(); }},
     };
 };
 
