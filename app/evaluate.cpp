@@ -13,6 +13,10 @@
 #include <QCoreApplication>
 
 #include <string>
+#include <string_view>
+#include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -56,7 +60,6 @@ private:
     bool print(const QString &result)
     {
         std::fputs(result.toUtf8().append('\n').constData(), out_);
-        std::fflush(out_);
         return true;
     }
 
@@ -87,17 +90,31 @@ int evaluateLines(std::FILE *in, std::FILE *out, std::FILE *err)
 {
     Evaluator evaluator(out, err);
     int status = 0;
-    std::string line;
-    char buffer[4096];
-    while (std::fgets(buffer, sizeof buffer, in)) {
-        line += buffer;
-        if (line.back() != '\n' && !std::feof(in))
-            continue;
-        if (!evaluator.evaluate(QString::fromUtf8(line).trimmed()))
+    const auto evaluate = [&](std::string_view line) {
+        if (!evaluator.evaluate(QString::fromUtf8(line.data(), qsizetype(line.size())).trimmed()))
             status = 1;
-        line.clear();
+    };
+    // Whole blocks are read and their lines calculated; what is printed is
+    // flushed before the next read can wait for more. So each result leaves
+    // as soon as it is known to a pipe, without a write for every line of a
+    // file.
+    std::string pending;
+    std::vector<char> block(1 << 16);
+    for (;;) {
+        const ssize_t got = ::read(fileno(in), block.data(), block.size());
+        if (got <= 0)
+            break;
+        pending.append(block.data(), std::size_t(got));
+        std::size_t start = 0;
+        for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos;
+             start = end + 1)
+            evaluate(std::string_view(pending).substr(start, end - start));
+        pending.erase(0, start);
+        std::fflush(out);
+        std::fflush(err);
     }
-    if (!line.empty() && !evaluator.evaluate(QString::fromUtf8(line).trimmed()))
-        status = 1;
+    if (!pending.empty())
+        evaluate(pending);
+    std::fflush(out);
     return status;
 }

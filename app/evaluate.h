@@ -15,5 +15,5 @@
 // Returns 0 when every line gave a result, else 1.
 int evaluateLine(const QString &line, std::FILE *out, std::FILE *err);
 // Reads the lines from in until its end, printing each result as soon as it
-// is known, so that it works in a pipe.
+// is known, so that it works in a pipe. A line may be of any length.
 int evaluateLines(std::FILE *in, std::FILE *out, std::FILE *err);

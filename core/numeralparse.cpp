@@ -80,7 +80,19 @@ int hexDigitValue(QChar digit)
 
 bool isOperationKey(QChar character)
 {
-    return QStringView(u"=+-)(*/r").contains(character);
+    switch (character.unicode()) {
+    case u'=':
+    case u'+':
+    case u'-':
+    case u')':
+    case u'(':
+    case u'*':
+    case u'/':
+    case u'r':
+        return true;
+    default:
+        return false;
+    }
 }
 
 std::optional<double> readEntry(const QString &text)

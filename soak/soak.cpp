@@ -46,10 +46,8 @@ enum ErrorNumber { OverflowNumber = 6, ArithmeticNumber = 11 };
 constexpr QStringView Keys = u"+-*/()=r";
 // Keys that end an entry, copy, or move the cursor or the selection into the
 // text.
-constexpr QKeyCombination OtherKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Left,
-    Qt::Key_Home, Qt::SHIFT | Qt::Key_Left, Qt::SHIFT | Qt::Key_Home, Qt::CTRL | Qt::Key_C};
-
-
+constexpr QKeyCombination OtherKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Left, Qt::Key_Home,
+    Qt::SHIFT | Qt::Key_Left, Qt::SHIFT | Qt::Key_Home, Qt::CTRL | Qt::Key_C};
 
 template<typename Choice> using Weighted = std::vector<std::pair<std::uint64_t, Choice>>;
 
@@ -57,7 +55,7 @@ struct Input
 {
     std::string what;
     std::function<void()> perform;
-    int overflows = -1; // overflow errors it must report; -1 when it may report any
+    int overflows = -1;     // overflow errors it must report; -1 when it may report any
     bool clearsAll = false; // leaves the window as a new one
 };
 
@@ -239,7 +237,8 @@ private:
         if (!std::isfinite(window_.parenBase()->acc()) && accWasFinite && !arithmetic
             && !(popped_ && failed_))
             return "Acc became non-finite without an arithmetic error";
-        if (input.clearsAll && !(window_.calculation().isFresh() && box_->text().isEmpty()
+        if (input.clearsAll
+            && !(window_.calculation().isFresh() && box_->text().isEmpty()
                 && window_.typeInPad()->problem().isEmpty() && arabVal_->text() == u"0"))
             return "all clear left something of the calculation behind";
         if (input.clearsAll)
@@ -327,8 +326,8 @@ private:
             [this] {
                 // An access key between typed keys, as fast as they come.
                 const QChar key = oneOf(Keys); // Clear's is R in English
-                return press(QKeyCombination(Qt::AltModifier, Qt::Key(key.toUpper().unicode())),
-                    &window_);
+                return press(
+                    QKeyCombination(Qt::AltModifier, Qt::Key(key.toUpper().unicode())), &window_);
             }},
         {40, [this] { return pasteCalculation(); }},
         {70, [this] { return paste(pieces(1 + int(below(12))), chance(30)); }},
