@@ -67,9 +67,11 @@ Calvaran::Calvaran(QWidget *parent)
     setObjectName(QStringLiteral("Calvaran"));
     setWindowTitle(QCoreApplication::translate("Calvaran", "Roman Numeral Calculator"));
     setWindowIcon(calculatorIcon());
-    // Captions and keys read left to right whatever the layout direction:
-    // mirrored, the ")" button would show "(" and open a parenthesis.
-    setLayoutDirection(Qt::LeftToRight);
+    // Captions, keys and numerals read left to right whatever the layout
+    // direction. Qt lays out text such as "(" in the application's direction,
+    // not the widget's, so with -reverse or a right-to-left language the "("
+    // button would show ")" and a negative numeral read ")XIV(".
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 
     // The person's font size, read before the design font takes over: a
     // larger one opens the whole design larger, so that no caption is

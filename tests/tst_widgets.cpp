@@ -462,6 +462,22 @@ private slots:
             QVERIFY(!w.child(name)->geometry().isEmpty());
     }
 
+    // Right to left (-reverse, or a right-to-left language): the parentheses
+    // and numerals look as they do left to right.
+    void readsLeftToRightInAnyDirection()
+    {
+        const auto looks = [](Qt::LayoutDirection direction) {
+            QGuiApplication::setLayoutDirection(direction);
+            Window w;
+            w.enter("3-10=");
+            QList<QImage> looks;
+            for (const char *name : {"LParen", "RParen", "RomanValue", "Label1"})
+                looks << w.child(name)->grab().toImage();
+            return looks;
+        };
+        QCOMPARE(looks(Qt::RightToLeft), looks(Qt::LeftToRight));
+    }
+
     void opensAtTheDesktopFontSize()
     {
         QApplication::setFont(designFont("MS Sans Serif", 16));
