@@ -189,7 +189,7 @@ void Calvaran::showError(const RuntimeError &error)
 {
     // A failed result leaves the entry that led to it behind; the next
     // number starts afresh.
-    if (error.number() == ArithmeticError().number()) {
+    if (dynamic_cast<const ArithmeticError *>(&error)) {
         typeInPad1_->setValue(0);
         calculation_->forgetEntry();
     }
