@@ -173,7 +173,7 @@ private slots:
     {
         Window w;
         QCOMPARE(w.shown(), "0| - - - - - -||0");
-        QCOMPARE(w.calvaran.windowIcon().availableSizes().size(), 8); // 16 to 256 pixels
+        QCOMPARE(w.calvaran.windowIcon().availableSizes().size(), 6); // 16 to 64 pixels
         w.calvaran.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w.calvaran));
         QCOMPARE(QApplication::focusWidget(), w.text1()); // ready for typing
