@@ -90,7 +90,11 @@ struct Window
         return (shown << QString::number(calvaran.parenBase()->acc())).join('|');
     }
     QString status() const { return calvaran.findChild<QLabel *>("StatusLine")->text(); }
-    bool marked() const { return text1()->actions().constFirst()->isVisible(); }
+    bool marked() const
+    {
+        const QList<QAction *> marks = text1()->actions(); // none until an entry is unreadable
+        return !marks.isEmpty() && marks.constFirst()->isVisible();
+    }
     // One keystroke at a time; "{Name}" clicks that button.
     void enter(const QString &input)
     {
