@@ -5,10 +5,12 @@
 
 QIcon calculatorIcon()
 {
-    // Every size the desktop asks for, drawn for it, up to 256 pixels, so the
-    // icon stays sharp on a high-density screen too.
+    // The sizes a title bar, a task bar and a window switcher draw, each
+    // drawn for its size. Larger ones would cost start-up for nothing: the
+    // X11 back end hands every size to the window manager as the window
+    // appears, and a launcher takes the installed hicolor icons instead.
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    for (int size : {16, 22, 24, 32, 48, 64}) {
         // Naming the format spares Qt from loading every image plugin to
         // guess it, which is a noticeable share of start-up.
         QImageReader reader(QStringLiteral(":/icons/roman-calculator-%1.png").arg(size), "png");

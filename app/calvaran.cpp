@@ -80,7 +80,10 @@ Calvaran::Calvaran(QWidget *parent)
     const qreal points
         = desktop.pointSizeF() > 0 ? desktop.pointSizeF() : QFontInfo(desktop).pointSizeF();
     openingScale_ = std::max<qreal>(1, points / DesignPoints);
-    setFont(designFont(QStringLiteral("MS Sans Serif"), DesignPoints));
+    // Made at that size from the start, so that no text is first laid out
+    // in a font the window will not show.
+    setFont(designFont(QStringLiteral("MS Sans Serif"), DesignPoints * openingScale_));
+    TextFit::setOpeningScale(this, openingScale_);
 
     // Siblings created later lie in front, so the children are made from the
     // back to the front.
@@ -235,15 +238,24 @@ void Calvaran::showStatus(const QString &message)
 
 void Calvaran::placeDesign(qreal factor)
 {
+    // Showing the window resizes it to the size it was made at.
+    if (factor == scale_ && size() == placedSize_)
+        return;
     scale_ = factor;
+    const QList<TextFit *> fits = findChildren<TextFit *>();
+    for (TextFit *fit : fits)
+        fit->setScale(factor);
     // Centred in the window when its shape differs from the design's.
     const int left = std::max(0, (width() * TwipsPerPixel - scaled(DesignWidth, factor)) / 2);
     const int top = std::max(0, (height() * TwipsPerPixel - scaled(DesignHeight, factor)) / 2);
     for (const auto &[widget, place] : designPlaces_)
         moveTwips(widget, left + scaled(place.left(), factor), top + scaled(place.top(), factor),
             scaled(place.width(), factor), scaled(place.height(), factor));
-    for (TextFit *fit : findChildren<TextFit *>())
-        fit->setScale(factor);
+    // Each text is measured once in its new place: those that a move
+    // resized have fitted already.
+    for (TextFit *fit : fits)
+        fit->refit();
+    placedSize_ = size();
 }
 
 void Calvaran::resizeEvent(QResizeEvent *event)

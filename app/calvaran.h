@@ -79,4 +79,5 @@ private:
     std::vector<std::pair<QWidget *, QRect>> designPlaces_;
     qreal openingScale_ = 1;
     qreal scale_ = 0;
+    QSize placedSize_;
 };

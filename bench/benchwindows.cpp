@@ -43,5 +43,12 @@ BenchWindows::BenchWindows()
     bareBox->setGeometry(QRect(typeIn->mapTo(&calculator, QPoint()), typeIn->size()));
     bareBox->setFont(typeIn->font());
     bareBox->setMaxLength(typeIn->maxLength());
+    // The least any calculator does: an operation key ends the entry. Without
+    // it the bare box would grow while the calculator's empties, and lay out
+    // ever longer texts.
+    QObject::connect(bareBox, &QLineEdit::textChanged, bareBox, [this](const QString &text) {
+        if (!text.isEmpty() && QStringLiteral("+-*/()=r").contains(text.back()))
+            bareBox->clear();
+    });
     showExposed(bare);
 }

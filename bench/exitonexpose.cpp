@@ -2,13 +2,41 @@
 // does, and quits cleanly once its first window is exposed and that first
 // frame painted. This lets the start-up benchmark time the calculator's real
 // main() from process start to first frame and exit.
+//
+// With BENCH_RESIDENT_FILE set, the program instead stays up for
+// BENCH_SETTLE_MS (default 500) after that frame, as a person's window would
+// once its first paint and the start-up's passing allocations are over, and
+// writes its resident memory in KiB to that file before it quits.
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
 #include <QTimer>
 #include <QWindow>
 
+#include <unistd.h>
+
 namespace {
+
+qint64 residentKiB()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) / 1024 : -1;
+}
+
+void quitAndReport()
+{
+    const QByteArray file = qgetenv("BENCH_RESIDENT_FILE");
+    if (!file.isEmpty()) {
+        QFile out(QString::fromLocal8Bit(file));
+        if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            out.write(QByteArray::number(residentKiB()) + '\n');
+    }
+    QCoreApplication::quit();
+}
 
 class QuitOnFirstExpose : public QObject
 {
@@ -19,12 +47,19 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         // The filter sees the expose before the window paints for it; the
-        // zero timer fires after that painting, in the event loop.
+        // timer fires after that painting, in the event loop.
         if (!quitting_ && event->type() == QEvent::Expose) {
             const auto *window = qobject_cast<QWindow *>(watched);
             if (window && window->isExposed()) {
                 quitting_ = true;
-                QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+                int settle = 0;
+                if (qEnvironmentVariableIsSet("BENCH_RESIDENT_FILE")) {
+                    bool ok = false;
+                    settle = qEnvironmentVariableIntValue("BENCH_SETTLE_MS", &ok);
+                    if (!ok)
+                        settle = 500;
+                }
+                QTimer::singleShot(settle, QCoreApplication::instance(), &quitAndReport);
             }
         }
         return QObject::eventFilter(watched, event);

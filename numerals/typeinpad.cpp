@@ -28,12 +28,6 @@ TypeInPad::TypeInPad(QWidget *parent)
 {
     chainTabOrder(tabOrder());
     setFocusProxy(text1_);
-    // An icon as well as words, so that the mark does not rest on colour.
-    problemMark_ = text1_->addAction(
-        style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::TrailingPosition);
-    problemMark_->setText(QCoreApplication::translate(
-        "TypeInPad", "Not readable", "the name of the mark on an entry that is not a number"));
-    problemMark_->setVisible(false);
     text1_->installEventFilter(this);
     connect(text1_, &QLineEdit::textChanged, this, [this] { guarded([this] { processEdit(); }); });
     connect(command1_, &QPushButton::clicked, this, [this] { guarded([this] { copy(); }); });
@@ -54,7 +48,20 @@ QString TypeInPad::text() const
 
 void TypeInPad::setProblem(const QString &sentence)
 {
+    if (sentence == problem_)
+        return;
     problem_ = sentence;
+    // Made when an entry is first unreadable: the style looks the icon up in
+    // the desktop's icon theme, which would cost every start-up.
+    if (!problemMark_ && !sentence.isEmpty()) {
+        // An icon as well as words, so that the mark does not rest on colour.
+        problemMark_ = text1_->addAction(
+            style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::TrailingPosition);
+        problemMark_->setText(QCoreApplication::translate(
+            "TypeInPad", "Not readable", "the name of the mark on an entry that is not a number"));
+    }
+    if (!problemMark_)
+        return;
     problemMark_->setVisible(!sentence.isEmpty());
     problemMark_->setToolTip(sentence);
     text1_->setAccessibleDescription(sentence);

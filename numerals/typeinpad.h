@@ -79,7 +79,7 @@ private:
     QFrame *frame1_;
     QLineEdit *text1_;
     QPushButton *command1_;
-    QAction *problemMark_;
+    QAction *problemMark_ = nullptr;
     QString conKey_;
     bool selfEdit_ = false;
     double value_ = 0;

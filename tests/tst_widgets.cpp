@@ -98,7 +98,11 @@ struct Window
         return (shown << QString::number(calvaran.parenBase()->acc())).join('|');
     }
     QString status() const { return calvaran.findChild<QLabel *>("StatusLine")->text(); }
-    bool marked() const { return text1()->actions().constFirst()->isVisible(); }
+    bool marked() const
+    {
+        const QList<QAction *> marks = text1()->actions(); // none until an entry is unreadable
+        return !marks.isEmpty() && marks.constFirst()->isVisible();
+    }
     // One keystroke at a time, without waiting: "{Name}" clicks that button,
     // "{Alt++}" or "{Ctrl+C}" presses those keys, "[text]" pastes the text.
     void enter(const QString &input)
@@ -279,7 +283,7 @@ private slots:
     {
         Window w;
         QCOMPARE(w.shown(), "0| - - - - - -||0");
-        QCOMPARE(w.calvaran.windowIcon().availableSizes().size(), 8); // 16 to 256 pixels
+        QCOMPARE(w.calvaran.windowIcon().availableSizes().size(), 6); // 16 to 64 pixels
         w.calvaran.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w.calvaran));
         QCOMPARE(QApplication::focusWidget(), w.text1()); // ready for typing

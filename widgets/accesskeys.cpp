@@ -29,25 +29,22 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        // Every event of every object in the program passes here: those
+        // that cannot change the underline leave before anything is looked up.
+        const QEvent::Type type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease
+            && type != QEvent::WindowDeactivate)
+            return QProxyStyle::eventFilter(watched, event);
         // Only this window's keys count, and Alt alone: AltGr arrives as
         // Control and Alt while a person types "@" or "{".
         const auto *widget = qobject_cast<const QWidget *>(watched);
         if (!widget || widget->window() != window_)
             return QProxyStyle::eventFilter(watched, event);
-        bool held = altHeld_;
-        switch (event->type()) {
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease: {
+        bool held = false;
+        if (type != QEvent::WindowDeactivate) {
             const auto *key = static_cast<const QKeyEvent *>(event);
-            held = key->key() == Qt::Key_Alt ? event->type() == QEvent::KeyPress
+            held = key->key() == Qt::Key_Alt ? type == QEvent::KeyPress
                                              : key->modifiers() == Qt::AltModifier;
-            break;
-        }
-        case QEvent::WindowDeactivate:
-            held = false;
-            break;
-        default:
-            break;
         }
         if (held != altHeld_) {
             altHeld_ = held;
