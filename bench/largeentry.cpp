@@ -25,11 +25,12 @@ struct Entry
 
 // A wall of digits is too large for a double and no numeral; a wall of Ms is
 // a Roman numeral of a billion; the hexadecimal one overflows a double and is
-// reported.
+// reported; the calculation is entered piece by piece.
 constexpr Entry Entries[] = {
     {"decimal digits", "", "1234567890"},
     {"Roman M", "", "M"},
     {"0X hexadecimal", "0X", "1F2E3D4C5B6A7988"},
+    {"a calculation", "", "12+xiv*0x1F-(3/4)+"},
 };
 
 constexpr qsizetype Lengths[] = {125'000, 250'000, 500'000, 1'000'000};

@@ -17,6 +17,8 @@
 #include <QScopedValueRollback>
 #include <QStyle>
 
+#include <algorithm>
+
 TypeInPad::TypeInPad(QWidget *parent)
     : UserControl(parent)
     , frame1_(makeFrame(
@@ -102,8 +104,10 @@ void TypeInPad::processEdit()
     const QString typed = text1_->text();
     takeConKey();
     // One entry, perhaps with its key, reads as it always did; anything more
-    // is a calculation, entered from an empty box.
-    if (!isExpression(splitExpression(typed))) {
+    // is a calculation, entered from an empty box. Only a key before the end
+    // can make one, which spares a keystroke the splitting.
+    const QStringView head = QStringView(typed).chopped(typed.isEmpty() ? 0 : 1);
+    if (!std::ranges::any_of(head, isOperationKey) || !isExpression(splitExpression(typed))) {
         announce();
         return;
     }

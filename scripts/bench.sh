@@ -26,7 +26,7 @@ while [ $# -gt 0 ]; do
     shift
 done
 
-install_missing valgrind xvfb xauth dbus
+install_missing valgrind xvfb xauth dbus bc python3-roman
 dir="$ROOT/build-bench"
 build "$dir" -DROMAN_BUILD_BENCH=ON -DBUILD_TESTING=OFF
 bin="$dir/bench"
@@ -143,3 +143,7 @@ QT_QPA_PLATFORM=xcb count_instructions "${x11[@]}"
 echo
 echo "## Pasting a large entry into Text1, median of $paste_reps"
 "$bin/bench-large-entry" "$paste_reps"
+
+echo
+echo "## The command line, --eval, median of 7"
+bash "$ROOT/bench/eval.sh" "$dir/app/roman-calculator" 7
