@@ -1,6 +1,7 @@
 #include "app/calvaran.h"
 
 #include "app/appicon.h"
+#include "app/helpwindow.h"
 #include "app/statustext.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
@@ -116,6 +117,7 @@ Calvaran::Calvaran(QWidget *parent)
         order += component->tabOrder();
     chainTabOrder(order);
     underlineAccessKeysWhileAlt(this);
+    offerHelp(this);
 
     parenBase1_->change.connect([this] { parenBaseChanged(); });
     parenBase1_->push.connect([this] { parenBasePushed(); });

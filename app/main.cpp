@@ -2,6 +2,7 @@
 #include "app/calvaran.h"
 #include "app/languages.h"
 #include "app/messagebox.h"
+#include "app/windowsize.h"
 #include "core/errors.h"
 
 #include <QApplication>
@@ -80,6 +81,7 @@ int main(int argc, char *argv[])
     setErrorReporter(showErrorMessage);
 
     Calvaran window;
+    rememberWindowSize(&window);
     window.show();
     return QApplication::exec();
 }
