@@ -86,8 +86,8 @@ QString keyNames(const KeyHelp &row, const QWidget *calculator)
     QString names;
     for (qsizetype i = 0; i < keys.size(); ++i)
         names += (i == 0              ? QString()
-                         : i % 4 == 0 ? QStringLiteral("\n")
-                                      : QStringLiteral("  "))
+                         : i % 4 == 0 ? QStringLiteral(",\n")
+                                      : QStringLiteral(", "))
             + keys[i].toString(QKeySequence::NativeText);
     return names;
 }
