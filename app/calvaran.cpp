@@ -1,6 +1,7 @@
 #include "app/calvaran.h"
 
 #include "app/appicon.h"
+#include "app/helpwindow.h"
 #include "app/statustext.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
@@ -130,6 +131,7 @@ Calvaran::Calvaran(QWidget *parent)
         order += component->tabOrder();
     chainTabOrder(order);
     underlineAccessKeysWhileAlt(this);
+    offerHelp(this);
 
     calculation_ = std::make_unique<Calculation>(*parenBase1_, *stack1_);
     calculation_->show = [this](double value) { showValue(value); };

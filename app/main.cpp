@@ -2,6 +2,7 @@
 #include "app/calvaran.h"
 #include "app/commandline.h"
 #include "app/languages.h"
+#include "app/windowsize.h"
 #include "core/errors.h"
 
 #include <QApplication>
@@ -30,6 +31,7 @@ int main(int argc, char *argv[])
     // Errors show on the window's status line, never in a box that would
     // stop the person, or open inside a resize.
     setErrorReporter([&window](const RuntimeError &error) { window.showError(error); });
+    rememberWindowSize(&window);
     window.show();
     const int status = QApplication::exec();
     setErrorReporter({});

@@ -1,9 +1,11 @@
 // Renders the calculator window to a PNG for the README, after typing into it,
-// exactly as a person would see it on screen:
+// exactly as a person would see it on screen; typed text that ends in "{F1}"
+// opens the help, which is rendered instead:
 //
 //     roman-calculator-screenshot OUTPUT.png [TYPED-TEXT [SCALE]]
 
 #include "app/calvaran.h"
+#include "app/helpwindow.h"
 #include "widgets/fonts.h"
 
 #include <QApplication>
@@ -29,7 +31,16 @@ int main(int argc, char *argv[])
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     auto *text = window.findChild<QLineEdit *>(QStringLiteral("Text1"));
-    QTest::keyClicks(
-        text, argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("1999+iiii"));
-    return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    QString typed = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("1999+iiii");
+    const QString helpKey = QStringLiteral("{F1}");
+    const bool help = typed.endsWith(helpKey);
+    QTest::keyClicks(text, typed.chopped(help ? helpKey.size() : 0));
+    QWidget *shown = &window;
+    if (help) {
+        QTest::keyClick(text, Qt::Key_F1);
+        shown = window.findChild<HelpWindow *>();
+        if (!shown || !QTest::qWaitForWindowExposed(shown))
+            return 1;
+    }
+    return shown->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

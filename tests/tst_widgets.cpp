@@ -7,7 +7,9 @@
 #include "support.h"
 
 #include "app/calvaran.h"
+#include "app/helpwindow.h"
 #include "app/languages.h"
+#include "app/windowsize.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
 #include "numerals/arabdisplay.h"
@@ -21,14 +23,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDirIterator>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QSet>
+#include <QSettings>
+#include <QShortcut>
 #include <QStyle>
+#include <QTemporaryDir>
 
 #include <utility>
 
@@ -491,6 +498,90 @@ private slots:
         QCOMPARE(window.findChild<QLabel *>("Label1")->font().pointSizeF(), 16.0);
     }
 
+    // Every key the window itself takes, by its own handler or a shortcut, is
+    // named in the help; F1 opens it, and Escape closes it and nothing more.
+    void helpNamesEveryKey()
+    {
+        Window w;
+        w.calvaran.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.calvaran));
+        w.enter("12+3");
+        QTest::keyClick(w.text1(), Qt::Key_F1);
+        const auto *help = w.calvaran.findChild<HelpWindow *>();
+        QVERIFY(help && help->isVisible());
+        QTest::keyClick(help->findChild<QWidget *>("HelpText"), Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
+        QCOMPARE(w.shown(), "3|III|3|12");
+        QVERIFY(w.child("Add")->toolTip().contains("F1"));
+        QList<QKeySequence> taken;
+        for (const QShortcut *shortcut : w.calvaran.findChildren<QShortcut *>())
+            taken << shortcut->keys();
+        for (const QAction *action : w.calvaran.findChildren<QAction *>())
+            taken << action->shortcuts();
+        for (const QPushButton *button : w.calvaran.findChildren<QPushButton *>())
+            taken << button->shortcut();
+        QList<int> keys; // Shift+Tab arrives as Tab with Shift
+        for (int key = Qt::Key_Escape; key <= Qt::Key_F12; ++key)
+            keys << key;
+        for (int key = '!'; key <= '~'; ++key)
+            keys << key;
+        for (const int key : std::as_const(keys)) {
+            for (const auto modifier :
+                {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
+                QKeyEvent press(QEvent::KeyPress, key, modifier);
+                if (key != Qt::Key_Backtab && QApplication::sendEvent(&w.calvaran, &press)
+                    && press.isAccepted())
+                    taken << QKeySequence(QKeyCombination(modifier, Qt::Key(key)));
+            }
+        }
+        for (const QKeySequence &key : std::as_const(taken)) {
+            const QString name = key.toString(QKeySequence::NativeText);
+            QVERIFY2(key.isEmpty() || help->text().contains(name), qPrintable(name));
+        }
+    }
+
+    // The size a window closed at, after the settings file was left alone,
+    // cut short or overwritten.
+    void remembersItsSize_data()
+    {
+        QTest::addColumn<QSize>("closedAt");
+        QTest::addColumn<QByteArray>("damage"); // written over the file; "torn": cut in half
+        QTest::addColumn<QSize>("opensAt");     // none: the screen's
+        const QSize design(302, 196);
+        QTest::newRow("enlarged") << QSize(604, 392) << QByteArray() << QSize(604, 392);
+        QTest::newRow("beyond the screen") << QSize(3000, 2000) << QByteArray() << QSize();
+        QTest::newRow("torn") << QSize(604, 392) << QByteArray("torn") << design;
+        QTest::newRow("binary") << QSize(604, 392) << QByteArray("[\x89PNG\0\xff\n=", 9) << design;
+    }
+    void remembersItsSize()
+    {
+        QFETCH(QSize, closedAt);
+        QFETCH(QByteArray, damage);
+        QFETCH(QSize, opensAt);
+        const QTemporaryDir settings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+        {
+            Calvaran window;
+            rememberWindowSize(&window);
+            window.show();
+            window.resize(closedAt);
+            window.close();
+        }
+        for (QDirIterator it(settings.path(), QDir::Files, QDirIterator::Subdirectories);
+             it.hasNext();) {
+            QFile file(it.next());
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            if (damage == "torn")
+                QVERIFY(file.resize(file.size() / 2));
+            else if (!damage.isEmpty())
+                QVERIFY(file.resize(0) && file.write(damage) == damage.size());
+        }
+        Window w;
+        rememberWindowSize(&w.calvaran);
+        QCOMPARE(w.calvaran.size(),
+            opensAt.isEmpty() ? w.calvaran.screen()->availableGeometry().size() : opensAt);
+    }
+
     // A caption and a message in each language, access keys that stay
     // distinct, and numbers and numerals shown and read back as in English.
     void inEachLanguage_data()
@@ -499,15 +590,17 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("unread");
         QTest::addColumn<QString>("clearKey");
+        QTest::addColumn<QString>("help");
         const auto row = [](const char *language, const char *caption, const char *unread,
-                             const char *clearKey) {
-            QTest::newRow(language) << language << caption << unread << clearKey;
+                             const char *clearKey, const char *help) {
+            QTest::newRow(language) << language << caption << unread << clearKey << help;
         };
-        row("de", "Normale (arabische) Zahlen", "ist weder eine Zahl", "L");
-        row("fr", "Chiffres normaux (arabes)", "n\u2019est ni un nombre", "E");
-        row("it", "Numeri normali (arabi)", "non \u00e8 n\u00e9 un numero", "A");
-        row("es", "N\u00fameros normales (ar\u00e1bigos)", "no es ni un n\u00famero", "B");
-        row("la", "Numeri usitati (Arabici)", "neque numerus", "D");
+        row("de", "Normale (arabische) Zahlen", "ist weder eine Zahl", "L", "Gut zu wissen");
+        row("fr", "Chiffres normaux (arabes)", "n\u2019est ni un nombre", "E", "Bon \u00e0 savoir");
+        row("it", "Numeri normali (arabi)", "non \u00e8 n\u00e9 un numero", "A", "Buono a sapersi");
+        row("es", "N\u00fameros normales (ar\u00e1bigos)", "no es ni un n\u00famero", "B",
+            "Conviene saber");
+        row("la", "Numeri usitati (Arabici)", "neque numerus", "D", "Scitu utilia");
     }
     void inEachLanguage()
     {
@@ -525,6 +618,13 @@ private slots:
             keys << QKeySequence::mnemonic(button->text());
         QCOMPARE(keys.size(), buttons.size());
         QVERIFY(keys.contains(QKeySequence("Alt+" + clearKey)));
+        // The help speaks the language; the application menu names the program as its title does.
+        QFETCH(QString, help);
+        QVERIFY(HelpWindow(&w.calvaran).text().contains(help));
+        QFile entry(ROMAN_DESKTOP_ENTRY);
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QVERIFY(QString(entry.readAll())
+                    .contains(QString("\nName[%1]=%2\n").arg(language, w.calvaran.windowTitle())));
         // What the readouts show is the same in every language, and reads back.
         for (const auto &[entry, shown] : {std::pair {"1234.5=", "1234.5|MCCXXXIV||1234.5"},
                  {"mmmdcccxlviii=", "3848|MMMDCCCXLVIII||3848"}, {"0X1F/8=", "3.875|IV||3.875"}}) {

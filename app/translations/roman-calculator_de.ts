@@ -36,11 +36,205 @@
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Calculator</source>
+        <extracomment>The kind of program, as an application menu lists it.</extracomment>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>Calculate with Roman, decimal and hexadecimal numerals</source>
+        <extracomment>The one-line summary in the application menu and the software centre.</extracomment>
+        <translation>Mit römischen, dezimalen und hexadezimalen Zahlen rechnen</translation>
+    </message>
+    <message>
+        <source>roman;numeral;calculator;decimal;hexadecimal;arithmetic;</source>
+        <extracomment>Words the application menu&apos;s search finds the program by, each ended by a semicolon; the English words may stay as well.</extracomment>
+        <translation>römisch;Zahl;Ziffer;Rechner;Taschenrechner;dezimal;hexadezimal;Arithmetik;</translation>
+    </message>
+    <message>
+        <source>Roman numeral</source>
+        <extracomment>A search word of the software centre.</extracomment>
+        <translation>Römische Zahl</translation>
+    </message>
+    <message>
+        <source>calculator</source>
+        <extracomment>A search word of the software centre.</extracomment>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>hexadecimal</source>
+        <extracomment>A search word of the software centre.</extracomment>
+        <translation>hexadezimal</translation>
+    </message>
+    <message>
+        <source>A small desktop calculator for Roman numerals. Type numbers as decimal numerals, as Roman numerals in either case, or as hexadecimal numbers after the prefix 0X, and combine them with + - * / and parentheses by typing or by clicking the keypad. Every number you enter and every result shows at once as a decimal numeral and as a Roman numeral.</source>
+        <extracomment>The software centre&apos;s description of the program.</extracomment>
+        <translation>Ein kleiner Rechner für römische Zahlen. Geben Sie Zahlen als Dezimalzahlen ein, als römische Zahlen in Groß- oder Kleinbuchstaben oder als hexadezimale Zahlen nach dem Präfix 0X, und verknüpfen Sie sie mit + - * / und Klammern, getippt oder auf dem Tastenfeld geklickt. Jede eingegebene Zahl und jedes Ergebnis erscheint sofort als Dezimalzahl und als römische Zahl.</translation>
+    </message>
+    <message>
+        <source>Strictly from left to right: 2 + 3 * 4 gives 20, and parentheses group the rest</source>
+        <translation>Streng von links nach rechts: 2 + 3 * 4 ergibt 20, Klammern fassen alles andere zusammen</translation>
+    </message>
+    <message>
+        <source>Roman numerals up to 8999, negative numbers in parentheses</source>
+        <translation>Römische Zahlen bis 8999, negative Zahlen in Klammern</translation>
+    </message>
+    <message>
+        <source>Roman numerals read leniently, IIII as 4, with a hint at the standard form</source>
+        <translation>Römische Zahlen werden großzügig gelesen, IIII als 4, mit einem Hinweis auf die übliche Form</translation>
+    </message>
+    <message>
+        <source>A status line that explains every entry it refuses and shows the pending operation</source>
+        <translation>Eine Statuszeile, die jede abgelehnte Eingabe erklärt und die anstehende Rechenart zeigt</translation>
+    </message>
+    <message>
+        <source>Help on F1 with the keys, the forms of a number and what may surprise</source>
+        <translation>Hilfe mit F1: die Tasten, die Schreibweisen einer Zahl und was überraschen kann</translation>
+    </message>
+    <message>
+        <source>Scales with the window and with the desktop&apos;s font, and remembers its size</source>
+        <translation>Wächst mit dem Fenster und mit der Schrift der Arbeitsumgebung und merkt sich seine Größe</translation>
+    </message>
+    <message>
+        <source>Translated into German, French, Italian, Spanish and Latin</source>
+        <translation>Übersetzt ins Deutsche, Französische, Italienische, Spanische und Lateinische</translation>
+    </message>
+    <message>
+        <source>The calculator at twice its size, after 8888 + ic: IC reads as 101, standard form CI</source>
+        <extracomment>The caption of a picture of the window in the software centre.</extracomment>
+        <translation>Der Rechner in doppelter Größe, nach 8888 + ic: IC wird als 101 gelesen, übliche Form CI</translation>
+    </message>
+    <message>
+        <source>The help on F1: the keys, the forms of a number and what may surprise a new user</source>
+        <extracomment>The caption of a picture of the help window in the software centre.</extracomment>
+        <translation>Die Hilfe mit F1: die Tasten, die Schreibweisen einer Zahl und was Neulinge überraschen kann</translation>
+    </message>
+</context>
+<context>
     <name>Evaluate</name>
     <message>
         <source>line %1: %2</source>
         <comment>%1 is the number of the input line, %2 what went wrong</comment>
         <translation>Zeile %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>In the type-in box: type a number, then end it with an operation; r clears the calculation.</source>
+        <translation>Im Eingabefeld: eine Zahl tippen und mit einer Rechenart abschließen; r löscht die Rechnung.</translation>
+    </message>
+    <message>
+        <source>In the type-in box: finish the entry as = does.</source>
+        <translation>Im Eingabefeld: die Eingabe abschließen wie mit =.</translation>
+    </message>
+    <message>
+        <source>All clear: a fresh start, whatever the type-in box holds.</source>
+        <translation>Alles löschen: ein Neuanfang, was auch immer im Eingabefeld steht.</translation>
+    </message>
+    <message>
+        <source>Click that button of the keypad from anywhere in the window; its character is underlined while Alt is held.</source>
+        <translation>Diese Taste des Tastenfelds von überall im Fenster klicken; ihr Zeichen ist unterstrichen, solange Alt gedrückt ist.</translation>
+    </message>
+    <message>
+        <source>Move between the keypad, the readouts and the type-in box.</source>
+        <translation>Zwischen Tastenfeld, Anzeigen und Eingabefeld wechseln.</translation>
+    </message>
+    <message>
+        <source>In the type-in box with nothing selected: copy the result, as Copy does.</source>
+        <translation>Im Eingabefeld ohne Auswahl: das Ergebnis kopieren, wie Kopieren es tut.</translation>
+    </message>
+    <message>
+        <source>In a readout: select and copy what it shows.</source>
+        <translation>In einer Anzeige: das Angezeigte auswählen und kopieren.</translation>
+    </message>
+    <message>
+        <source>Paste a whole calculation, such as 12+5=, into the type-in box.</source>
+        <translation>Eine ganze Rechnung wie 12+5= ins Eingabefeld einfügen.</translation>
+    </message>
+    <message>
+        <source>Show or hide the tape, a paper-tape history of the calculations.</source>
+        <translation>Den Papierstreifen zeigen oder verbergen, den Verlauf der Rechnungen.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Diese Hilfe zeigen.</translation>
+    </message>
+    <message>
+        <source>Quit.</source>
+        <translation>Beenden.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>A decimal number, with your locale&apos;s decimal separator and an optional exponent: 1E3 is 1000.</source>
+        <translation>Eine Dezimalzahl, mit dem Dezimaltrennzeichen Ihrer Spracheinstellung und wahlweise einem Exponenten: 1E3 ist 1000.</translation>
+    </message>
+    <message>
+        <source>A Roman numeral, in either case, read leniently: IIII is 4 and VX is 15; the status line names the standard form.</source>
+        <translation>Eine römische Zahl, groß oder klein geschrieben, großzügig gelesen: IIII ist 4 und VX ist 15; die Statuszeile nennt die übliche Form.</translation>
+    </message>
+    <message>
+        <source>A hexadecimal number after the prefix 0X: 0X1F is 31.</source>
+        <translation>Eine hexadezimale Zahl nach dem Präfix 0X: 0X1F ist 31.</translation>
+    </message>
+    <message>
+        <source>The Roman readout shows numbers below 9000 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
+        <translation>Die römische Anzeige zeigt Zahlen mit einem Betrag unter 9000: eine negative Zahl in Klammern, (XIV), und null als Reihe von Strichen.</translation>
+    </message>
+    <message>
+        <source>Strictly left to right: 2+3*4= gives 20, not 14. Parentheses group anything else: 2+(3*4)= gives 14.</source>
+        <translation>Streng von links nach rechts: 2+3*4= ergibt 20, nicht 14. Klammern fassen alles andere zusammen: 2+(3*4)= ergibt 14.</translation>
+    </message>
+    <message>
+        <source>A closing parenthesis shows its value only at the next key: after ) the readouts still show the last number typed.</source>
+        <translation>Eine schließende Klammer zeigt ihren Wert erst bei der nächsten Taste: Nach ) zeigen die Anzeigen noch die zuletzt getippte Zahl.</translation>
+    </message>
+    <message>
+        <source>After = a new operation starts from the last number entered, not from the result on show: 2+3= then *4= gives 12.</source>
+        <translation>Nach = beginnt eine neue Rechenart mit der zuletzt eingegebenen Zahl, nicht mit dem angezeigten Ergebnis: 2+3= und dann *4= ergibt 12.</translation>
+    </message>
+    <message>
+        <source>A - typed first is the subtract key, not a minus sign: paste -5 to enter a negative number.</source>
+        <translation>Ein zuerst getipptes - ist die Subtraktionstaste, kein Minuszeichen: Fügen Sie -5 ein, um eine negative Zahl einzugeben.</translation>
+    </message>
+    <message>
+        <source>Dividing by zero keeps the dividend: 5/0= gives 5.</source>
+        <translation>Division durch null behält den Dividenden: 5/0= ergibt 5.</translation>
+    </message>
+    <message>
+        <source>Good to know</source>
+        <translation>Gut zu wissen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über das Programm</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence: use it, share it, change it.</source>
+        <translation>Freie Software unter der MIT-Lizenz: Sie dürfen sie nutzen, weitergeben und ändern.</translation>
+    </message>
+    <message>
+        <source>The project lives at %1, with its source and a place to report problems.</source>
+        <translation>Das Projekt ist unter %1 zu Hause, mit seinem Quelltext und einem Ort, um Probleme zu melden.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>%1
+%2: help</source>
+        <comment>a button&apos;s tooltip: what it does, then the key that opens the help</comment>
+        <translation>%1
+%2: Hilfe</translation>
     </message>
 </context>
 <context>

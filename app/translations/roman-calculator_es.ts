@@ -36,11 +36,205 @@
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Calculator</source>
+        <extracomment>The kind of program, as an application menu lists it.</extracomment>
+        <translation>Calculadora</translation>
+    </message>
+    <message>
+        <source>Calculate with Roman, decimal and hexadecimal numerals</source>
+        <extracomment>The one-line summary in the application menu and the software centre.</extracomment>
+        <translation>Calcula con números romanos, decimales y hexadecimales</translation>
+    </message>
+    <message>
+        <source>roman;numeral;calculator;decimal;hexadecimal;arithmetic;</source>
+        <extracomment>Words the application menu&apos;s search finds the program by, each ended by a semicolon; the English words may stay as well.</extracomment>
+        <translation>romano;número;cifra;calculadora;decimal;hexadecimal;aritmética;</translation>
+    </message>
+    <message>
+        <source>Roman numeral</source>
+        <extracomment>A search word of the software centre.</extracomment>
+        <translation>Número romano</translation>
+    </message>
+    <message>
+        <source>calculator</source>
+        <extracomment>A search word of the software centre.</extracomment>
+        <translation>calculadora</translation>
+    </message>
+    <message>
+        <source>hexadecimal</source>
+        <extracomment>A search word of the software centre.</extracomment>
+        <translation>hexadecimal</translation>
+    </message>
+    <message>
+        <source>A small desktop calculator for Roman numerals. Type numbers as decimal numerals, as Roman numerals in either case, or as hexadecimal numbers after the prefix 0X, and combine them with + - * / and parentheses by typing or by clicking the keypad. Every number you enter and every result shows at once as a decimal numeral and as a Roman numeral.</source>
+        <extracomment>The software centre&apos;s description of the program.</extracomment>
+        <translation>Una pequeña calculadora de escritorio para números romanos. Escribe los números como números decimales, como números romanos en mayúsculas o minúsculas, o como números hexadecimales tras el prefijo 0X, y combínalos con + - * / y paréntesis, tecleando o haciendo clic en el teclado de la calculadora. Cada número que introduces y cada resultado aparecen al instante como número decimal y como número romano.</translation>
+    </message>
+    <message>
+        <source>Strictly from left to right: 2 + 3 * 4 gives 20, and parentheses group the rest</source>
+        <translation>Estrictamente de izquierda a derecha: 2 + 3 * 4 da 20, y los paréntesis agrupan lo demás</translation>
+    </message>
+    <message>
+        <source>Roman numerals up to 8999, negative numbers in parentheses</source>
+        <translation>Números romanos hasta 8999, números negativos entre paréntesis</translation>
+    </message>
+    <message>
+        <source>Roman numerals read leniently, IIII as 4, with a hint at the standard form</source>
+        <translation>Números romanos leídos con flexibilidad, IIII como 4, con una indicación de la forma habitual</translation>
+    </message>
+    <message>
+        <source>A status line that explains every entry it refuses and shows the pending operation</source>
+        <translation>Una línea de estado que explica cada entrada rechazada y muestra la operación pendiente</translation>
+    </message>
+    <message>
+        <source>Help on F1 with the keys, the forms of a number and what may surprise</source>
+        <translation>Ayuda con F1: las teclas, las formas de un número y lo que puede sorprender</translation>
+    </message>
+    <message>
+        <source>Scales with the window and with the desktop&apos;s font, and remembers its size</source>
+        <translation>Se adapta a la ventana y a la fuente del escritorio, y recuerda su tamaño</translation>
+    </message>
+    <message>
+        <source>Translated into German, French, Italian, Spanish and Latin</source>
+        <translation>Traducida al alemán, francés, italiano, español y latín</translation>
+    </message>
+    <message>
+        <source>The calculator at twice its size, after 8888 + ic: IC reads as 101, standard form CI</source>
+        <extracomment>The caption of a picture of the window in the software centre.</extracomment>
+        <translation>La calculadora al doble de su tamaño, tras 8888 + ic: IC se lee como 101, forma habitual CI</translation>
+    </message>
+    <message>
+        <source>The help on F1: the keys, the forms of a number and what may surprise a new user</source>
+        <extracomment>The caption of a picture of the help window in the software centre.</extracomment>
+        <translation>La ayuda con F1: las teclas, las formas de un número y lo que puede sorprender a quien empieza</translation>
+    </message>
+</context>
+<context>
     <name>Evaluate</name>
     <message>
         <source>line %1: %2</source>
         <comment>%1 is the number of the input line, %2 what went wrong</comment>
         <translation>línea %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>In the type-in box: type a number, then end it with an operation; r clears the calculation.</source>
+        <translation>En el área de entrada: escribir un número y terminarlo con una operación; r borra el cálculo.</translation>
+    </message>
+    <message>
+        <source>In the type-in box: finish the entry as = does.</source>
+        <translation>En el área de entrada: terminar la entrada como con =.</translation>
+    </message>
+    <message>
+        <source>All clear: a fresh start, whatever the type-in box holds.</source>
+        <translation>Borrar todo: empezar de cero, contenga lo que contenga el área de entrada.</translation>
+    </message>
+    <message>
+        <source>Click that button of the keypad from anywhere in the window; its character is underlined while Alt is held.</source>
+        <translation>Pulsar ese botón del teclado desde cualquier lugar de la ventana; su carácter aparece subrayado mientras se mantiene pulsada Alt.</translation>
+    </message>
+    <message>
+        <source>Move between the keypad, the readouts and the type-in box.</source>
+        <translation>Moverse entre el teclado, los visores y el área de entrada.</translation>
+    </message>
+    <message>
+        <source>In the type-in box with nothing selected: copy the result, as Copy does.</source>
+        <translation>En el área de entrada sin nada seleccionado: copiar el resultado, como Copiar.</translation>
+    </message>
+    <message>
+        <source>In a readout: select and copy what it shows.</source>
+        <translation>En un visor: seleccionar y copiar lo que muestra.</translation>
+    </message>
+    <message>
+        <source>Paste a whole calculation, such as 12+5=, into the type-in box.</source>
+        <translation>Pegar un cálculo entero, como 12+5=, en el área de entrada.</translation>
+    </message>
+    <message>
+        <source>Show or hide the tape, a paper-tape history of the calculations.</source>
+        <translation>Mostrar u ocultar la cinta, el historial de cálculos como en un rollo de papel.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Mostrar esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Quit.</source>
+        <translation>Salir.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>A decimal number, with your locale&apos;s decimal separator and an optional exponent: 1E3 is 1000.</source>
+        <translation>Un número decimal, con el separador decimal de tu configuración regional y un exponente opcional: 1E3 es 1000.</translation>
+    </message>
+    <message>
+        <source>A Roman numeral, in either case, read leniently: IIII is 4 and VX is 15; the status line names the standard form.</source>
+        <translation>Un número romano, en mayúsculas o minúsculas, leído con flexibilidad: IIII es 4 y VX es 15; la línea de estado indica la forma habitual.</translation>
+    </message>
+    <message>
+        <source>A hexadecimal number after the prefix 0X: 0X1F is 31.</source>
+        <translation>Un número hexadecimal tras el prefijo 0X: 0X1F es 31.</translation>
+    </message>
+    <message>
+        <source>The Roman readout shows numbers below 9000 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
+        <translation>El visor romano muestra los números por debajo de 9000 en valor absoluto: un número negativo entre paréntesis, (XIV), y el cero como una fila de guiones.</translation>
+    </message>
+    <message>
+        <source>Strictly left to right: 2+3*4= gives 20, not 14. Parentheses group anything else: 2+(3*4)= gives 14.</source>
+        <translation>Estrictamente de izquierda a derecha: 2+3*4= da 20, no 14. Los paréntesis agrupan todo lo demás: 2+(3*4)= da 14.</translation>
+    </message>
+    <message>
+        <source>A closing parenthesis shows its value only at the next key: after ) the readouts still show the last number typed.</source>
+        <translation>Un paréntesis de cierre muestra su valor solo con la tecla siguiente: tras ) los visores aún muestran el último número escrito.</translation>
+    </message>
+    <message>
+        <source>After = a new operation starts from the last number entered, not from the result on show: 2+3= then *4= gives 12.</source>
+        <translation>Tras = una nueva operación parte del último número introducido, no del resultado mostrado: 2+3= y luego *4= da 12.</translation>
+    </message>
+    <message>
+        <source>A - typed first is the subtract key, not a minus sign: paste -5 to enter a negative number.</source>
+        <translation>Un - escrito al principio es la tecla de restar, no un signo menos: pega -5 para introducir un número negativo.</translation>
+    </message>
+    <message>
+        <source>Dividing by zero keeps the dividend: 5/0= gives 5.</source>
+        <translation>Dividir entre cero conserva el dividendo: 5/0= da 5.</translation>
+    </message>
+    <message>
+        <source>Good to know</source>
+        <translation>Conviene saber</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence: use it, share it, change it.</source>
+        <translation>Software libre con licencia MIT: úsalo, compártelo, modifícalo.</translation>
+    </message>
+    <message>
+        <source>The project lives at %1, with its source and a place to report problems.</source>
+        <translation>El proyecto está en %1, con su código fuente y un lugar donde informar de problemas.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>%1
+%2: help</source>
+        <comment>a button&apos;s tooltip: what it does, then the key that opens the help</comment>
+        <translation>%1
+%2: ayuda</translation>
     </message>
 </context>
 <context>

@@ -36,11 +36,205 @@
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Calculator</source>
+        <extracomment>The kind of program, as an application menu lists it.</extracomment>
+        <translation>Calculatrice</translation>
+    </message>
+    <message>
+        <source>Calculate with Roman, decimal and hexadecimal numerals</source>
+        <extracomment>The one-line summary in the application menu and the software centre.</extracomment>
+        <translation>Calculer avec des nombres romains, décimaux et hexadécimaux</translation>
+    </message>
+    <message>
+        <source>roman;numeral;calculator;decimal;hexadecimal;arithmetic;</source>
+        <extracomment>Words the application menu&apos;s search finds the program by, each ended by a semicolon; the English words may stay as well.</extracomment>
+        <translation>romain;chiffre;nombre;calculatrice;décimal;hexadécimal;arithmétique;</translation>
+    </message>
+    <message>
+        <source>Roman numeral</source>
+        <extracomment>A search word of the software centre.</extracomment>
+        <translation>Chiffre romain</translation>
+    </message>
+    <message>
+        <source>calculator</source>
+        <extracomment>A search word of the software centre.</extracomment>
+        <translation>calculatrice</translation>
+    </message>
+    <message>
+        <source>hexadecimal</source>
+        <extracomment>A search word of the software centre.</extracomment>
+        <translation>hexadécimal</translation>
+    </message>
+    <message>
+        <source>A small desktop calculator for Roman numerals. Type numbers as decimal numerals, as Roman numerals in either case, or as hexadecimal numbers after the prefix 0X, and combine them with + - * / and parentheses by typing or by clicking the keypad. Every number you enter and every result shows at once as a decimal numeral and as a Roman numeral.</source>
+        <extracomment>The software centre&apos;s description of the program.</extracomment>
+        <translation>Une petite calculatrice de bureau pour les chiffres romains. Saisissez les nombres en chiffres décimaux, en chiffres romains majuscules ou minuscules, ou en hexadécimal après le préfixe 0X, et combinez-les avec + - * / et des parenthèses, au clavier ou en cliquant sur le pavé. Chaque nombre saisi et chaque résultat s’affichent aussitôt en chiffres décimaux et en chiffres romains.</translation>
+    </message>
+    <message>
+        <source>Strictly from left to right: 2 + 3 * 4 gives 20, and parentheses group the rest</source>
+        <translation>Strictement de gauche à droite&#xa0;: 2 + 3 * 4 donne 20, et les parenthèses regroupent le reste</translation>
+    </message>
+    <message>
+        <source>Roman numerals up to 8999, negative numbers in parentheses</source>
+        <translation>Chiffres romains jusqu’à 8999, nombres négatifs entre parenthèses</translation>
+    </message>
+    <message>
+        <source>Roman numerals read leniently, IIII as 4, with a hint at the standard form</source>
+        <translation>Chiffres romains lus avec indulgence, IIII pour 4, avec un rappel de la forme usuelle</translation>
+    </message>
+    <message>
+        <source>A status line that explains every entry it refuses and shows the pending operation</source>
+        <translation>Une ligne d’état qui explique chaque saisie refusée et montre l’opération en attente</translation>
+    </message>
+    <message>
+        <source>Help on F1 with the keys, the forms of a number and what may surprise</source>
+        <translation>Aide sur F1&#xa0;: les touches, les formes d’un nombre et ce qui peut surprendre</translation>
+    </message>
+    <message>
+        <source>Scales with the window and with the desktop&apos;s font, and remembers its size</source>
+        <translation>S’adapte à la fenêtre et à la police du bureau, et retient sa taille</translation>
+    </message>
+    <message>
+        <source>Translated into German, French, Italian, Spanish and Latin</source>
+        <translation>Traduite en allemand, français, italien, espagnol et latin</translation>
+    </message>
+    <message>
+        <source>The calculator at twice its size, after 8888 + ic: IC reads as 101, standard form CI</source>
+        <extracomment>The caption of a picture of the window in the software centre.</extracomment>
+        <translation>La calculatrice en taille double, après 8888 + ic&#xa0;: IC se lit 101, forme usuelle CI</translation>
+    </message>
+    <message>
+        <source>The help on F1: the keys, the forms of a number and what may surprise a new user</source>
+        <extracomment>The caption of a picture of the help window in the software centre.</extracomment>
+        <translation>L’aide sur F1&#xa0;: les touches, les formes d’un nombre et ce qui peut surprendre un nouvel utilisateur</translation>
+    </message>
+</context>
+<context>
     <name>Evaluate</name>
     <message>
         <source>line %1: %2</source>
         <comment>%1 is the number of the input line, %2 what went wrong</comment>
         <translation>ligne %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>In the type-in box: type a number, then end it with an operation; r clears the calculation.</source>
+        <translation>Dans la zone de saisie&#xa0;: taper un nombre, puis le terminer par une opération&#xa0;; r efface le calcul.</translation>
+    </message>
+    <message>
+        <source>In the type-in box: finish the entry as = does.</source>
+        <translation>Dans la zone de saisie&#xa0;: terminer la saisie comme avec =.</translation>
+    </message>
+    <message>
+        <source>All clear: a fresh start, whatever the type-in box holds.</source>
+        <translation>Tout effacer&#xa0;: un nouveau départ, quel que soit le contenu de la zone de saisie.</translation>
+    </message>
+    <message>
+        <source>Click that button of the keypad from anywhere in the window; its character is underlined while Alt is held.</source>
+        <translation>Cliquer ce bouton du pavé depuis n’importe où dans la fenêtre&#xa0;; son caractère est souligné tant qu’Alt est enfoncée.</translation>
+    </message>
+    <message>
+        <source>Move between the keypad, the readouts and the type-in box.</source>
+        <translation>Passer du pavé aux affichages et à la zone de saisie.</translation>
+    </message>
+    <message>
+        <source>In the type-in box with nothing selected: copy the result, as Copy does.</source>
+        <translation>Dans la zone de saisie sans sélection&#xa0;: copier le résultat, comme Copier.</translation>
+    </message>
+    <message>
+        <source>In a readout: select and copy what it shows.</source>
+        <translation>Dans un affichage&#xa0;: sélectionner et copier ce qu’il montre.</translation>
+    </message>
+    <message>
+        <source>Paste a whole calculation, such as 12+5=, into the type-in box.</source>
+        <translation>Coller un calcul entier, comme 12+5=, dans la zone de saisie.</translation>
+    </message>
+    <message>
+        <source>Show or hide the tape, a paper-tape history of the calculations.</source>
+        <translation>Afficher ou masquer la bande, l’historique des calculs comme sur un rouleau de papier.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Afficher cette aide.</translation>
+    </message>
+    <message>
+        <source>Quit.</source>
+        <translation>Quitter.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Nombres</translation>
+    </message>
+    <message>
+        <source>A decimal number, with your locale&apos;s decimal separator and an optional exponent: 1E3 is 1000.</source>
+        <translation>Un nombre décimal, avec le séparateur décimal de vos paramètres régionaux et un exposant facultatif&#xa0;: 1E3 vaut 1000.</translation>
+    </message>
+    <message>
+        <source>A Roman numeral, in either case, read leniently: IIII is 4 and VX is 15; the status line names the standard form.</source>
+        <translation>Un chiffre romain, en majuscules ou minuscules, lu avec indulgence&#xa0;: IIII vaut 4 et VX vaut 15&#xa0;; la ligne d’état indique la forme usuelle.</translation>
+    </message>
+    <message>
+        <source>A hexadecimal number after the prefix 0X: 0X1F is 31.</source>
+        <translation>Un nombre hexadécimal après le préfixe 0X&#xa0;: 0X1F vaut 31.</translation>
+    </message>
+    <message>
+        <source>The Roman readout shows numbers below 9000 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
+        <translation>L’affichage romain montre les nombres inférieurs à 9000 en valeur absolue&#xa0;: un nombre négatif entre parenthèses, (XIV), et zéro comme une rangée de tirets.</translation>
+    </message>
+    <message>
+        <source>Strictly left to right: 2+3*4= gives 20, not 14. Parentheses group anything else: 2+(3*4)= gives 14.</source>
+        <translation>Strictement de gauche à droite&#xa0;: 2+3*4= donne 20, et non 14. Les parenthèses regroupent tout le reste&#xa0;: 2+(3*4)= donne 14.</translation>
+    </message>
+    <message>
+        <source>A closing parenthesis shows its value only at the next key: after ) the readouts still show the last number typed.</source>
+        <translation>Une parenthèse fermante ne montre sa valeur qu’à la touche suivante&#xa0;: après ) les affichages montrent encore le dernier nombre tapé.</translation>
+    </message>
+    <message>
+        <source>After = a new operation starts from the last number entered, not from the result on show: 2+3= then *4= gives 12.</source>
+        <translation>Après = une nouvelle opération part du dernier nombre saisi, et non du résultat affiché&#xa0;: 2+3= puis *4= donne 12.</translation>
+    </message>
+    <message>
+        <source>A - typed first is the subtract key, not a minus sign: paste -5 to enter a negative number.</source>
+        <translation>Un - tapé en premier est la touche de soustraction, pas un signe moins&#xa0;: collez -5 pour saisir un nombre négatif.</translation>
+    </message>
+    <message>
+        <source>Dividing by zero keeps the dividend: 5/0= gives 5.</source>
+        <translation>Diviser par zéro garde le dividende&#xa0;: 5/0= donne 5.</translation>
+    </message>
+    <message>
+        <source>Good to know</source>
+        <translation>Bon à savoir</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence: use it, share it, change it.</source>
+        <translation>Logiciel libre sous licence MIT&#xa0;: utilisez-le, partagez-le, modifiez-le.</translation>
+    </message>
+    <message>
+        <source>The project lives at %1, with its source and a place to report problems.</source>
+        <translation>Le projet se trouve sur %1, avec son code source et un endroit où signaler les problèmes.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>%1
+%2: help</source>
+        <comment>a button&apos;s tooltip: what it does, then the key that opens the help</comment>
+        <translation>%1
+%2&#xa0;: aide</translation>
     </message>
 </context>
 <context>

@@ -36,11 +36,205 @@
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Calculator</source>
+        <extracomment>The kind of program, as an application menu lists it.</extracomment>
+        <translation>Calcolatrice</translation>
+    </message>
+    <message>
+        <source>Calculate with Roman, decimal and hexadecimal numerals</source>
+        <extracomment>The one-line summary in the application menu and the software centre.</extracomment>
+        <translation>Calcola con numeri romani, decimali ed esadecimali</translation>
+    </message>
+    <message>
+        <source>roman;numeral;calculator;decimal;hexadecimal;arithmetic;</source>
+        <extracomment>Words the application menu&apos;s search finds the program by, each ended by a semicolon; the English words may stay as well.</extracomment>
+        <translation>romano;numero;cifra;calcolatrice;decimale;esadecimale;aritmetica;</translation>
+    </message>
+    <message>
+        <source>Roman numeral</source>
+        <extracomment>A search word of the software centre.</extracomment>
+        <translation>Numero romano</translation>
+    </message>
+    <message>
+        <source>calculator</source>
+        <extracomment>A search word of the software centre.</extracomment>
+        <translation>calcolatrice</translation>
+    </message>
+    <message>
+        <source>hexadecimal</source>
+        <extracomment>A search word of the software centre.</extracomment>
+        <translation>esadecimale</translation>
+    </message>
+    <message>
+        <source>A small desktop calculator for Roman numerals. Type numbers as decimal numerals, as Roman numerals in either case, or as hexadecimal numbers after the prefix 0X, and combine them with + - * / and parentheses by typing or by clicking the keypad. Every number you enter and every result shows at once as a decimal numeral and as a Roman numeral.</source>
+        <extracomment>The software centre&apos;s description of the program.</extracomment>
+        <translation>Una piccola calcolatrice da scrivania per i numeri romani. Inserisci i numeri come numeri decimali, come numeri romani in maiuscolo o minuscolo, o come numeri esadecimali dopo il prefisso 0X, e combinali con + - * / e le parentesi, digitando o facendo clic sul tastierino. Ogni numero inserito e ogni risultato appaiono subito come numero decimale e come numero romano.</translation>
+    </message>
+    <message>
+        <source>Strictly from left to right: 2 + 3 * 4 gives 20, and parentheses group the rest</source>
+        <translation>Rigorosamente da sinistra a destra: 2 + 3 * 4 dà 20, e le parentesi raggruppano il resto</translation>
+    </message>
+    <message>
+        <source>Roman numerals up to 8999, negative numbers in parentheses</source>
+        <translation>Numeri romani fino a 8999, numeri negativi tra parentesi</translation>
+    </message>
+    <message>
+        <source>Roman numerals read leniently, IIII as 4, with a hint at the standard form</source>
+        <translation>Numeri romani letti con tolleranza, IIII come 4, con un cenno alla forma usuale</translation>
+    </message>
+    <message>
+        <source>A status line that explains every entry it refuses and shows the pending operation</source>
+        <translation>Una riga di stato che spiega ogni inserimento rifiutato e mostra l’operazione in sospeso</translation>
+    </message>
+    <message>
+        <source>Help on F1 with the keys, the forms of a number and what may surprise</source>
+        <translation>Aiuto con F1: i tasti, le forme di un numero e ciò che può sorprendere</translation>
+    </message>
+    <message>
+        <source>Scales with the window and with the desktop&apos;s font, and remembers its size</source>
+        <translation>Si adatta alla finestra e al carattere del desktop, e ricorda le sue dimensioni</translation>
+    </message>
+    <message>
+        <source>Translated into German, French, Italian, Spanish and Latin</source>
+        <translation>Tradotta in tedesco, francese, italiano, spagnolo e latino</translation>
+    </message>
+    <message>
+        <source>The calculator at twice its size, after 8888 + ic: IC reads as 101, standard form CI</source>
+        <extracomment>The caption of a picture of the window in the software centre.</extracomment>
+        <translation>La calcolatrice a grandezza doppia, dopo 8888 + ic: IC si legge 101, forma usuale CI</translation>
+    </message>
+    <message>
+        <source>The help on F1: the keys, the forms of a number and what may surprise a new user</source>
+        <extracomment>The caption of a picture of the help window in the software centre.</extracomment>
+        <translation>L’aiuto con F1: i tasti, le forme di un numero e ciò che può sorprendere chi inizia</translation>
+    </message>
+</context>
+<context>
     <name>Evaluate</name>
     <message>
         <source>line %1: %2</source>
         <comment>%1 is the number of the input line, %2 what went wrong</comment>
         <translation>riga %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>In the type-in box: type a number, then end it with an operation; r clears the calculation.</source>
+        <translation>Nell’area di inserimento: digitare un numero, poi chiuderlo con un’operazione; r azzera il calcolo.</translation>
+    </message>
+    <message>
+        <source>In the type-in box: finish the entry as = does.</source>
+        <translation>Nell’area di inserimento: concludere l’inserimento come con =.</translation>
+    </message>
+    <message>
+        <source>All clear: a fresh start, whatever the type-in box holds.</source>
+        <translation>Azzerare tutto: si ricomincia da capo, qualunque cosa contenga l’area di inserimento.</translation>
+    </message>
+    <message>
+        <source>Click that button of the keypad from anywhere in the window; its character is underlined while Alt is held.</source>
+        <translation>Premere quel pulsante del tastierino da qualunque punto della finestra; il suo carattere è sottolineato finché si tiene premuto Alt.</translation>
+    </message>
+    <message>
+        <source>Move between the keypad, the readouts and the type-in box.</source>
+        <translation>Spostarsi tra il tastierino, le visualizzazioni e l’area di inserimento.</translation>
+    </message>
+    <message>
+        <source>In the type-in box with nothing selected: copy the result, as Copy does.</source>
+        <translation>Nell’area di inserimento senza selezione: copiare il risultato, come Copia.</translation>
+    </message>
+    <message>
+        <source>In a readout: select and copy what it shows.</source>
+        <translation>In una visualizzazione: selezionare e copiare ciò che mostra.</translation>
+    </message>
+    <message>
+        <source>Paste a whole calculation, such as 12+5=, into the type-in box.</source>
+        <translation>Incollare un calcolo intero, come 12+5=, nell’area di inserimento.</translation>
+    </message>
+    <message>
+        <source>Show or hide the tape, a paper-tape history of the calculations.</source>
+        <translation>Mostrare o nascondere il nastro, la cronologia dei calcoli come su un rotolo di carta.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Mostrare questo aiuto.</translation>
+    </message>
+    <message>
+        <source>Quit.</source>
+        <translation>Uscire.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasti</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Numeri</translation>
+    </message>
+    <message>
+        <source>A decimal number, with your locale&apos;s decimal separator and an optional exponent: 1E3 is 1000.</source>
+        <translation>Un numero decimale, con il separatore decimale della tua lingua e un esponente facoltativo: 1E3 è 1000.</translation>
+    </message>
+    <message>
+        <source>A Roman numeral, in either case, read leniently: IIII is 4 and VX is 15; the status line names the standard form.</source>
+        <translation>Un numero romano, maiuscolo o minuscolo, letto con tolleranza: IIII è 4 e VX è 15; la riga di stato indica la forma usuale.</translation>
+    </message>
+    <message>
+        <source>A hexadecimal number after the prefix 0X: 0X1F is 31.</source>
+        <translation>Un numero esadecimale dopo il prefisso 0X: 0X1F è 31.</translation>
+    </message>
+    <message>
+        <source>The Roman readout shows numbers below 9000 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
+        <translation>La visualizzazione romana mostra i numeri sotto 9000 in valore assoluto: un numero negativo tra parentesi, (XIV), e lo zero come una fila di trattini.</translation>
+    </message>
+    <message>
+        <source>Strictly left to right: 2+3*4= gives 20, not 14. Parentheses group anything else: 2+(3*4)= gives 14.</source>
+        <translation>Rigorosamente da sinistra a destra: 2+3*4= dà 20, non 14. Le parentesi raggruppano tutto il resto: 2+(3*4)= dà 14.</translation>
+    </message>
+    <message>
+        <source>A closing parenthesis shows its value only at the next key: after ) the readouts still show the last number typed.</source>
+        <translation>Una parentesi chiusa mostra il suo valore solo al tasto successivo: dopo ) le visualizzazioni mostrano ancora l’ultimo numero digitato.</translation>
+    </message>
+    <message>
+        <source>After = a new operation starts from the last number entered, not from the result on show: 2+3= then *4= gives 12.</source>
+        <translation>Dopo = una nuova operazione parte dall’ultimo numero inserito, non dal risultato mostrato: 2+3= e poi *4= dà 12.</translation>
+    </message>
+    <message>
+        <source>A - typed first is the subtract key, not a minus sign: paste -5 to enter a negative number.</source>
+        <translation>Un - digitato per primo è il tasto di sottrazione, non un segno meno: incolla -5 per inserire un numero negativo.</translation>
+    </message>
+    <message>
+        <source>Dividing by zero keeps the dividend: 5/0= gives 5.</source>
+        <translation>Dividere per zero mantiene il dividendo: 5/0= dà 5.</translation>
+    </message>
+    <message>
+        <source>Good to know</source>
+        <translation>Buono a sapersi</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence: use it, share it, change it.</source>
+        <translation>Software libero con licenza MIT: usalo, condividilo, modificalo.</translation>
+    </message>
+    <message>
+        <source>The project lives at %1, with its source and a place to report problems.</source>
+        <translation>Il progetto si trova su %1, con il suo codice sorgente e un luogo dove segnalare i problemi.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>%1
+%2: help</source>
+        <comment>a button&apos;s tooltip: what it does, then the key that opens the help</comment>
+        <translation>%1
+%2: aiuto</translation>
     </message>
 </context>
 <context>

@@ -36,11 +36,205 @@
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Calculator</source>
+        <extracomment>The kind of program, as an application menu lists it.</extracomment>
+        <translation>Abacus</translation>
+    </message>
+    <message>
+        <source>Calculate with Roman, decimal and hexadecimal numerals</source>
+        <extracomment>The one-line summary in the application menu and the software centre.</extracomment>
+        <translation>Numeris Romanis, decimalibus, hexadecimalibus computa</translation>
+    </message>
+    <message>
+        <source>roman;numeral;calculator;decimal;hexadecimal;arithmetic;</source>
+        <extracomment>Words the application menu&apos;s search finds the program by, each ended by a semicolon; the English words may stay as well.</extracomment>
+        <translation>Romanus;numerus;nota;abacus;decimalis;hexadecimalis;arithmetica;</translation>
+    </message>
+    <message>
+        <source>Roman numeral</source>
+        <extracomment>A search word of the software centre.</extracomment>
+        <translation>Numerus Romanus</translation>
+    </message>
+    <message>
+        <source>calculator</source>
+        <extracomment>A search word of the software centre.</extracomment>
+        <translation>abacus</translation>
+    </message>
+    <message>
+        <source>hexadecimal</source>
+        <extracomment>A search word of the software centre.</extracomment>
+        <translation>hexadecimalis</translation>
+    </message>
+    <message>
+        <source>A small desktop calculator for Roman numerals. Type numbers as decimal numerals, as Roman numerals in either case, or as hexadecimal numbers after the prefix 0X, and combine them with + - * / and parentheses by typing or by clicking the keypad. Every number you enter and every result shows at once as a decimal numeral and as a Roman numeral.</source>
+        <extracomment>The software centre&apos;s description of the program.</extracomment>
+        <translation>Abacus parvus numerorum Romanorum. Numeros scribe notis decimalibus, notis Romanis maiusculis aut minusculis, aut notis hexadecimalibus post praefixum 0X, eosque coniunge signis + - * / et parenthesibus, scribendo aut claves premendo. Omnis numerus scriptus omnisque summa statim et notis decimalibus et notis Romanis ostenditur.</translation>
+    </message>
+    <message>
+        <source>Strictly from left to right: 2 + 3 * 4 gives 20, and parentheses group the rest</source>
+        <translation>Stricte a sinistra ad dextram: 2 + 3 * 4 efficit 20, parentheses cetera coniungunt</translation>
+    </message>
+    <message>
+        <source>Roman numerals up to 8999, negative numbers in parentheses</source>
+        <translation>Numeri Romani usque ad 8999, numeri negativi in parenthesibus</translation>
+    </message>
+    <message>
+        <source>Roman numerals read leniently, IIII as 4, with a hint at the standard form</source>
+        <translation>Numeri Romani benigne leguntur, IIII pro 4, forma usitata monstrata</translation>
+    </message>
+    <message>
+        <source>A status line that explains every entry it refuses and shows the pending operation</source>
+        <translation>Linea nuntiorum quae omnem scripturam reiectam explicat et operationem pendentem ostendit</translation>
+    </message>
+    <message>
+        <source>Help on F1 with the keys, the forms of a number and what may surprise</source>
+        <translation>Auxilium sub F1: claves, formae numeri et quae mirum videri possunt</translation>
+    </message>
+    <message>
+        <source>Scales with the window and with the desktop&apos;s font, and remembers its size</source>
+        <translation>Cum fenestra et litteris mensae crescit, et magnitudinem suam meminit</translation>
+    </message>
+    <message>
+        <source>Translated into German, French, Italian, Spanish and Latin</source>
+        <translation>In linguas Germanicam, Francogallicam, Italicam, Hispanicam, Latinam versus</translation>
+    </message>
+    <message>
+        <source>The calculator at twice its size, after 8888 + ic: IC reads as 101, standard form CI</source>
+        <extracomment>The caption of a picture of the window in the software centre.</extracomment>
+        <translation>Abacus duplo maior, post 8888 + ic: IC legitur 101, forma usitata CI</translation>
+    </message>
+    <message>
+        <source>The help on F1: the keys, the forms of a number and what may surprise a new user</source>
+        <extracomment>The caption of a picture of the help window in the software centre.</extracomment>
+        <translation>Auxilium sub F1: claves, formae numeri et quae novo utenti mirum videri possunt</translation>
+    </message>
+</context>
+<context>
     <name>Evaluate</name>
     <message>
         <source>line %1: %2</source>
         <comment>%1 is the number of the input line, %2 what went wrong</comment>
         <translation>versus %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>In the type-in box: type a number, then end it with an operation; r clears the calculation.</source>
+        <translation>In tabula scribendi: numerum scribere, deinde operatione finire; r computationem delet.</translation>
+    </message>
+    <message>
+        <source>In the type-in box: finish the entry as = does.</source>
+        <translation>In tabula scribendi: scripturam finire ut signo =.</translation>
+    </message>
+    <message>
+        <source>All clear: a fresh start, whatever the type-in box holds.</source>
+        <translation>Omnia delere: initium novum, quidquid tabula scribendi continet.</translation>
+    </message>
+    <message>
+        <source>Click that button of the keypad from anywhere in the window; its character is underlined while Alt is held.</source>
+        <translation>Eam clavem tabulae premere ex quolibet fenestrae loco; nota eius subducitur dum Alt premitur.</translation>
+    </message>
+    <message>
+        <source>Move between the keypad, the readouts and the type-in box.</source>
+        <translation>Inter claves, tabulas et tabulam scribendi transire.</translation>
+    </message>
+    <message>
+        <source>In the type-in box with nothing selected: copy the result, as Copy does.</source>
+        <translation>In tabula scribendi nullo selecto: summam exscribere, ut Exscribe facit.</translation>
+    </message>
+    <message>
+        <source>In a readout: select and copy what it shows.</source>
+        <translation>In tabula: quod ostendit seligere et exscribere.</translation>
+    </message>
+    <message>
+        <source>Paste a whole calculation, such as 12+5=, into the type-in box.</source>
+        <translation>Computationem totam, ut 12+5=, in tabulam scribendi inserere.</translation>
+    </message>
+    <message>
+        <source>Show or hide the tape, a paper-tape history of the calculations.</source>
+        <translation>Taeniam chartaceam, computationum memoriam, ostendere aut celare.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Hoc auxilium ostendere.</translation>
+    </message>
+    <message>
+        <source>Quit.</source>
+        <translation>Exire.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Claves</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Numeri</translation>
+    </message>
+    <message>
+        <source>A decimal number, with your locale&apos;s decimal separator and an optional exponent: 1E3 is 1000.</source>
+        <translation>Numerus decimalis, cum signo decimali regionis tuae et exponente si vis: 1E3 est 1000.</translation>
+    </message>
+    <message>
+        <source>A Roman numeral, in either case, read leniently: IIII is 4 and VX is 15; the status line names the standard form.</source>
+        <translation>Numerus Romanus, litteris maiusculis aut minusculis, benigne lectus: IIII est 4 et VX est 15; linea nuntiorum formam usitatam nominat.</translation>
+    </message>
+    <message>
+        <source>A hexadecimal number after the prefix 0X: 0X1F is 31.</source>
+        <translation>Numerus hexadecimalis post praefixum 0X: 0X1F est 31.</translation>
+    </message>
+    <message>
+        <source>The Roman readout shows numbers below 9000 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
+        <translation>Tabula Romana numeros infra 9000 magnitudine ostendit: numerum negativum in parenthesibus, (XIV), et nihil ut ordinem linearum.</translation>
+    </message>
+    <message>
+        <source>Strictly left to right: 2+3*4= gives 20, not 14. Parentheses group anything else: 2+(3*4)= gives 14.</source>
+        <translation>Stricte a sinistra ad dextram: 2+3*4= efficit 20, non 14. Parentheses cetera coniungunt: 2+(3*4)= efficit 14.</translation>
+    </message>
+    <message>
+        <source>A closing parenthesis shows its value only at the next key: after ) the readouts still show the last number typed.</source>
+        <translation>Parenthesis claudens valorem suum demum proxima clave ostendit: post ) tabulae adhuc ultimum numerum scriptum ostendunt.</translation>
+    </message>
+    <message>
+        <source>After = a new operation starts from the last number entered, not from the result on show: 2+3= then *4= gives 12.</source>
+        <translation>Post = nova operatio ab ultimo numero scripto incipit, non a summa ostensa: 2+3= deinde *4= efficit 12.</translation>
+    </message>
+    <message>
+        <source>A - typed first is the subtract key, not a minus sign: paste -5 to enter a negative number.</source>
+        <translation>Signum - primum scriptum clavis subtrahendi est, non signum negativum: -5 insere ut numerum negativum scribas.</translation>
+    </message>
+    <message>
+        <source>Dividing by zero keeps the dividend: 5/0= gives 5.</source>
+        <translation>Divisio per nihil dividendum servat: 5/0= efficit 5.</translation>
+    </message>
+    <message>
+        <source>Good to know</source>
+        <translation>Scitu utilia</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>De programmate</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence: use it, share it, change it.</source>
+        <translation>Programma liberum sub licentia MIT: utere, communica, muta.</translation>
+    </message>
+    <message>
+        <source>The project lives at %1, with its source and a place to report problems.</source>
+        <translation>Opus habitat apud %1, cum fonte suo et loco ubi vitia nuntiari possunt.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Auxilium</translation>
+    </message>
+    <message>
+        <source>%1
+%2: help</source>
+        <comment>a button&apos;s tooltip: what it does, then the key that opens the help</comment>
+        <translation>%1
+%2: auxilium</translation>
     </message>
 </context>
 <context>

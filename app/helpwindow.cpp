@@ -1,0 +1,238 @@
+#include "app/helpwindow.h"
+
+#include "app/buildinfo.h"
+#include "core/errors.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QKeySequence>
+#include <QLocale>
+#include <QScreen>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+
+QString helpText(const char *text)
+{
+    return QCoreApplication::translate("HelpWindow", text);
+}
+
+// Every key the window reacts to has its row here, and a new key gets one.
+// Keys are named as the desktop names them, from Qt's portable form with
+// "; " between keys; the access keys come from the window's own buttons,
+// since they differ by language; typed characters are the same everywhere.
+enum class Keys { Typed, Sequences, AccessKeys };
+struct KeyHelp
+{
+    Keys kind;
+    const char *keys;
+    const char *what;
+};
+constexpr KeyHelp KeyTable[] = {
+    {Keys::Typed, "0\u20269  I V X L C D M  0X\n+ - * / ( ) = r",
+        QT_TRANSLATE_NOOP("HelpWindow",
+            "In the type-in box: type a number, then end it with an operation; r clears the "
+            "calculation.")},
+    {Keys::Sequences, "Return; Enter",
+        QT_TRANSLATE_NOOP("HelpWindow", "In the type-in box: finish the entry as = does.")},
+    {Keys::Sequences, "Esc",
+        QT_TRANSLATE_NOOP(
+            "HelpWindow", "All clear: a fresh start, whatever the type-in box holds.")},
+    {Keys::AccessKeys, "",
+        QT_TRANSLATE_NOOP("HelpWindow",
+            "Click that button of the keypad from anywhere in the window; its character is "
+            "underlined while Alt is held.")},
+    {Keys::Sequences, "Tab; Shift+Tab",
+        QT_TRANSLATE_NOOP(
+            "HelpWindow", "Move between the keypad, the readouts and the type-in box.")},
+    {Keys::Sequences, "Ctrl+C",
+        QT_TRANSLATE_NOOP("HelpWindow",
+            "In the type-in box with nothing selected: copy the result, as Copy does.")},
+    {Keys::Sequences, "Ctrl+A; Ctrl+C",
+        QT_TRANSLATE_NOOP("HelpWindow", "In a readout: select and copy what it shows.")},
+    {Keys::Sequences, "Ctrl+V",
+        QT_TRANSLATE_NOOP(
+            "HelpWindow", "Paste a whole calculation, such as 12+5=, into the type-in box.")},
+    {Keys::Sequences, "F9",
+        QT_TRANSLATE_NOOP(
+            "HelpWindow", "Show or hide the tape, a paper-tape history of the calculations.")},
+    {Keys::Sequences, "F1", QT_TRANSLATE_NOOP("HelpWindow", "Show this help.")},
+    {Keys::Sequences, "Ctrl+Q", QT_TRANSLATE_NOOP("HelpWindow", "Quit.")},
+};
+
+const QKeySequence HelpKey(Qt::Key_F1);
+
+QString keyNames(const KeyHelp &row, const QWidget *calculator)
+{
+    QList<QKeySequence> keys;
+    switch (row.kind) {
+    case Keys::Typed:
+        return QString::fromUtf8(row.keys);
+    case Keys::Sequences:
+        keys = QKeySequence::listFromString(
+            QString::fromLatin1(row.keys), QKeySequence::PortableText);
+        break;
+    case Keys::AccessKeys:
+        for (const QAbstractButton *button : calculator->findChildren<QAbstractButton *>()) {
+            if (!button->shortcut().isEmpty())
+                keys << button->shortcut();
+        }
+        break;
+    }
+    // Four keys to a line keep the column narrow.
+    QString names;
+    for (qsizetype i = 0; i < keys.size(); ++i)
+        names += (i == 0              ? QString()
+                         : i % 4 == 0 ? QStringLiteral(",\n")
+                                      : QStringLiteral(", "))
+            + keys[i].toString(QKeySequence::NativeText);
+    return names;
+}
+
+QString heading(const char *text)
+{
+    return QStringLiteral("<h3>%1</h3>").arg(helpText(text).toHtmlEscaped());
+}
+
+QString tableRow(const QString &left, const QString &right)
+{
+    return QStringLiteral(
+        "<tr><td style='white-space:pre; padding-right:12px'><b>%1</b></td><td>%2</td></tr>")
+        .arg(left.toHtmlEscaped(), right.toHtmlEscaped());
+}
+
+QString keysSection(const QWidget *calculator)
+{
+    QString html = heading(QT_TRANSLATE_NOOP("HelpWindow", "Keys"))
+        + QStringLiteral("<table cellspacing='0' cellpadding='3'>");
+    for (const KeyHelp &row : KeyTable)
+        html += tableRow(keyNames(row, calculator), helpText(row.what));
+    return html + QStringLiteral("</table>");
+}
+
+QString numbersSection()
+{
+    const QString decimal = QLocale().decimalPoint();
+    const QString gap = QStringLiteral("   ");
+    return heading(QT_TRANSLATE_NOOP("HelpWindow", "Numbers"))
+        + QStringLiteral("<table cellspacing='0' cellpadding='3'>")
+        + tableRow(QStringLiteral("14") + gap + QStringLiteral("2") + decimal + QStringLiteral("5")
+                + gap + QStringLiteral("1E3"),
+            helpText(QT_TRANSLATE_NOOP("HelpWindow",
+                "A decimal number, with your locale's decimal separator and an optional "
+                "exponent: 1E3 is 1000.")))
+        + tableRow(QStringLiteral("XIV") + gap + QStringLiteral("mcmxcix"),
+            helpText(QT_TRANSLATE_NOOP("HelpWindow",
+                "A Roman numeral, in either case, read leniently: IIII is 4 and VX is 15; the "
+                "status line names the standard form.")))
+        + tableRow(QStringLiteral("0X1F") + gap + QStringLiteral("0xff"),
+            helpText(QT_TRANSLATE_NOOP(
+                "HelpWindow", "A hexadecimal number after the prefix 0X: 0X1F is 31.")))
+        + QStringLiteral("</table><p>%1</p>")
+              .arg(helpText(QT_TRANSLATE_NOOP("HelpWindow",
+                                "The Roman readout shows numbers below 9000 in size: a negative "
+                                "number in parentheses, (XIV), and zero as a row of dashes."))
+                       .toHtmlEscaped());
+}
+
+QString surprisesSection()
+{
+    static constexpr const char *surprises[] = {
+        QT_TRANSLATE_NOOP("HelpWindow",
+            "Strictly left to right: 2+3*4= gives 20, not 14. Parentheses group anything else: "
+            "2+(3*4)= gives 14."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+            "A closing parenthesis shows its value only at the next key: after ) the readouts "
+            "still show the last number typed."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+            "After = a new operation starts from the last number entered, not from the result "
+            "on show: 2+3= then *4= gives 12."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+            "A - typed first is the subtract key, not a minus sign: paste -5 to enter a negative "
+            "number."),
+        QT_TRANSLATE_NOOP("HelpWindow", "Dividing by zero keeps the dividend: 5/0= gives 5."),
+    };
+    QString html
+        = heading(QT_TRANSLATE_NOOP("HelpWindow", "Good to know")) + QStringLiteral("<ul>");
+    for (const char *surprise : surprises)
+        html += QStringLiteral("<li>%1</li>").arg(helpText(surprise).toHtmlEscaped());
+    return html + QStringLiteral("</ul>");
+}
+
+QString aboutSection()
+{
+    const QString home = QStringLiteral(ROMAN_HOMEPAGE);
+    const QString link = QStringLiteral("<a href='%1'>%1</a>").arg(home.toHtmlEscaped());
+    return heading(QT_TRANSLATE_NOOP("HelpWindow", "About"))
+        + QStringLiteral("<p>%1 %2<br>%3<br>%4</p>")
+              .arg(QCoreApplication::translate("Calvaran", "Roman Numeral Calculator")
+                       .toHtmlEscaped(),
+                  QStringLiteral(ROMAN_VERSION),
+                  helpText(QT_TRANSLATE_NOOP("HelpWindow",
+                               "Free software under the MIT licence: use it, share it, "
+                               "change it."))
+                      .toHtmlEscaped(),
+                  helpText(QT_TRANSLATE_NOOP("HelpWindow",
+                               "The project lives at %1, with its source and a place to report "
+                               "problems."))
+                      .toHtmlEscaped()
+                      .arg(link));
+}
+
+void showHelp(QWidget *window)
+{
+    auto *help = window->findChild<HelpWindow *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!help)
+        help = new HelpWindow(window);
+    help->show();
+    help->raise();
+    help->activateWindow();
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget *calculator)
+    : QDialog(calculator)
+    , text_(new QTextBrowser(this))
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(helpText(QT_TRANSLATE_NOOP("HelpWindow", "Help")));
+    text_->setObjectName(QStringLiteral("HelpText"));
+    text_->setOpenExternalLinks(true);
+    text_->setHtml(
+        keysSection(calculator) + numbersSection() + surprisesSection() + aboutSection());
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(text_);
+    layout->addWidget(buttons);
+    // Wide enough for the key table's lines, tall enough for most of it; a
+    // small screen gets a window it can hold.
+    const QFontMetrics metrics = fontMetrics();
+    QSize size(metrics.averageCharWidth() * 100, metrics.lineSpacing() * 36);
+    if (const QScreen *screen = calculator->screen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    resize(size);
+}
+
+QString HelpWindow::text() const
+{
+    return text_->toPlainText();
+}
+
+void offerHelp(QWidget *window)
+{
+    auto *key = new QShortcut(HelpKey, window);
+    QObject::connect(
+        key, &QShortcut::activated, window, [window] { guarded([&] { showHelp(window); }); });
+    const QString keyName = HelpKey.toString(QKeySequence::NativeText);
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (!button->toolTip().isEmpty())
+            button->setToolTip(QCoreApplication::translate("HelpWindow", "%1\n%2: help",
+                "a button's tooltip: what it does, then the key that opens the help")
+                                   .arg(button->toolTip(), keyName));
+    }
+}
