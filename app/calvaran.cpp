@@ -165,7 +165,7 @@ void Calvaran::typeInPadChanged()
     const double value = typeInPad1_->value();
     if (key.isEmpty()) {
         calculation_->enter(value, !text.isEmpty());
-        showStatus(statustext::readingHint(text, value));
+        showStatus(statustext::readingHint(text, value, romanDisplay1_->display()));
         return;
     }
     // The number in the box came in the same edit as its key when it was
@@ -208,12 +208,14 @@ void Calvaran::showStatus(const QString &message)
     // Most important first: an error, an entry that cannot be read, what this
     // step did, then the calculation in progress.
     QString text;
-    const QString progress = statustext::progress(parenBase1_->acc(), parenBase1_->pend(),
-        calculation_->openParentheses(), calculation_->outermostDropped());
+    const auto progress = [this] {
+        return statustext::progress(parenBase1_->acc(), parenBase1_->pend(),
+            calculation_->openParentheses(), calculation_->outermostDropped());
+    };
     const bool failed = !std::isfinite(parenBase1_->acc());
     if (!error_.isEmpty() && (errorFresh_ || failed)) {
         // While the result is spoiled the advice stays with the error.
-        text = statustext::error(error_, failed ? progress : QString());
+        text = statustext::error(error_, failed ? progress() : QString());
     } else {
         error_.clear();
         text = typeInPad1_->problem();
@@ -224,7 +226,7 @@ void Calvaran::showStatus(const QString &message)
     if (text.isEmpty())
         text = statustext::note(calculation_->note(), calculation_->noteValue());
     if (text.isEmpty())
-        text = progress;
+        text = progress();
     // The same text again is no news: a screen reader hears it once.
     if (text == statusLine_->text())
         return;

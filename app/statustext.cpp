@@ -1,7 +1,6 @@
 #include "app/statustext.h"
 
 #include "core/numeralparse.h"
-#include "core/romannumeral.h"
 #include "core/textservices.h"
 
 #include <QCoreApplication>
@@ -99,10 +98,11 @@ QString unreadable(const QString &text, const QString &unusedKey, const QString 
         .arg(why, quoted(unusedKey));
 }
 
-QString readingHint(const QString &text, double value)
+QString readingHint(const QString &text, double value, const QString &numeral)
 {
+    // At every keystroke: the common entries leave before anything is made.
     const QString entry = text.trimmed();
-    if (upperCase(entry.left(2)) == u"0X") {
+    if (entry.size() > 2 && entry[0] == u'0' && (entry[1] == u'X' || entry[1] == u'x')) {
         const QStringView digits = QStringView(entry).sliced(2);
         const qsizetype read = hexDigitCount(digits);
         if (read == digits.size())
@@ -112,15 +112,14 @@ QString readingHint(const QString &text, double value)
     }
     if (!isRomanLetters(entry))
         return {};
-    const QString numeral = upperCase(entry);
+    const QString typed = upperCase(entry);
     if (!(value < 9000))
         return QCoreApplication::translate("StatusLine", "%1 reads as %2")
-            .arg(elided(numeral), numberText(value));
-    const QString standard = romanNumeral(value);
-    if (standard == numeral)
+            .arg(elided(typed), numberText(value));
+    if (numeral == typed)
         return {};
     return QCoreApplication::translate("StatusLine", "%1 reads as %2 (standard form %3)")
-        .arg(elided(numeral), numberText(value), standard);
+        .arg(elided(typed), numberText(value), numeral);
 }
 
 QString note(Calculation::Note note, double value)

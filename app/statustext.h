@@ -14,9 +14,10 @@ namespace statustext {
 QString unreadable(const QString &text, const QString &unusedKey, const QString &pasteRest = {});
 
 // How an entry was read where the reading may surprise: a Roman numeral
-// outside the standard form, a hexadecimal entry read only in part; "" for
-// any other text.
-QString readingHint(const QString &text, double value);
+// outside the standard form (numeral is the form the Roman readout writes
+// for the value), a hexadecimal entry read only in part; "" for any other
+// text.
+QString readingHint(const QString &text, double value, const QString &numeral);
 
 // What the last action did that the readouts do not show; "" for nothing.
 QString note(Calculation::Note note, double value);

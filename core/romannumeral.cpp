@@ -84,17 +84,19 @@ QString romanNumeral(double value)
 
 QString romanDescription(double value, const QString &shown)
 {
+    // Told by the value, not by comparing the text with each fixed text:
+    // this runs at every keystroke, and each of those is a translation.
     if (std::isnan(value))
         return QCoreApplication::translate("RomanNumeral", "%1: not a number").arg(shown);
-    if (shown == romanOverflowText())
+    if (value >= 9000)
         return QCoreApplication::translate("RomanNumeral", "%1: %2 is too large for Roman numerals")
             .arg(shown, numberText(value));
-    if (shown == romanUnderflowText())
+    if (value <= -9000)
         return QCoreApplication::translate("RomanNumeral", "%1: %2 is too small for Roman numerals")
             .arg(shown, numberText(value));
-    if (shown == romanZeroText())
+    if (value == 0)
         return QCoreApplication::translate("RomanNumeral", "zero");
-    if (shown.isEmpty() || shown == QStringLiteral("()"))
+    if (std::abs(value) <= 0.5) // rounds to no letter at all
         return QCoreApplication::translate(
             "RomanNumeral", "%1 rounds to no Roman numeral", "%1 is a decimal number")
             .arg(numberText(value));

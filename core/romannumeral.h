@@ -15,6 +15,6 @@ QString romanZeroText();
 // text from -9000 down and for NaN.
 QString romanNumeral(double value);
 
-// What a screen reader says for that text: the numeral with its decimal value,
-// or the fixed texts in words.
+// What a screen reader says for the text romanNumeral() writes for the value:
+// the numeral with its decimal value, or the fixed texts in words.
 QString romanDescription(double value, const QString &shown);
