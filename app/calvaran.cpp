@@ -2,6 +2,8 @@
 
 #include "app/appicon.h"
 #include "app/statustext.h"
+#include "app/tape.h"
+#include "app/tapepanel.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
 #include "core/errors.h"
@@ -18,11 +20,15 @@
 #include "widgets/twips.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QSettings>
 #include <QShortcut>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -34,6 +40,9 @@ namespace {
 constexpr int DesignWidth = 4530;
 constexpr int DesignHeight = 2940;
 constexpr QRect StatusPlace(120, 2490, 4335, 405);
+// The tape, when shown, is a column to the right of the design.
+constexpr QRect TapePlace(4575, 0, 2760, 2895);
+constexpr int WidthWithTape = 7410;
 
 constexpr qreal DesignPoints = 8.25;
 // The largest factor at which every component's layout still fits its 16-bit
@@ -42,9 +51,9 @@ constexpr qreal DesignPoints = 8.25;
 // design at this size.
 constexpr qreal MaxScale = 36450.0 / 2535;
 
-QSize designPixels(qreal factor)
+QSize designPixels(int width, qreal factor)
 {
-    return {int(std::lround(twipsToPixels(DesignWidth) * factor)),
+    return {int(std::lround(twipsToPixels(width) * factor)),
         int(std::lround(twipsToPixels(DesignHeight) * factor))};
 }
 
@@ -61,7 +70,7 @@ QString statusName()
 
 } // namespace
 
-Calvaran::Calvaran(QWidget *parent)
+Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Calvaran"));
@@ -103,6 +112,8 @@ Calvaran::Calvaran(QWidget *parent)
     typeInPad1_->setFocus();
     stack1_ = new Stack(this);
     stack1_->setObjectName(QStringLiteral("Stack1"));
+    tapePanel_ = new TapePanel(tapeFolder, this);
+    tapePanel_->hide();
 
     designPlaces_ = {
         {stack1_, {2040, 1800, 495, 135}},
@@ -113,8 +124,9 @@ Calvaran::Calvaran(QWidget *parent)
         {label2_, {480, 1680, 1935, 255}},
         {label1_, {360, 720, 1935, 255}},
         {statusLine_, StatusPlace},
+        {tapePanel_, TapePlace},
     };
-    setMinimumSize(designPixels(openingScale_));
+    setMinimumSize(designPixels(contentWidth(), openingScale_));
     resize(minimumSize());
     placeDesign(openingScale_);
 
@@ -123,7 +135,7 @@ Calvaran::Calvaran(QWidget *parent)
              static_cast<UserControl *>(arabDisplay1_), static_cast<UserControl *>(romanDisplay1_),
              static_cast<UserControl *>(typeInPad1_), static_cast<UserControl *>(stack1_)})
         order += component->tabOrder();
-    chainTabOrder(order);
+    chainTabOrder(order << tapePanel_);
     underlineAccessKeysWhileAlt(this);
 
     calculation_ = std::make_unique<Calculation>(*parenBase1_, *stack1_);
@@ -139,6 +151,66 @@ Calvaran::Calvaran(QWidget *parent)
         [this] { showStatus(statustext::copied(typeInPad1_->copiedText())); });
     auto *quit = new QShortcut(QKeySequence::Quit, this);
     connect(quit, &QShortcut::activated, this, &QWidget::close);
+
+    tape_ = std::make_unique<Tape>(*parenBase1_, *calculation_);
+    tape_->written.connect([this](const TapeEntry &entry) { tapePanel_->add(entry); });
+    // After the input that led to it, which has the status line first.
+    tapePanel_->said.connect([this](const QString &message) {
+        QTimer::singleShot(0, this, [this, message] { showStatus(message); });
+    });
+    tapePanel_->reused.connect([this](const QString &text) {
+        typeInPad1_->enterText(text);
+        typeInPad1_->setFocus();
+    });
+    tapePanel_->load();
+    const QString toggle = QCoreApplication::translate("TapePanel", "&Tape");
+    tapeToggle_ = new QAction(toggle, this);
+    tapeToggle_->setObjectName(QStringLiteral("ShowTape"));
+    tapeToggle_->setCheckable(true);
+    tapeToggle_->setShortcuts({Qt::Key_F9, QKeySequence::mnemonic(toggle)});
+    tapeToggle_->setToolTip(
+        QCoreApplication::translate("AccessKey", "%1 (%2)")
+            .arg(QCoreApplication::translate("TapePanel", "Show or hide the tape"),
+                tapeToggle_->shortcuts().constFirst().toString(QKeySequence::NativeText)
+                    + QStringLiteral(", ")
+                    + tapeToggle_->shortcuts().constLast().toString(QKeySequence::NativeText)));
+    connect(tapeToggle_, &QAction::triggered, this, [this](bool shown) {
+        guarded([&] { showTape(shown); });
+        QSettings().setValue(QStringLiteral("tape/shown"), shown);
+    });
+    addAction(tapeToggle_);
+    tapePanel_->addAction(tapeToggle_);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        QMenu menu(this);
+        menu.setToolTipsVisible(true);
+        menu.addAction(tapeToggle_);
+        menu.exec(mapToGlobal(at));
+    });
+    showTape(QSettings().value(QStringLiteral("tape/shown"), true).toBool());
+}
+
+Calvaran::~Calvaran() = default;
+
+void Calvaran::showTape(bool shown)
+{
+    const QSize before = designPixels(contentWidth(), scale_);
+    tapeShown_ = shown;
+    tapeToggle_->setChecked(shown);
+    tapePanel_->setVisible(shown);
+    if (!shown && tapePanel_->hasFocus())
+        typeInPad1_->setFocus();
+    // The design keeps its factor; the window makes room for the tape, or gives it back.
+    const QSize room = size() + designPixels(contentWidth(), scale_) - before;
+    setMinimumSize(designPixels(contentWidth(), openingScale_));
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        resize(room);
+    placeDesign(fittingScale());
+}
+
+int Calvaran::contentWidth() const
+{
+    return tapeShown_ ? WidthWithTape : DesignWidth;
 }
 
 void Calvaran::showValue(double value)
@@ -235,23 +307,27 @@ void Calvaran::placeDesign(qreal factor)
 {
     scale_ = factor;
     // Centred in the window when its shape differs from the design's.
-    const int left = std::max(0, (width() * TwipsPerPixel - scaled(DesignWidth, factor)) / 2);
+    const int left = std::max(0, (width() * TwipsPerPixel - scaled(contentWidth(), factor)) / 2);
     const int top = std::max(0, (height() * TwipsPerPixel - scaled(DesignHeight, factor)) / 2);
     for (const auto &[widget, place] : designPlaces_)
         moveTwips(widget, left + scaled(place.left(), factor), top + scaled(place.top(), factor),
             scaled(place.width(), factor), scaled(place.height(), factor));
     for (TextFit *fit : findChildren<TextFit *>())
         fit->setScale(factor);
+    tapePanel_->setPointSize(DesignPoints * factor);
+}
+
+qreal Calvaran::fittingScale() const
+{
+    const QSize design = designPixels(contentWidth(), 1);
+    return std::clamp(std::min(qreal(width()) / design.width(), qreal(height()) / design.height()),
+        openingScale_, std::max(openingScale_, MaxScale));
 }
 
 void Calvaran::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    const QSize design = designPixels(1);
-    const qreal factor
-        = std::clamp(std::min(qreal(width()) / design.width(), qreal(height()) / design.height()),
-            openingScale_, std::max(openingScale_, MaxScale));
-    guarded([&] { placeDesign(factor); });
+    guarded([&] { placeDesign(fittingScale()); });
 }
 
 void Calvaran::keyPressEvent(QKeyEvent *event)

@@ -8,6 +8,8 @@
 
 #include "app/calvaran.h"
 #include "app/languages.h"
+#include "app/tapefile.h"
+#include "app/tapepanel.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
 #include "numerals/arabdisplay.h"
@@ -28,7 +30,10 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSet>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStyle>
+#include <QTemporaryDir>
 
 #include <utility>
 
@@ -78,7 +83,8 @@ QString cutText(const QWidget &window)
 
 struct Window
 {
-    Window()
+    explicit Window(const QString &tapeFolder = {})
+        : calvaran(tapeFolder)
     {
         calvaran.show();
         // As a person waits for the window before typing; access keys reach
@@ -99,16 +105,28 @@ struct Window
     }
     QString status() const { return calvaran.findChild<QLabel *>("StatusLine")->text(); }
     bool marked() const { return text1()->actions().constFirst()->isVisible(); }
-    // One keystroke at a time, without waiting: "{Name}" clicks that button,
-    // "{Alt++}" or "{Ctrl+C}" presses those keys, "[text]" pastes the text.
+    // The tape's entries, each as "decimal | Roman", newest last.
+    QStringList tape() const
+    {
+        QStringList entries;
+        for (const TapeEntry &entry : calvaran.tapePanel()->entries())
+            entries << entry.decimal + " | " + entry.roman;
+        return entries;
+    }
+    // One keystroke at a time, without waiting: "{Name}" clicks that button
+    // or triggers that action, "{End}", "{Alt++}" or "{Ctrl+C}" presses
+    // those keys, "[text]" pastes the text.
     void enter(const QString &input)
     {
         static const QRegularExpression token("\\{(\\w+)\\}|\\{(\\w+\\+.)\\}|\\[([^\\]]*)\\]|(.)");
         for (const auto &match : token.globalMatch(input)) {
-            if (match.hasCaptured(1)) {
-                QTest::mouseClick(child(qPrintable(match.captured(1))), Qt::LeftButton);
-            } else if (match.hasCaptured(2)) {
-                const QKeyCombination keys = QKeySequence(match.captured(2))[0];
+            const QString name = match.captured(1);
+            if (auto *action = calvaran.findChild<QAction *>(name); action && !name.isEmpty()) {
+                action->trigger();
+            } else if (match.hasCaptured(1) && child(qPrintable(name))) {
+                QTest::mouseClick(child(qPrintable(name)), Qt::LeftButton);
+            } else if (match.hasCaptured(1) || match.hasCaptured(2)) {
+                const QKeyCombination keys = QKeySequence(name + match.captured(2))[0];
                 QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
             } else if (match.hasCaptured(3)) {
                 QGuiApplication::clipboard()->setText(match.captured(3));
@@ -139,6 +157,12 @@ class TestWidgets : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // The person's settings and tape stay out of the tests.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
+    }
     void init()
     {
         pinLocaleAndFailOnErrors();
@@ -151,31 +175,44 @@ private slots:
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("shown"); // "arab|roman|typed|acc"
-        const auto row = [](const char *input, const char *shown) {
-            QTest::newRow(input) << QString(input) << QString(shown);
+        QTest::addColumn<QString>("tape");  // the newest entry, if given
+        const auto row = [](const char *input, const char *shown, const char *tape = nullptr) {
+            QTest::newRow(input) << QString(input) << QString(shown) << QString(tape);
         };
-        row("2+(3*4)=", "14|XIV||14");
-        row("2{Add}{LParen}3{Mult}4{RParen}{Equals}", "14|XIV||14");
-        row("3-10=", "-7|(VII)||-7");
-        row("9/4=", "2.25|II||2.25");
-        row("5/0=", "5|V||5");
+        row("2+(3*4)=", "14|XIV||14", "2 + (3 × 4) = 14 | II + (III × IV) = XIV");
+        row("2{Add}{LParen}3{Mult}4{RParen}{Equals}", "14|XIV||14",
+            "2 + (3 × 4) = 14 | II + (III × IV) = XIV");
+        row("2+3*4=", "20|XX||20", "2 + 3 = 5, × 4 = 20 | II + III = V, × IV = XX");
+        row("2+3=*4=", "12|XII||12", "3 × 4 = 12 | III × IV = XII");
+        row("2+(3*4=)=", "6|VI||6", "2 + 4 = 6 | II + IV = VI"); // "=" ends 3 × 4 inside
+        row("mcmxcix+0x10=", "2015|MMXV||2015", "1999 + 16 = 2015 | MCMXCIX + XVI = MMXV");
+        row("9000+1=", "9001|Roman overflow||9001",
+            "9000 + 1 = 9001 | Roman overflow + I = Roman overflow");
+        row("3-10=", "-7|(VII)||-7", "3 − 10 = -7 | III − X = (VII)");
+        row("9/4=", "2.25|II||2.25", "9 ÷ 4 = 2.25 | IX ÷ IV = II");
+        row("5/0=", "5|V||5",
+            "5 ÷ 0 = 5; dividing by zero keeps the dividend | "
+            "V ÷ - - - - - - = V; dividing by zero keeps the dividend");
         row("5+0=*", "1|I||1"); // the 1 that replaced the zero stays the operand
-        row("2+3==", "3|III||3");
-        row("7+r+=", "14|XIV||14"); // Clear keeps the operand
+        row("2+3==", "3|III||3", "3 = 3 | III = III");
+        row("7+r+=", "14|XIV||14", "7 + 7 = 14 | VII + VII = XIV"); // Clear keeps the operand
         row("2+(3r", "0| - - - - - -||0");
-        row("7+(r5)=", "12|XII||12"); // Clear keeps the stack
+        row("7+(r5)=", "12|XII||12", "7 + 5 = 12 | VII + V = XII"); // Clear keeps the stack
         row("1+(2\x1b"
             "5)=",
-            "5|V||5"); // Escape forgets it
+            "5|V||5", "5 = 5 | V = V"); // Escape forgets it
         row("4+VV\x1b"
             "3=",
             "3|III||3"); // and empties the box, whatever it holds
         row("xiv+0xa=", "24|XXIV||24");
-        row("2+3)=", "5|V||5");
+        row("2+3)=", "5|V||5", "(2 + 3) = 5 | (II + III) = V");
         row("2+(", "2|II||0"); // the outer calculation is set aside
-        row("5+()=", "10|X||10");
+        row("5+()=", "10|X||10", "5 + 5 = 10 | V + V = X");
         // Eleven open parentheses: the outermost 1 + is lost, the 2 + repeats.
-        row("1+(2+(3+(4+(5+(6+(7+(8+(9+(10+(11+(12)))))))))))=", "79|LXXIX||79");
+        row("1+(2+(3+(4+(5+(6+(7+(8+(9+(10+(11+(12)))))))))))=", "79|LXXIX||79",
+            "2 + (2 + (3 + (4 + (5 + (6 + (7 + (8 + (9 + (10 + (11 + 12)))))))))) = 79 | II + (II "
+            "+ "
+            "(III + (IV + (V + (VI + (VII + (VIII + (IX + (X + (XI + XII)))))))))) = LXXIX");
         // Escape is a fresh start, whatever was on the way.
         row("1e3\x1b-5=", "-5|(V)||-5");
         row("9\x1b*3=", "0| - - - - - -||0");
@@ -183,16 +220,16 @@ private slots:
         row("(((((((((((\x1b)=", "0| - - - - - -||0");
         row("7+r\x1b+2=", "2|II||2");
         // A number and its key in one edit: the number goes first.
-        row("[7*]6=", "42|XLII||42");
-        row("5+[3)]=", "8|VIII||8");
+        row("[7*]6=", "42|XLII||42", "7 × 6 = 42 | VII × VI = XLII");
+        row("5+[3)]=", "8|VIII||8", "(5 + 3) = 8 | (V + III) = VIII");
         // Access keys act at once, between keys typed at full speed.
         row("20{Alt+-}8{Alt+=}", "12|XII||12");
         row("3{Alt+*}(4{Alt+r}", "0| - - - - - -||0");
         // "(" right after a number multiplies, typed or clicked.
-        row("2(3)=", "6|VI||6");
-        row("2(3+4)=", "14|XIV||14");
+        row("2(3)=", "6|VI||6", "2 × 3 = 6 | II × III = VI");
+        row("2(3+4)=", "14|XIV||14", "2 × (3 + 4) = 14 | II × (III + IV) = XIV");
         row("2{LParen}3+4{RParen}=", "14|XIV||14");
-        row("2+(3)(4)=", "6|VI||6"); // after ")" the box is empty: nothing to multiply
+        row("2+(3)(4)=", "6|VI||6", "2 + 4 = 6 | II + IV = VI"); // nothing to multiply after ")"
         // Blanks around a numeral do not count, inside they do.
         row("[ XIV\n]+1=", "15|XV||15");
         row("[X IV]+", "0| - - - - - -|X IV|0");
@@ -200,9 +237,12 @@ private slots:
     void calculations()
     {
         QFETCH(QString, input);
+        QFETCH(QString, tape);
         Window w;
         w.enter(input);
         QTEST(w.shown(), "shown");
+        if (!tape.isNull())
+            QCOMPARE(w.tape().value(w.tape().size() - 1), tape);
         // After Escape everything goes as in a window just opened.
         if (const qsizetype escape = input.lastIndexOf('\x1b'); escape >= 0) {
             Window fresh;

@@ -1,0 +1,244 @@
+#include "app/tapepanel.h"
+
+#include "app/statustext.h"
+#include "core/errors.h"
+#include "core/romannumeral.h"
+#include "core/textservices.h"
+#include "widgets/clipboard.h"
+
+#include <QAbstractListModel>
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QMenu>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+class TapeModel : public QAbstractListModel
+{
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(entries.size());
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!checkIndex(index, CheckIndexOption::IndexIsValid)
+            || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+            return {};
+        const TapeEntry &entry = entries[std::size_t(index.row())];
+        return QString(entry.decimal + u'\n' + entry.roman);
+    }
+
+    void add(const TapeEntry &entry)
+    {
+        if (entries.size() == TapeFile::Kept) {
+            beginRemoveRows({}, 0, 0);
+            entries.pop_front();
+            endRemoveRows();
+        }
+        beginInsertRows({}, rowCount(), rowCount());
+        entries.push_back(entry);
+        endInsertRows();
+    }
+
+    void reset(std::deque<TapeEntry> all)
+    {
+        beginResetModel();
+        entries = std::move(all);
+        endResetModel();
+    }
+
+    std::deque<TapeEntry> entries;
+};
+
+TapePanel::TapePanel(const QString &folder, QWidget *parent)
+    : QListView(parent)
+    , model_(new TapeModel(this))
+    , file_(folder)
+{
+    setObjectName(QStringLiteral("Tape"));
+    setAccessibleName(QCoreApplication::translate("TapePanel", "Tape"));
+    setModel(model_);
+    setSelectionMode(ExtendedSelection);
+    setEditTriggers(NoEditTriggers);
+    // Every entry two lines high, so that a thousand need no measuring.
+    setUniformItemSizes(true);
+    // The result is at the end of a line: what does not fit goes at the start.
+    setTextElideMode(Qt::ElideLeft);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAlternatingRowColors(true);
+    addMenuAction("CopyResultRoman", QT_TRANSLATE_NOOP("TapePanel", "Copy result (&Roman)"),
+        &TapePanel::copyRoman);
+    addMenuAction("CopyResultDecimal", QT_TRANSLATE_NOOP("TapePanel", "Copy result (&decimal)"),
+        &TapePanel::copyDecimal);
+    QAction *copyEntry = addMenuAction(
+        "CopyEntry", QT_TRANSLATE_NOOP("TapePanel", "&Copy entry"), &TapePanel::copySelected);
+    copyEntry->setShortcut(QKeySequence::Copy);
+    copyEntry->setShortcutContext(Qt::WidgetShortcut);
+    addMenuAction(
+        "CopyWholeTape", QT_TRANSLATE_NOOP("TapePanel", "Copy &whole tape"), &TapePanel::copyAll);
+    addMenuAction(
+        "ClearTape", QT_TRANSLATE_NOOP("TapePanel", "C&lear tape"), &TapePanel::clearTape);
+    connect(this, &QAbstractItemView::activated, this, [this](const QModelIndex &index) {
+        const TapeEntry &entry = model_->entries[std::size_t(index.row())];
+        if (!entry.result)
+            return;
+        // As the person would type it: the numeral where it reads back as the
+        // same number, else the decimal text.
+        const double result = *entry.result;
+        const bool numeral = result >= 1 && result < 9000 && result == std::floor(result);
+        guarded([&] { reused.raise(numeral ? romanNumeral(result) : numberText(result)); });
+    });
+}
+
+QAction *TapePanel::addMenuAction(const char *name, const char *text, void (TapePanel::*run)())
+{
+    auto *action = new QAction(QCoreApplication::translate("TapePanel", text), this);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, [this, run] { guarded([&] { (this->*run)(); }); });
+    addAction(action);
+    return action;
+}
+
+void TapePanel::load()
+{
+    model_->reset(file_.load());
+    saved(true);
+    scrollToBottom();
+}
+
+void TapePanel::add(const TapeEntry &entry)
+{
+    model_->add(entry);
+    scrollToBottom();
+    saved(file_.append(entry));
+}
+
+const std::deque<TapeEntry> &TapePanel::entries() const
+{
+    return model_->entries;
+}
+
+void TapePanel::setPointSize(qreal points)
+{
+    QFont scaled = font();
+    scaled.setPointSizeF(points);
+    setFont(scaled);
+}
+
+void TapePanel::saved(bool done)
+{
+    // Each trouble is told once: the tape goes on working either way.
+    if (const QString aside = file_.setAsideAs(); !aside.isEmpty())
+        said.raise(
+            QCoreApplication::translate("TapePanel",
+                "The tape in %1 could not be read; it is kept as %2, and a new tape begins")
+                .arg(QDir::toNativeSeparators(file_.path()), QDir::toNativeSeparators(aside)));
+    if (!done && !std::exchange(toldUnsaved_, true))
+        said.raise(QCoreApplication::translate(
+            "TapePanel", "The tape cannot be saved in %1; it is kept until the window closes")
+                       .arg(QDir::toNativeSeparators(file_.path())));
+}
+
+const TapeEntry *TapePanel::current() const
+{
+    // Until the person picks one, the newest.
+    const QModelIndex index = currentIndex();
+    if (index.isValid())
+        return &model_->entries[std::size_t(index.row())];
+    return model_->entries.empty() ? nullptr : &model_->entries.back();
+}
+
+void TapePanel::copy(const QString &text)
+{
+    setClipboardText(text);
+    said.raise(statustext::copied(text));
+}
+
+void TapePanel::copy(const std::vector<const TapeEntry *> &entries)
+{
+    if (entries.empty())
+        return;
+    QStringList texts;
+    for (const TapeEntry *entry : entries)
+        texts << entry->decimal + u'\n' + entry->roman;
+    setClipboardText(texts.join(QStringLiteral("\n\n")));
+    said.raise(QCoreApplication::translate(
+        "TapePanel", "Copied %n entries", nullptr, int(entries.size())));
+}
+
+void TapePanel::copyRoman()
+{
+    if (const TapeEntry *entry = current(); entry && entry->result)
+        copy(romanNumeral(*entry->result).trimmed());
+}
+
+void TapePanel::copyDecimal()
+{
+    if (const TapeEntry *entry = current(); entry && entry->result)
+        copy(numberText(*entry->result));
+}
+
+void TapePanel::copySelected()
+{
+    QModelIndexList rows = selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end());
+    std::vector<const TapeEntry *> entries;
+    for (const QModelIndex &row : std::as_const(rows))
+        entries.push_back(&model_->entries[std::size_t(row.row())]);
+    copy(entries);
+}
+
+void TapePanel::copyAll()
+{
+    std::vector<const TapeEntry *> entries;
+    for (const TapeEntry &entry : model_->entries)
+        entries.push_back(&entry);
+    copy(entries);
+}
+
+void TapePanel::clearTape()
+{
+    model_->reset({});
+    saved(file_.clear());
+}
+
+void TapePanel::contextMenuEvent(QContextMenuEvent *event)
+{
+    const TapeEntry *entry = current();
+    const QList<QAction *> all = actions();
+    for (QAction *action : all) {
+        const QString name = action->objectName();
+        action->setEnabled(name.startsWith(u"CopyResult") ? entry && entry->result
+                : name == u"CopyEntry"                    ? selectionModel()->hasSelection()
+                : name == u"CopyWholeTape" || name == u"ClearTape" ? !model_->entries.empty()
+                                                                   : true);
+    }
+    QMenu menu(this);
+    menu.setToolTipsVisible(true);
+    menu.addActions(all);
+    menu.exec(event->globalPos());
+    for (QAction *action : all)
+        action->setEnabled(true);
+}
+
+void TapePanel::paintEvent(QPaintEvent *event)
+{
+    QListView::paintEvent(event);
+    if (!model_->entries.empty())
+        return;
+    // An empty tape says what it is for, and how to put it away.
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    painter.drawText(viewport()->rect().adjusted(6, 6, -6, -6), Qt::AlignCenter | Qt::TextWordWrap,
+        QCoreApplication::translate("TapePanel",
+            "Every calculation that ends with = is kept here, in both numeral forms. "
+            "F9 hides the tape."));
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/tape.h"
+#include "app/tapefile.h"
+#include "core/event.h"
+
+#include <QListView>
+
+#include <deque>
+#include <vector>
+
+class QAction;
+class TapeModel;
+
+// The paper tape beside the calculator: every calculation that ended, the
+// newest at the bottom, each in both numeral forms. Entries copy as plain
+// text, and Enter or a double click takes an entry's result back into the
+// calculation. The tape is saved after every entry, unless it is kept in
+// memory only.
+class TapePanel : public QListView
+{
+public:
+    // An empty folder keeps the tape in memory only.
+    explicit TapePanel(const QString &folder, QWidget *parent = nullptr);
+
+    // Reads the saved tape; what went wrong is said, so connect first.
+    void load();
+    void add(const TapeEntry &entry);
+    const std::deque<TapeEntry> &entries() const;
+    void setPointSize(qreal points);
+
+    // A sentence for the status line: what was copied, or what became of the file.
+    BasicEvent<const QString &> said;
+    // A result as a person would type it, to enter into the calculation.
+    BasicEvent<const QString &> reused;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QAction *addMenuAction(const char *name, const char *text, void (TapePanel::*run)());
+    const TapeEntry *current() const;
+    void copy(const QString &text);
+    void copy(const std::vector<const TapeEntry *> &entries);
+    void copyRoman();
+    void copyDecimal();
+    void copySelected();
+    void copyAll();
+    void clearTape();
+    void saved(bool done);
+
+    TapeModel *model_;
+    TapeFile file_;
+    bool toldUnsaved_ = false;
+};
