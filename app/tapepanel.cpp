@@ -70,8 +70,9 @@ TapePanel::TapePanel(const QString &folder, QWidget *parent)
     setEditTriggers(NoEditTriggers);
     // Every entry two lines high, so that a thousand need no measuring.
     setUniformItemSizes(true);
-    // The result is at the end of a line: what does not fit goes at the start.
-    setTextElideMode(Qt::ElideLeft);
+    // A line that does not fit keeps its start and its end, where the result
+    // and any note are.
+    setTextElideMode(Qt::ElideMiddle);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAlternatingRowColors(true);
     addMenuAction("CopyResultRoman", QT_TRANSLATE_NOOP("TapePanel", "Copy result (&Roman)"),

@@ -313,6 +313,119 @@ private slots:
         QCOMPARE(w.shown(), "5|V||5");
         QCOMPARE(w.status(), "");
         QCOMPARE(reported, std::vector<int>({11, 11, 11}));
+        // The tape has the failure once, in the error's own words, then the sum.
+        QCOMPARE(w.tape(),
+            QStringList(
+                {QString("1E+308 × 10 = %1 | Roman overflow × X = %1").arg(shown.mid(2, 59)),
+                    "2 + 3 = 5 | II + III = V"}));
+    }
+
+    // What the tape's copies put on the clipboard ("old" when nothing), and
+    // its entries taken back into the calculation with Enter.
+    void tapeCopyAndReuse_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char *input, const char *clipboard, const char *shown) {
+            QTest::newRow(input) << QString(input) << QString(clipboard) << QString(shown);
+        };
+        const char *both = "1 + 1 = 2\nI + I = II\n\n2 × 3 = 6\nII × III = VI";
+        row("1+1=2*3={CopyWholeTape}", both, "6|VI||6");
+        row("1+1=2*3={Tape}{Ctrl+A}{Ctrl+C}", both, "6|VI||6");
+        row("1+1=2*3={Tape}{Home}{Ctrl+C}", "1 + 1 = 2\nI + I = II", "6|VI||6");
+        row("1+1=2*3={Tape}{Home}{CopyResultRoman}", "II", "6|VI||6");
+        row("9/4={CopyResultDecimal}", "2.25", "2.25|II||2.25"); // the newest by default
+        row("9/4={CopyResultRoman}", "II", "2.25|II||2.25");
+        row("1e308*10={CopyResultRoman}", "old", "10|X|10|inf"); // a failure has no result
+        row("1+1={ClearTape}{CopyWholeTape}", "old", "2|II||2");
+        // Enter on an entry types its result, a numeral where it reads back the same.
+        row("2+3=7={Tape}{Home}{Return}*2=", "old", "10|X||10");
+        row("9/4={Tape}{Home}{Return}", "old", "2.25|II|2.25|2.25");
+        row("3-10={Tape}{Home}{Return}*2=", "old", "-14|(XIV)||-14");
+    }
+    void tapeCopyAndReuse()
+    {
+        QFETCH(QString, input);
+        recordErrors();
+        QGuiApplication::clipboard()->setText("old");
+        Window w;
+        w.enter(input);
+        QTEST(QGuiApplication::clipboard()->text(), "clipboard");
+        QTEST(w.shown(), "shown");
+    }
+
+    // The saved tape: what the file held, the windows' inputs ("|" passes to
+    // the other of two windows open at once), what the first window said and
+    // kept, and what a window opened afterwards shows; entries by their
+    // decimal lines.
+    void tapeFile_data()
+    {
+        QTest::addColumn<QByteArray>("saved"); // "-": a folder that cannot be made
+        QTest::addColumn<QString>("inputs");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("reopened");
+        const auto row = [](const char *name, const QByteArray &saved, const char *inputs,
+                             const char *told, const QString &kept, const QString &reopened) {
+            QTest::newRow(name) << saved << QString(inputs) << QString(told) << kept << reopened;
+        };
+        const QByteArray header = "roman-calculator-tape\t1\n";
+        const QString note = "5 ÷ 0 = 5; dividing by zero keeps the dividend";
+        row("restart", "", "5/0=", "", note, note);
+        row("two windows in turn", "", "1+1=|2+2=|3+3=", "", "1 + 1 = 2, 3 + 3 = 6",
+            "1 + 1 = 2, 2 + 2 = 4, 3 + 3 = 6");
+        row("torn last line", header + "2\t1 + 1 = 2\tI + I = II\n7\t7 =", "2+2=", "",
+            "1 + 1 = 2, 2 + 2 = 4", "1 + 1 = 2, 2 + 2 = 4");
+        const QString full = QStringList(999, "1 = 1").join(", ") + ", 1 + 1 = 2";
+        row("the newest thousand", header + QByteArray("1\t1 = 1\tI = I\n").repeated(1000),
+            "1+1=", "", full, full);
+        for (const auto &[name, unread] : {std::pair {"damaged", header + "14\tno Roman\n"},
+                 {"a torn escape", header + "14\t14\tXIV\\\n"},
+                 {"newer", "roman-calculator-tape\t2\n"}, {"not ours", "<html>\n"}})
+            row(name, unread, "1+1=|2+2=|3+3=", "could not be read", "1 + 1 = 2, 3 + 3 = 6",
+                "1 + 1 = 2, 2 + 2 = 4, 3 + 3 = 6");
+        row("unwritable", "-", "1+1=|2+2=|3+3=", "cannot be saved", "1 + 1 = 2, 3 + 3 = 6", "");
+    }
+    void tapeFile()
+    {
+        QFETCH(QByteArray, saved);
+        QFETCH(QString, inputs);
+        QFETCH(QString, told);
+        QTemporaryDir home;
+        const bool unwritable = saved == "-";
+        QFile file(home.filePath(unwritable ? "file" : "tape.txt"));
+        if (!saved.isEmpty())
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(saved) == saved.size());
+        file.close();
+        // Below a file no folder can be made, not even by root.
+        const QString folder = home.filePath(unwritable ? "file/tape" : "");
+        const auto decimals = [](const Window &w) {
+            QStringList lines;
+            for (const QString &entry : w.tape())
+                lines << entry.section(" | ", 0, 0);
+            return lines.join(", ");
+        };
+        Window first(folder), second(folder);
+        QStringList statuses {first.status()};
+        const QStringList parts = inputs.split('|');
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            (i % 2 ? second : first).enter(parts[i]);
+            QCoreApplication::processEvents();
+            if (i % 2 == 0)
+                statuses << first.status();
+        }
+        QCOMPARE(statuses.filter(told).size(), told.isEmpty() ? statuses.size() : 1);
+        QTEST(decimals(first), "kept");
+        // What could not be read is kept as it was, under another name.
+        const QStringList aside = QDir(home.path()).entryList({"tape-unreadable*"});
+        QCOMPARE(aside.size(), told.contains("read") ? 1 : 0);
+        for (const QString &name : aside) {
+            QFile kept(home.filePath(name));
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), saved);
+        }
+        QTEST(decimals(Window(folder)), "reopened");
     }
 
     void keyboardAndScreenReader()
@@ -457,6 +570,20 @@ private slots:
             for (const QWidget *other : children)
                 QVERIFY(design[child].intersects(design[other])
                     || !child->geometry().intersects(other->geometry()));
+        }
+        // F9 puts the tape away, the window gives back its column and the
+        // design stays where it was; a new window remembers.
+        if (factor == 2) {
+            const QSize withTape = w.calvaran.size();
+            w.enter("{F9}");
+            QCOMPARE(w.calvaran.size(), withTape - QSize(2 * 2880 / 15, 0));
+            QVERIFY(!Calvaran().tapeShown());
+            for (const QWidget *child : children)
+                if (child != w.child("Tape"))
+                    QCOMPARE(twipsGeometry(child),
+                        QRect(design[child].topLeft() * 2, design[child].size() * 2));
+            w.enter("{F9}");
+            QCOMPARE(w.calvaran.size(), withTape);
         }
         // In the faces the design was drawn for, no text needs to shrink.
         if (face == "Liberation") {
