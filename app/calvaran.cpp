@@ -168,12 +168,12 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     tapeToggle_->setObjectName(QStringLiteral("ShowTape"));
     tapeToggle_->setCheckable(true);
     tapeToggle_->setShortcuts({Qt::Key_F9, QKeySequence::mnemonic(toggle)});
-    tapeToggle_->setToolTip(
-        QCoreApplication::translate("AccessKey", "%1 (%2)")
-            .arg(QCoreApplication::translate("TapePanel", "Show or hide the tape"),
-                tapeToggle_->shortcuts().constFirst().toString(QKeySequence::NativeText)
-                    + QStringLiteral(", ")
-                    + tapeToggle_->shortcuts().constLast().toString(QKeySequence::NativeText)));
+    QStringList keys;
+    for (const QKeySequence &key : tapeToggle_->shortcuts())
+        keys << key.toString(QKeySequence::NativeText);
+    tapeToggle_->setToolTip(QCoreApplication::translate(
+        "TapePanel", "Show or hide the tape (%1)", "%1 names the keys that do it, e.g. F9, Alt+T")
+                                .arg(keys.join(QStringLiteral(", "))));
     connect(tapeToggle_, &QAction::triggered, this, [this](bool shown) {
         guarded([&] { showTape(shown); });
         QSettings().setValue(QStringLiteral("tape/shown"), shown);

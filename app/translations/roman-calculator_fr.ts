@@ -253,6 +253,69 @@
     </message>
 </context>
 <context>
+    <name>Tape</name>
+    <message>
+        <source>%1; dividing by zero keeps the dividend</source>
+        <comment>%1 is a calculation written out, such as 5 ÷ 0 = 5</comment>
+        <translation>%1 ; diviser par zéro garde le dividende</translation>
+    </message>
+</context>
+<context>
+    <name>TapePanel</name>
+    <message>
+        <source>&amp;Tape</source>
+        <translation>R&amp;uban</translation>
+    </message>
+    <message>
+        <source>Show or hide the tape (%1)</source>
+        <comment>%1 names the keys that do it, e.g. F9, Alt+T</comment>
+        <translation>Afficher ou masquer le ruban (%1)</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Ruban</translation>
+    </message>
+    <message>
+        <source>Copy result (&amp;Roman)</source>
+        <translation>Copier le résultat (&amp;romain)</translation>
+    </message>
+    <message>
+        <source>Copy result (&amp;decimal)</source>
+        <translation>Copier le résultat (&amp;décimal)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy entry</source>
+        <translation>&amp;Copier l’entrée</translation>
+    </message>
+    <message>
+        <source>Copy &amp;whole tape</source>
+        <translation>Copier &amp;tout le ruban</translation>
+    </message>
+    <message>
+        <source>C&amp;lear tape</source>
+        <translation>&amp;Vider le ruban</translation>
+    </message>
+    <message>
+        <source>The tape in %1 could not be read; it is kept as %2, and a new tape begins</source>
+        <translation>Le ruban dans %1 n’a pas pu être lu ; il est conservé sous %2, et un nouveau ruban commence</translation>
+    </message>
+    <message>
+        <source>The tape cannot be saved in %1; it is kept until the window closes</source>
+        <translation>Le ruban ne peut pas être enregistré dans %1 ; il est gardé jusqu’à la fermeture de la fenêtre</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n entries</source>
+        <translation>
+            <numerusform>%n entrée copiée</numerusform>
+            <numerusform>%n entrées copiées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every calculation that ends with = is kept here, in both numeral forms. F9 hides the tape.</source>
+        <translation>Chaque calcul terminé par = est gardé ici, dans les deux écritures. F9 masque le ruban.</translation>
+    </message>
+</context>
+<context>
     <name>TypeInPad</name>
     <message>
         <source>Type-in pad</source>
@@ -302,6 +365,10 @@
     <message>
         <source>There is no display to open the window on; --eval calculates without one.</source>
         <translation>Il n’y a pas d’écran où ouvrir la fenêtre ; --eval calcule sans écran.</translation>
+    </message>
+    <message>
+        <source>Keeps the tape of calculations in memory only: nothing is read or saved.</source>
+        <translation>Garde le ruban des calculs en mémoire seulement : rien n’est lu ni enregistré.</translation>
     </message>
 </context>
 </TS>
