@@ -183,7 +183,7 @@ void Tape::finish(Line outcome, std::optional<double> result)
     }
     if (chain_.keptDividend && result) {
         for (QString *text : {&entry.decimal, &entry.roman})
-            *text = QCoreApplication::translate("Tape", "%1; dividing by zero keeps the dividend",
+            *text = QCoreApplication::translate("Tape", "%1; ÷ 0 keeps the dividend",
                 "%1 is a calculation written out, such as 5 ÷ 0 = 5")
                         .arg(*text);
     }

@@ -191,8 +191,7 @@ private slots:
         row("3-10=", "-7|(VII)||-7", "3 − 10 = -7 | III − X = (VII)");
         row("9/4=", "2.25|II||2.25", "9 ÷ 4 = 2.25 | IX ÷ IV = II");
         row("5/0=", "5|V||5",
-            "5 ÷ 0 = 5; dividing by zero keeps the dividend | "
-            "V ÷ - - - - - - = V; dividing by zero keeps the dividend");
+            "5 ÷ 0 = 5; ÷ 0 keeps the dividend | V ÷ - - - - - - = V; ÷ 0 keeps the dividend");
         row("5+0=*", "1|I||1"); // the 1 that replaced the zero stays the operand
         row("2+3==", "3|III||3", "3 = 3 | III = III");
         row("7+r+=", "14|XIV||14", "7 + 7 = 14 | VII + VII = XIV"); // Clear keeps the operand
@@ -371,7 +370,7 @@ private slots:
             QTest::newRow(name) << saved << QString(inputs) << QString(told) << kept << reopened;
         };
         const QByteArray header = "roman-calculator-tape\t1\n";
-        const QString note = "5 ÷ 0 = 5; dividing by zero keeps the dividend";
+        const QString note = "5 ÷ 0 = 5; ÷ 0 keeps the dividend";
         row("restart", "", "5/0=", "", note, note);
         row("two windows in turn", "", "1+1=|2+2=|3+3=", "", "1 + 1 = 2, 3 + 3 = 6",
             "1 + 1 = 2, 2 + 2 = 4, 3 + 3 = 6");

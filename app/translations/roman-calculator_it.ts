@@ -255,9 +255,9 @@
 <context>
     <name>Tape</name>
     <message>
-        <source>%1; dividing by zero keeps the dividend</source>
+        <source>%1; ÷ 0 keeps the dividend</source>
         <comment>%1 is a calculation written out, such as 5 ÷ 0 = 5</comment>
-        <translation>%1; dividere per zero mantiene il dividendo</translation>
+        <translation>%1; ÷ 0 mantiene il dividendo</translation>
     </message>
 </context>
 <context>
