@@ -163,23 +163,12 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
         typeInPad1_->setFocus();
     });
     tapePanel_->load();
-    const QString toggle = QCoreApplication::translate("TapePanel", "&Tape");
-    tapeToggle_ = new QAction(toggle, this);
-    tapeToggle_->setObjectName(QStringLiteral("ShowTape"));
-    tapeToggle_->setCheckable(true);
-    tapeToggle_->setShortcuts({Qt::Key_F9, QKeySequence::mnemonic(toggle)});
-    QStringList keys;
-    for (const QKeySequence &key : tapeToggle_->shortcuts())
-        keys << key.toString(QKeySequence::NativeText);
-    tapeToggle_->setToolTip(QCoreApplication::translate(
-        "TapePanel", "Show or hide the tape (%1)", "%1 names the keys that do it, e.g. F9, Alt+T")
-                                .arg(keys.join(QStringLiteral(", "))));
+    tapeToggle_ = tapePanel_->showAction();
     connect(tapeToggle_, &QAction::triggered, this, [this](bool shown) {
         guarded([&] { showTape(shown); });
         QSettings().setValue(QStringLiteral("tape/shown"), shown);
     });
     addAction(tapeToggle_);
-    tapePanel_->addAction(tapeToggle_);
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
         QMenu menu(this);

@@ -170,10 +170,11 @@ bool TapeFile::append(const TapeEntry &entry)
     bool foreign = !head.isEmpty() && head != Header && !Header.startsWith(head);
     // A line torn by a crash goes, so that this one starts on a line of its own.
     const qint64 size = file.size();
-    const qint64 tailStart = std::max<qint64>(0, size - LongestTail);
+    const bool whole = size == 0 || (file.seek(size - 1) && file.read(1) == "\n");
+    const qint64 tailStart = whole ? size : std::max<qint64>(0, size - LongestTail);
     file.seek(tailStart);
     const QByteArray tail = file.read(size - tailStart);
-    const qint64 torn = tail.endsWith('\n') ? -1 : tailStart + tail.lastIndexOf('\n') + 1;
+    const qint64 torn = whole ? -1 : tailStart + tail.lastIndexOf('\n') + 1;
     foreign = foreign || (torn >= 0 && torn == tailStart && tailStart > 0);
     if (foreign) {
         file.close();

@@ -75,18 +75,32 @@ TapePanel::TapePanel(const QString &folder, QWidget *parent)
     setTextElideMode(Qt::ElideMiddle);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAlternatingRowColors(true);
-    addMenuAction("CopyResultRoman", QT_TRANSLATE_NOOP("TapePanel", "Copy result (&Roman)"),
-        &TapePanel::copyRoman);
-    addMenuAction("CopyResultDecimal", QT_TRANSLATE_NOOP("TapePanel", "Copy result (&decimal)"),
-        &TapePanel::copyDecimal);
-    QAction *copyEntry = addMenuAction(
+    copyRoman_ = addMenuAction("CopyResultRoman",
+        QT_TRANSLATE_NOOP("TapePanel", "Copy result (&Roman)"), &TapePanel::copyRoman);
+    copyDecimal_ = addMenuAction("CopyResultDecimal",
+        QT_TRANSLATE_NOOP("TapePanel", "Copy result (&decimal)"), &TapePanel::copyDecimal);
+    copyEntry_ = addMenuAction(
         "CopyEntry", QT_TRANSLATE_NOOP("TapePanel", "&Copy entry"), &TapePanel::copySelected);
-    copyEntry->setShortcut(QKeySequence::Copy);
-    copyEntry->setShortcutContext(Qt::WidgetShortcut);
-    addMenuAction(
+    copyEntry_->setShortcut(QKeySequence::Copy);
+    copyEntry_->setShortcutContext(Qt::WidgetShortcut);
+    copyAll_ = addMenuAction(
         "CopyWholeTape", QT_TRANSLATE_NOOP("TapePanel", "Copy &whole tape"), &TapePanel::copyAll);
-    addMenuAction(
+    clear_ = addMenuAction(
         "ClearTape", QT_TRANSLATE_NOOP("TapePanel", "C&lear tape"), &TapePanel::clearTape);
+    // Shown and hidden by the window: F9 as side panels elsewhere, and Alt
+    // with the access key as for the keypad's buttons.
+    const QString caption = QCoreApplication::translate("TapePanel", "&Tape");
+    showAction_ = new QAction(caption, this);
+    showAction_->setObjectName(QStringLiteral("ShowTape"));
+    showAction_->setCheckable(true);
+    showAction_->setShortcuts({Qt::Key_F9, QKeySequence::mnemonic(caption)});
+    QStringList keys;
+    for (const QKeySequence &key : showAction_->shortcuts())
+        keys << key.toString(QKeySequence::NativeText);
+    showAction_->setToolTip(QCoreApplication::translate(
+        "TapePanel", "Show or hide the tape (%1)", "%1 names the keys that do it, e.g. F9, Alt+T")
+                                .arg(keys.join(QStringLiteral(", "))));
+    addAction(showAction_);
     connect(this, &QAbstractItemView::activated, this, [this](const QModelIndex &index) {
         const TapeEntry &entry = model_->entries[std::size_t(index.row())];
         if (!entry.result)
@@ -214,19 +228,18 @@ void TapePanel::clearTape()
 void TapePanel::contextMenuEvent(QContextMenuEvent *event)
 {
     const TapeEntry *entry = current();
-    const QList<QAction *> all = actions();
-    for (QAction *action : all) {
-        const QString name = action->objectName();
-        action->setEnabled(name.startsWith(u"CopyResult") ? entry && entry->result
-                : name == u"CopyEntry"                    ? selectionModel()->hasSelection()
-                : name == u"CopyWholeTape" || name == u"ClearTape" ? !model_->entries.empty()
-                                                                   : true);
-    }
+    const bool result = entry && entry->result;
+    const std::pair<QAction *, bool> enabled[] = {{copyRoman_, result}, {copyDecimal_, result},
+        {copyEntry_, selectionModel()->hasSelection()}, {copyAll_, entry != nullptr},
+        {clear_, entry != nullptr}};
+    for (const auto &[action, on] : enabled)
+        action->setEnabled(on);
     QMenu menu(this);
     menu.setToolTipsVisible(true);
-    menu.addActions(all);
+    menu.addActions(actions());
     menu.exec(event->globalPos());
-    for (QAction *action : all)
+    // Ctrl+C works again outside the menu.
+    for (const auto &[action, on] : enabled)
         action->setEnabled(true);
 }
 

@@ -28,6 +28,9 @@ public:
     void add(const TapeEntry &entry);
     const std::deque<TapeEntry> &entries() const;
     void setPointSize(qreal points);
+    // A checkable action that shows and hides the panel, for the window to
+    // carry out.
+    QAction *showAction() const { return showAction_; }
 
     // A sentence for the status line: what was copied, or what became of the file.
     BasicEvent<const QString &> said;
@@ -51,6 +54,12 @@ private:
     void saved(bool done);
 
     TapeModel *model_;
+    QAction *copyRoman_;
+    QAction *copyDecimal_;
+    QAction *copyEntry_;
+    QAction *copyAll_;
+    QAction *clear_;
+    QAction *showAction_;
     TapeFile file_;
     bool toldUnsaved_ = false;
 };
