@@ -43,6 +43,9 @@ constexpr QRect StatusPlace(120, 2490, 4335, 405);
 // The tape, when shown, is a column to the right of the design.
 constexpr QRect TapePlace(4575, 0, 2760, 2895);
 constexpr int WidthWithTape = 7410;
+// The person's choices, in ~/.config/roman-calculator/roman-calculator.conf.
+const QString SettingsName = QStringLiteral("roman-calculator");
+const QString TapeShownKey = QStringLiteral("Tape/shown");
 
 constexpr qreal DesignPoints = 8.25;
 // The largest factor at which every component's layout still fits its 16-bit
@@ -166,7 +169,7 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     tapeToggle_ = tapePanel_->showAction();
     connect(tapeToggle_, &QAction::triggered, this, [this](bool shown) {
         guarded([&] { showTape(shown); });
-        QSettings().setValue(QStringLiteral("tape/shown"), shown);
+        QSettings(SettingsName, SettingsName).setValue(TapeShownKey, shown);
     });
     addAction(tapeToggle_);
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -176,7 +179,7 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
         menu.addAction(tapeToggle_);
         menu.exec(mapToGlobal(at));
     });
-    showTape(QSettings().value(QStringLiteral("tape/shown"), true).toBool());
+    showTape(QSettings(SettingsName, SettingsName).value(TapeShownKey, true).toBool());
 }
 
 Calvaran::~Calvaran() = default;

@@ -161,7 +161,7 @@ private slots:
     {
         // The person's settings and tape stay out of the tests.
         QStandardPaths::setTestModeEnabled(true);
-        QSettings().clear();
+        QSettings("roman-calculator", "roman-calculator").clear();
     }
     void init()
     {
@@ -447,6 +447,11 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), "30");
         w.enter("{Equals}");
         QCOMPARE(w.shown(), "42|XLII||42");
+        // The tape by its name, and its entries in both forms.
+        QAccessibleInterface *tape = QAccessible::queryAccessibleInterface(w.child("Tape"));
+        QCOMPARE(tape->text(QAccessible::Name), "Tape");
+        QCOMPARE(tape->child(tape->childCount() - 1)->text(QAccessible::Name),
+            "12 + 30 = 42\nXII + XXX = XLII");
         QStringList order;
         for (QWidget *widget = w.child("Clear"); order.size() < 12;
              widget = widget->nextInFocusChain())
