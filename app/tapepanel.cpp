@@ -11,8 +11,10 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <cmath>
@@ -145,17 +147,30 @@ void TapePanel::setPointSize(qreal points)
 {
     QFont scaled = font();
     scaled.setPointSizeF(points);
-    setFont(scaled);
+    keepingTheEnd([&] { setFont(scaled); });
+}
+
+void TapePanel::resizeEvent(QResizeEvent *event)
+{
+    keepingTheEnd([&] { QListView::resizeEvent(event); });
+}
+
+void TapePanel::keepingTheEnd(const std::function<void()> &change)
+{
+    // Where the newest entry was in sight, it stays in sight.
+    const bool atEnd = verticalScrollBar()->value() == verticalScrollBar()->maximum();
+    change();
+    if (atEnd)
+        scrollToBottom();
 }
 
 void TapePanel::saved(bool done)
 {
     // Each trouble is told once: the tape goes on working either way.
     if (const QString aside = file_.setAsideAs(); !aside.isEmpty())
-        said.raise(
-            QCoreApplication::translate("TapePanel",
-                "The tape in %1 could not be read; it is kept as %2, and a new tape begins")
-                .arg(QDir::toNativeSeparators(file_.path()), QDir::toNativeSeparators(aside)));
+        said.raise(QCoreApplication::translate("TapePanel",
+            "The tape in %1 could not be read; it is kept as %2, and a new tape begins")
+                       .arg(QDir::toNativeSeparators(file_.path()), QFileInfo(aside).fileName()));
     if (!done && !std::exchange(toldUnsaved_, true))
         said.raise(QCoreApplication::translate(
             "TapePanel", "The tape cannot be saved in %1; it is kept until the window closes")

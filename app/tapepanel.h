@@ -7,6 +7,7 @@
 #include <QListView>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 class QAction;
@@ -40,10 +41,12 @@ public:
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QAction *addMenuAction(const char *name, const char *text, void (TapePanel::*run)());
     const TapeEntry *current() const;
+    void keepingTheEnd(const std::function<void()> &change);
     void copy(const QString &text);
     void copy(const std::vector<const TapeEntry *> &entries);
     void copyRoman();
