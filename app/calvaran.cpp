@@ -165,7 +165,6 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
         typeInPad1_->enterText(text);
         typeInPad1_->setFocus();
     });
-    tapePanel_->load();
     tapeToggle_ = tapePanel_->showAction();
     connect(tapeToggle_, &QAction::triggered, this, [this](bool shown) {
         guarded([&] { showTape(shown); });

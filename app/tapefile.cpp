@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QLockFile>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 #include <cmath>
 
@@ -43,41 +42,42 @@ QByteArray escaped(const QString &text)
     return out;
 }
 
-std::optional<QString> unescaped(const QByteArray &field)
+std::optional<QString> unescaped(QByteArrayView field)
 {
     QByteArray out;
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        if (field[i] != '\\') {
-            out += field[i];
-            continue;
+    if (field.contains('\\')) {
+        out.reserve(field.size());
+        for (qsizetype i = 0; i < field.size(); ++i) {
+            if (field[i] != '\\') {
+                out += field[i];
+                continue;
+            }
+            const qsizetype which
+                = ++i < field.size() ? QByteArrayView("\\tnr").indexOf(field[i]) : -1;
+            if (which < 0)
+                return std::nullopt;
+            out += "\\\t\n\r"[which];
         }
-        if (++i == field.size())
-            return std::nullopt;
-        const qsizetype which = QByteArrayView("\\tnr").indexOf(field[i]);
-        if (which < 0)
-            return std::nullopt;
-        out += "\\\t\n\r"[which];
+        field = out;
     }
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder(out);
-    if (decoder.hasError() || text.isEmpty())
+    if (field.isEmpty() || !field.isValidUtf8())
         return std::nullopt;
-    return text;
+    return QString::fromUtf8(field);
 }
 
 // Every line of a whole file, or nothing when it is not a tape this version reads.
 std::optional<std::deque<TapeEntry>> parsed(const QByteArray &data)
 {
-    QList<QByteArray> lines = data.split('\n');
-    // What follows the last line feed: nothing, or a line torn by a crash.
-    lines.removeLast();
     std::deque<TapeEntry> entries;
-    if (lines.isEmpty())
+    // What follows the last line feed is nothing, or a line torn by a crash.
+    qsizetype start = data.indexOf('\n') + 1;
+    if (start == 0)
         return entries;
-    if (lines.takeFirst() + '\n' != Header)
+    if (!data.startsWith(Header))
         return std::nullopt;
-    for (const QByteArray &line : std::as_const(lines)) {
-        std::optional<TapeEntry> entry = readTapeLine(line);
+    for (qsizetype end; (end = data.indexOf('\n', start)) >= 0; start = end + 1) {
+        std::optional<TapeEntry> entry
+            = readTapeLine(QByteArrayView(data).sliced(start, end - start));
         if (!entry)
             return std::nullopt;
         entries.push_back(std::move(*entry));
@@ -95,24 +95,25 @@ QByteArray tapeLine(const TapeEntry &entry)
     return result + '\t' + escaped(entry.decimal) + '\t' + escaped(entry.roman);
 }
 
-std::optional<TapeEntry> readTapeLine(const QByteArray &line)
+std::optional<TapeEntry> readTapeLine(QByteArrayView line)
 {
-    const QList<QByteArray> fields = line.split('\t');
-    if (fields.size() != 3)
+    const qsizetype first = line.indexOf('\t');
+    const qsizetype second = first < 0 ? -1 : line.indexOf('\t', first + 1);
+    if (second < 0 || line.indexOf('\t', second + 1) >= 0)
         return std::nullopt;
     TapeEntry entry;
-    if (!fields[0].isEmpty()) {
+    if (first > 0) {
         bool ok = false;
-        entry.result = fields[0].toDouble(&ok);
+        entry.result = line.first(first).toDouble(&ok);
         if (!ok || !std::isfinite(*entry.result))
             return std::nullopt;
     }
-    const std::optional<QString> decimal = unescaped(fields[1]);
-    const std::optional<QString> roman = unescaped(fields[2]);
+    std::optional<QString> decimal = unescaped(line.sliced(first + 1, second - first - 1));
+    std::optional<QString> roman = unescaped(line.sliced(second + 1));
     if (!decimal || !roman)
         return std::nullopt;
-    entry.decimal = *decimal;
-    entry.roman = *roman;
+    entry.decimal = std::move(*decimal);
+    entry.roman = std::move(*roman);
     return entry;
 }
 

@@ -3,6 +3,7 @@
 #include "app/tape.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <deque>
@@ -55,4 +56,4 @@ private:
 
 // One entry as a line of the file, without its line feed, and back.
 QByteArray tapeLine(const TapeEntry &entry);
-std::optional<TapeEntry> readTapeLine(const QByteArray &line);
+std::optional<TapeEntry> readTapeLine(QByteArrayView line);

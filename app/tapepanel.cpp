@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -119,13 +120,20 @@ QAction *TapePanel::addMenuAction(const char *name, const char *text, void (Tape
 {
     auto *action = new QAction(QCoreApplication::translate("TapePanel", text), this);
     action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, [this, run] { guarded([&] { (this->*run)(); }); });
+    connect(action, &QAction::triggered, this, [this, run] {
+        guarded([&] {
+            load();
+            (this->*run)();
+        });
+    });
     addAction(action);
     return action;
 }
 
 void TapePanel::load()
 {
+    if (std::exchange(loaded_, true))
+        return;
     model_->reset(file_.load());
     saved(true);
     scrollToBottom();
@@ -133,13 +141,16 @@ void TapePanel::load()
 
 void TapePanel::add(const TapeEntry &entry)
 {
+    // After the saved ones, so that the file and the list agree.
+    load();
     model_->add(entry);
     scrollToBottom();
     saved(file_.append(entry));
 }
 
-const std::deque<TapeEntry> &TapePanel::entries() const
+const std::deque<TapeEntry> &TapePanel::entries()
 {
+    load();
     return model_->entries;
 }
 
@@ -242,6 +253,7 @@ void TapePanel::clearTape()
 
 void TapePanel::contextMenuEvent(QContextMenuEvent *event)
 {
+    load();
     const TapeEntry *entry = current();
     const bool result = entry && entry->result;
     const std::pair<QAction *, bool> enabled[] = {{copyRoman_, result}, {copyDecimal_, result},
@@ -261,7 +273,10 @@ void TapePanel::contextMenuEvent(QContextMenuEvent *event)
 void TapePanel::paintEvent(QPaintEvent *event)
 {
     QListView::paintEvent(event);
-    if (!model_->entries.empty())
+    // Reading a thousand entries waits until the window is on screen.
+    if (!std::exchange(loadPosted_, true))
+        QTimer::singleShot(0, this, [this] { load(); });
+    if (!loaded_ || !model_->entries.empty())
         return;
     // An empty tape says what it is for, and how to put it away.
     QPainter painter(viewport());

@@ -24,10 +24,9 @@ public:
     // An empty folder keeps the tape in memory only.
     explicit TapePanel(const QString &folder, QWidget *parent = nullptr);
 
-    // Reads the saved tape; what went wrong is said, so connect first.
-    void load();
     void add(const TapeEntry &entry);
-    const std::deque<TapeEntry> &entries() const;
+    // The entries, the saved ones read first if they are not yet.
+    const std::deque<TapeEntry> &entries();
     void setPointSize(qreal points);
     // A checkable action that shows and hides the panel, for the window to
     // carry out.
@@ -45,6 +44,9 @@ protected:
 
 private:
     QAction *addMenuAction(const char *name, const char *text, void (TapePanel::*run)());
+    // The saved tape is read once, after the window's first frame or when
+    // it is first needed; what went wrong is said.
+    void load();
     const TapeEntry *current() const;
     void keepingTheEnd(const std::function<void()> &change);
     void copy(const QString &text);
@@ -65,4 +67,6 @@ private:
     QAction *showAction_;
     TapeFile file_;
     bool toldUnsaved_ = false;
+    bool loaded_ = false;
+    bool loadPosted_ = false;
 };
