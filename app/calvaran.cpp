@@ -28,7 +28,6 @@
 #include <QMenu>
 #include <QSettings>
 #include <QShortcut>
-#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -157,10 +156,7 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
 
     tape_ = std::make_unique<Tape>(*parenBase1_, *calculation_);
     tape_->written.connect([this](const TapeEntry &entry) { tapePanel_->add(entry); });
-    // After the input that led to it, which has the status line first.
-    tapePanel_->said.connect([this](const QString &message) {
-        QTimer::singleShot(0, this, [this, message] { showStatus(message); });
-    });
+    tapePanel_->said.connect([this](const QString &message) { showStatus(message); });
     tapePanel_->reused.connect([this](const QString &text) {
         typeInPad1_->enterText(text);
         typeInPad1_->setFocus();

@@ -154,7 +154,7 @@ std::deque<TapeEntry> TapeFile::load()
     return std::move(*entries);
 }
 
-bool TapeFile::append(const TapeEntry &entry)
+bool TapeFile::append(const std::vector<TapeEntry> &entries)
 {
     setAsideAs_.clear();
     if (inMemory())
@@ -186,14 +186,15 @@ bool TapeFile::append(const TapeEntry &entry)
     } else if (torn >= 0) {
         file.resize(torn);
     }
-    QByteArray written = tapeLine(entry) + '\n';
-    if (file.size() == 0)
-        written.prepend(Header);
+    QByteArray written = file.size() == 0 ? Header : QByteArray();
+    for (const TapeEntry &entry : entries)
+        written += tapeLine(entry) + '\n';
     if (!file.seek(file.size()) || file.write(written) != written.size() || !file.flush())
         return false;
     file.close();
     // The file keeps more than the tape shows, and is cut back now and then.
-    if (++lines_ > 2 * Kept) {
+    lines_ += entries.size();
+    if (lines_ > 2 * Kept) {
         file.open(QIODevice::ReadOnly);
         if (const std::optional<std::deque<TapeEntry>> all = parsed(file.readAll()))
             return rewrite(*all);

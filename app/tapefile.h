@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <optional>
+#include <vector>
 
 // The tape on disk, in the person's data folder: a text file that several
 // windows append to in turn, one entry a line, which another program can
@@ -35,8 +36,8 @@ public:
 
     // The newest entries, oldest first.
     std::deque<TapeEntry> load();
-    // False when the entry could not be saved.
-    bool append(const TapeEntry &entry);
+    // Adds the entries at the end; false when they could not be saved.
+    bool append(const std::vector<TapeEntry> &entries);
     bool clear();
 
     QString path() const;

@@ -141,11 +141,24 @@ void TapePanel::load()
 
 void TapePanel::add(const TapeEntry &entry)
 {
-    // After the saved ones, so that the file and the list agree.
+    // After the saved ones, so that the file and the list agree; what became
+    // of the file is told after this input, which has the status line now.
+    deferNews_ = true;
     load();
+    deferNews_ = false;
     model_->add(entry);
     scrollToBottom();
-    saved(file_.append(entry));
+    // Saved once the input that led to it is done: a paste of many
+    // calculations waits for the disk once.
+    if (unsaved_.empty())
+        QTimer::singleShot(0, this, [this] { saved(file_.append(std::exchange(unsaved_, {}))); });
+    unsaved_.push_back(entry);
+}
+
+TapePanel::~TapePanel()
+{
+    if (!unsaved_.empty())
+        file_.append(unsaved_);
 }
 
 const std::deque<TapeEntry> &TapePanel::entries()
@@ -179,13 +192,21 @@ void TapePanel::saved(bool done)
 {
     // Each trouble is told once: the tape goes on working either way.
     if (const QString aside = file_.setAsideAs(); !aside.isEmpty())
-        said.raise(QCoreApplication::translate("TapePanel",
+        tell(QCoreApplication::translate("TapePanel",
             "The tape in %1 could not be read; it is kept as %2, and a new tape begins")
-                       .arg(QDir::toNativeSeparators(file_.path()), QFileInfo(aside).fileName()));
+                 .arg(QDir::toNativeSeparators(file_.path()), QFileInfo(aside).fileName()));
     if (!done && !std::exchange(toldUnsaved_, true))
-        said.raise(QCoreApplication::translate(
+        tell(QCoreApplication::translate(
             "TapePanel", "The tape cannot be saved in %1; it is kept until the window closes")
-                       .arg(QDir::toNativeSeparators(file_.path())));
+                 .arg(QDir::toNativeSeparators(file_.path())));
+}
+
+void TapePanel::tell(const QString &news)
+{
+    if (deferNews_)
+        QTimer::singleShot(0, this, [this, news] { said.raise(news); });
+    else
+        said.raise(news);
 }
 
 const TapeEntry *TapePanel::current() const

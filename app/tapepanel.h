@@ -23,6 +23,7 @@ class TapePanel : public QListView
 public:
     // An empty folder keeps the tape in memory only.
     explicit TapePanel(const QString &folder, QWidget *parent = nullptr);
+    ~TapePanel() override;
 
     void add(const TapeEntry &entry);
     // The entries, the saved ones read first if they are not yet.
@@ -57,6 +58,7 @@ private:
     void copyAll();
     void clearTape();
     void saved(bool done);
+    void tell(const QString &news);
 
     TapeModel *model_;
     QAction *copyRoman_;
@@ -66,7 +68,9 @@ private:
     QAction *clear_;
     QAction *showAction_;
     TapeFile file_;
+    std::vector<TapeEntry> unsaved_;
     bool toldUnsaved_ = false;
     bool loaded_ = false;
+    bool deferNews_ = false;
     bool loadPosted_ = false;
 };

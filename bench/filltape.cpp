@@ -24,14 +24,14 @@ int main(int argc, char *argv[])
     if (!file.clear())
         return 1;
     // Calculations of the length people make: a year, a parenthesis, a product.
+    std::vector<TapeEntry> tape;
     for (int i = 0; i < entries; ++i) {
         const double year = 1000 + i % 7000, step = 1 + i % 30, result = year + step * 4;
         const auto line = [&](auto write) {
             return QStringLiteral("%1 + (%2 × %3) = %4")
                 .arg(write(year), write(step), write(4.0), write(result));
         };
-        if (!file.append({line(numberText), line(romanNumeral), result}))
-            return 1;
+        tape.push_back({line(numberText), line(romanNumeral), result});
     }
-    return 0;
+    return file.append(tape) ? 0 : 1;
 }
