@@ -185,6 +185,8 @@ void Calvaran::showTape(bool shown)
     tapeShown_ = shown;
     tapeToggle_->setChecked(shown);
     tapePanel_->setVisible(shown);
+    if (shown)
+        tapePanel_->scrollToBottom();
     if (!shown && tapePanel_->hasFocus())
         typeInPad1_->setFocus();
     // The design keeps its factor; the window makes room for the tape, or gives it back.

@@ -143,14 +143,16 @@ std::deque<TapeEntry> TapeFile::load()
     }
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    std::optional<std::deque<TapeEntry>> entries = parsed(file.readAll());
+    const QByteArray data = file.readAll();
     file.close();
+    std::optional<std::deque<TapeEntry>> entries = parsed(data);
     if (!entries) {
         if (locked)
             setAside();
         return {};
     }
-    lines_ = entries->size();
+    // Entries, not counting the format's line.
+    lines_ = std::size_t(std::max<qsizetype>(0, data.count('\n') - 1));
     return std::move(*entries);
 }
 
@@ -195,8 +197,10 @@ bool TapeFile::append(const std::vector<TapeEntry> &entries)
     // The file keeps more than the tape shows, and is cut back now and then.
     lines_ += entries.size();
     if (lines_ > 2 * Kept) {
-        file.open(QIODevice::ReadOnly);
-        if (const std::optional<std::deque<TapeEntry>> all = parsed(file.readAll()))
+        // Only ever cut back to what was read whole.
+        const std::optional<std::deque<TapeEntry>> all
+            = file.open(QIODevice::ReadOnly) ? parsed(file.readAll()) : std::nullopt;
+        if (all && !all->empty())
             return rewrite(*all);
     }
     return true;
