@@ -3,6 +3,8 @@
 #include "app/appicon.h"
 #include "app/helpwindow.h"
 #include "app/statustext.h"
+#include "app/tape.h"
+#include "app/tapepanel.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
 #include "core/errors.h"
@@ -19,10 +21,13 @@
 #include "widgets/twips.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QSettings>
 #include <QShortcut>
 
 #include <algorithm>
@@ -35,6 +40,12 @@ namespace {
 constexpr int DesignWidth = 4530;
 constexpr int DesignHeight = 2940;
 constexpr QRect StatusPlace(120, 2490, 4335, 405);
+// The tape, when shown, is a column to the right of the design.
+constexpr QRect TapePlace(4575, 0, 2760, 2895);
+constexpr int WidthWithTape = 7410;
+// The person's choices, in ~/.config/roman-calculator/roman-calculator.conf.
+const QString SettingsName = QStringLiteral("roman-calculator");
+const QString TapeShownKey = QStringLiteral("Tape/shown");
 
 constexpr qreal DesignPoints = 8.25;
 // The largest factor at which every component's layout still fits its 16-bit
@@ -43,9 +54,9 @@ constexpr qreal DesignPoints = 8.25;
 // design at this size.
 constexpr qreal MaxScale = 36450.0 / 2535;
 
-QSize designPixels(qreal factor)
+QSize designPixels(int width, qreal factor)
 {
-    return {int(std::lround(twipsToPixels(DesignWidth) * factor)),
+    return {int(std::lround(twipsToPixels(width) * factor)),
         int(std::lround(twipsToPixels(DesignHeight) * factor))};
 }
 
@@ -62,7 +73,7 @@ QString statusName()
 
 } // namespace
 
-Calvaran::Calvaran(QWidget *parent)
+Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Calvaran"));
@@ -109,6 +120,8 @@ Calvaran::Calvaran(QWidget *parent)
     typeInPad1_->setFocus();
     stack1_ = new Stack(this);
     stack1_->setObjectName(QStringLiteral("Stack1"));
+    tapePanel_ = new TapePanel(tapeFolder, this);
+    tapePanel_->hide();
 
     designPlaces_ = {
         {stack1_, {2040, 1800, 495, 135}},
@@ -119,8 +132,9 @@ Calvaran::Calvaran(QWidget *parent)
         {label2_, {480, 1680, 1935, 255}},
         {label1_, {360, 720, 1935, 255}},
         {statusLine_, StatusPlace},
+        {tapePanel_, TapePlace},
     };
-    setMinimumSize(designPixels(openingScale_));
+    setMinimumSize(designPixels(contentWidth(), openingScale_));
     resize(minimumSize());
     placeDesign(openingScale_);
 
@@ -129,7 +143,7 @@ Calvaran::Calvaran(QWidget *parent)
              static_cast<UserControl *>(arabDisplay1_), static_cast<UserControl *>(romanDisplay1_),
              static_cast<UserControl *>(typeInPad1_), static_cast<UserControl *>(stack1_)})
         order += component->tabOrder();
-    chainTabOrder(order);
+    chainTabOrder(order << tapePanel_);
     underlineAccessKeysWhileAlt(this);
     offerHelp(this);
 
@@ -146,6 +160,55 @@ Calvaran::Calvaran(QWidget *parent)
         [this] { showStatus(statustext::copied(typeInPad1_->copiedText())); });
     auto *quit = new QShortcut(QKeySequence::Quit, this);
     connect(quit, &QShortcut::activated, this, &QWidget::close);
+
+    tape_ = std::make_unique<Tape>(*parenBase1_, *calculation_);
+    tape_->written.connect([this](const TapeEntry &entry) { tapePanel_->add(entry); });
+    tapePanel_->said.connect([this](const QString &message) { showStatus(message); });
+    tapePanel_->reused.connect([this](const QString &text) {
+        typeInPad1_->enterText(text);
+        typeInPad1_->setFocus();
+    });
+    tapeToggle_ = tapePanel_->showAction();
+    connect(tapeToggle_, &QAction::triggered, this, [this](bool shown) {
+        guarded([&] { showTape(shown); });
+        QSettings(SettingsName, SettingsName).setValue(TapeShownKey, shown);
+    });
+    addAction(tapeToggle_);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        QMenu menu(this);
+        menu.setToolTipsVisible(true);
+        menu.addAction(tapeToggle_);
+        menu.exec(mapToGlobal(at));
+    });
+    showTape(QSettings(SettingsName, SettingsName).value(TapeShownKey, true).toBool());
+}
+
+Calvaran::~Calvaran() = default;
+
+void Calvaran::showTape(bool shown)
+{
+    const QSize before = designPixels(contentWidth(), scale_);
+    tapeShown_ = shown;
+    tapeToggle_->setChecked(shown);
+    tapePanel_->setVisible(shown);
+    if (shown)
+        tapePanel_->scrollToBottom();
+    if (!shown && tapePanel_->hasFocus())
+        typeInPad1_->setFocus();
+    // The design keeps its factor; the window makes room for the tape, or gives it back.
+    const QSize room = size() + designPixels(contentWidth(), scale_) - before;
+    setMinimumSize(designPixels(contentWidth(), openingScale_));
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        resize(room);
+    // The design moves over even when neither the window nor the factor changed.
+    placedSize_ = {};
+    placeDesign(fittingScale());
+}
+
+int Calvaran::contentWidth() const
+{
+    return tapeShown_ ? WidthWithTape : DesignWidth;
 }
 
 void Calvaran::showValue(double value)
@@ -250,7 +313,7 @@ void Calvaran::placeDesign(qreal factor)
     for (TextFit *fit : fits)
         fit->setScale(factor);
     // Centred in the window when its shape differs from the design's.
-    const int left = std::max(0, (width() * TwipsPerPixel - scaled(DesignWidth, factor)) / 2);
+    const int left = std::max(0, (width() * TwipsPerPixel - scaled(contentWidth(), factor)) / 2);
     const int top = std::max(0, (height() * TwipsPerPixel - scaled(DesignHeight, factor)) / 2);
     for (const auto &[widget, place] : designPlaces_)
         moveTwips(widget, left + scaled(place.left(), factor), top + scaled(place.top(), factor),
@@ -259,17 +322,21 @@ void Calvaran::placeDesign(qreal factor)
     // resized have fitted already.
     for (TextFit *fit : fits)
         fit->refit();
+    tapePanel_->setPointSize(DesignPoints * factor);
     placedSize_ = size();
+}
+
+qreal Calvaran::fittingScale() const
+{
+    const QSize design = designPixels(contentWidth(), 1);
+    return std::clamp(std::min(qreal(width()) / design.width(), qreal(height()) / design.height()),
+        openingScale_, std::max(openingScale_, MaxScale));
 }
 
 void Calvaran::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    const QSize design = designPixels(1);
-    const qreal factor
-        = std::clamp(std::min(qreal(width()) / design.width(), qreal(height()) / design.height()),
-            openingScale_, std::max(openingScale_, MaxScale));
-    guarded([&] { placeDesign(factor); });
+    guarded([&] { placeDesign(fittingScale()); });
 }
 
 void Calvaran::keyPressEvent(QKeyEvent *event)

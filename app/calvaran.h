@@ -14,8 +14,11 @@ class ArabDisplay;
 class ParenBase;
 class QLabel;
 class RomanDisplay;
+class QAction;
 class RuntimeError;
 class Stack;
+class Tape;
+class TapePanel;
 class TypeInPad;
 
 // The calculator's window. It owns one of each component and is the only
@@ -30,13 +33,16 @@ class TypeInPad;
 class Calvaran : public QWidget
 {
 public:
-    explicit Calvaran(QWidget *parent = nullptr);
+    // The tape is saved in tapeFolder; without one it is kept in memory only.
+    explicit Calvaran(const QString &tapeFolder = {}, QWidget *parent = nullptr);
+    ~Calvaran() override;
 
     ParenBase *parenBase() const { return parenBase1_; }
     Stack *stack() const { return stack1_; }
     TypeInPad *typeInPad() const { return typeInPad1_; }
     RomanDisplay *romanDisplay() const { return romanDisplay1_; }
     ArabDisplay *arabDisplay() const { return arabDisplay1_; }
+    TapePanel *tapePanel() const { return tapePanel_; }
 
     const Calculation &calculation() const { return *calculation_; }
 
@@ -46,6 +52,11 @@ public:
     // Shows a run-time error on the status line, marked and spoken, where it
     // stays while the result it spoiled is on show.
     void showError(const RuntimeError &error);
+
+    // The tape beside the design, which keeps its factor; only the person's
+    // own F9 or menu choice is remembered.
+    void showTape(bool shown);
+    bool tapeShown() const { return tapeShown_; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -59,6 +70,8 @@ private:
     void clearAll();
 
     void placeDesign(qreal factor);
+    qreal fittingScale() const;
+    int contentWidth() const;
     void showStatus(const QString &message = {});
 
     ParenBase *parenBase1_;
@@ -69,8 +82,12 @@ private:
     QLabel *label1_;
     QLabel *label2_;
     QLabel *statusLine_;
+    TapePanel *tapePanel_;
+    QAction *tapeToggle_;
 
     std::unique_ptr<Calculation> calculation_;
+    std::unique_ptr<Tape> tape_;
+    bool tapeShown_ = false;
     // The last run-time error, shown until the next input, or for as long as
     // the result it left is not a number.
     QString error_;

@@ -76,6 +76,8 @@ QCommandLineOption evalOption()
         QCoreApplication::translate("main", "expression")};
 }
 
+const QString NoHistory = QStringLiteral("no-history");
+
 void describe(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(QCoreApplication::translate("main",
@@ -83,6 +85,9 @@ void describe(QCommandLineParser &parser)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(evalOption());
+    parser.addOption({NoHistory,
+        QCoreApplication::translate(
+            "main", "Keeps the tape of calculations in memory only: nothing is read or saved.")});
 }
 
 } // namespace
@@ -95,7 +100,9 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[])
     // would abort.
     const bool displayed = given.platformNamed || qEnvironmentVariableIsSet("QT_QPA_PLATFORM")
         || qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-    if (given.own.size() == 1 && given.missingValue.isEmpty() && displayed)
+    const bool onlyNoHistory
+        = given.own.size() == 2 && given.own[1] == QStringLiteral("--") + NoHistory;
+    if ((given.own.size() == 1 || onlyNoHistory) && given.missingValue.isEmpty() && displayed)
         return std::nullopt;
     QCoreApplication app(argc, argv);
     installTranslations(QLocale::system());
@@ -129,4 +136,13 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[])
         qPrintable(QCoreApplication::translate(
             "main", "There is no display to open the window on; --eval calculates without one.")));
     return 1;
+}
+
+bool tapeInMemoryOnly(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (QString::fromLocal8Bit(argv[i]) == QStringLiteral("--") + NoHistory)
+            return true;
+    }
+    return false;
 }

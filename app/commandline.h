@@ -9,3 +9,6 @@
 // Returns the exit status when the program is done, nothing when the window
 // is to open.
 std::optional<int> answerWithoutWindow(int argc, char *argv[]);
+
+// Whether the window keeps its tape in memory only (--no-history).
+bool tapeInMemoryOnly(int argc, char *argv[]);

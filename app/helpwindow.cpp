@@ -4,6 +4,7 @@
 #include "core/errors.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QKeySequence>
@@ -23,8 +24,9 @@ QString helpText(const char *text)
 // Every key the window reacts to has its row here, and a new key gets one.
 // Keys are named as the desktop names them, from Qt's portable form with
 // "; " between keys; the access keys come from the window's own buttons,
-// since they differ by language; typed characters are the same everywhere.
-enum class Keys { Typed, Sequences, AccessKeys };
+// since they differ by language, as do an action's, named by the action;
+// typed characters are the same everywhere.
+enum class Keys { Typed, Sequences, AccessKeys, Action };
 struct KeyHelp
 {
     Keys kind;
@@ -56,9 +58,13 @@ constexpr KeyHelp KeyTable[] = {
     {Keys::Sequences, "Ctrl+V",
         QT_TRANSLATE_NOOP(
             "HelpWindow", "Paste a whole calculation, such as 12+5=, into the type-in box.")},
-    {Keys::Sequences, "F9",
+    {Keys::Action, "ShowTape",
         QT_TRANSLATE_NOOP(
             "HelpWindow", "Show or hide the tape, a paper-tape history of the calculations.")},
+    {Keys::Sequences, "Ctrl+C; Return",
+        QT_TRANSLATE_NOOP("HelpWindow",
+            "In the tape: copy the selected entries; put the entry's result into the type-in "
+            "box, as a double click does.")},
     {Keys::Sequences, "F1", QT_TRANSLATE_NOOP("HelpWindow", "Show this help.")},
     {Keys::Sequences, "Ctrl+Q", QT_TRANSLATE_NOOP("HelpWindow", "Quit.")},
 };
@@ -80,6 +86,10 @@ QString keyNames(const KeyHelp &row, const QWidget *calculator)
             if (!button->shortcut().isEmpty())
                 keys << button->shortcut();
         }
+        break;
+    case Keys::Action:
+        if (const auto *action = calculator->findChild<QAction *>(QString::fromLatin1(row.keys)))
+            keys = action->shortcuts();
         break;
     }
     // Four keys to a line keep the column narrow.

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QStandardPaths>
 
 int main(int argc, char *argv[])
 {
@@ -27,7 +28,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(
         QCoreApplication::translate("Calvaran", "Roman Numeral Calculator"));
 
-    Calvaran window;
+    Calvaran window(tapeInMemoryOnly(argc, argv)
+            ? QString()
+            : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     // Errors show on the window's status line, never in a box that would
     // stop the person, or open inside a resize.
     setErrorReporter([&window](const RuntimeError &error) { window.showError(error); });

@@ -25,6 +25,9 @@ int main(int argc, char *argv[])
     // machine that makes it.
     QApplication::setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
     Calvaran window;
+    // The tape shown whatever the machine's settings say, so that the picture does not depend on
+    // them.
+    window.showTape(true);
     if (argc > 3)
         window.resize(window.size() * QString::fromLocal8Bit(argv[3]).toDouble());
     window.show();

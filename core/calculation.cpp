@@ -21,6 +21,7 @@ void Calculation::enter(double value, bool inEntry)
     pad_.setValue(value);
     display(value);
     entryHeld_ = inEntry;
+    moved.raise(Move::Entered, pad_.state());
 }
 
 void Calculation::press(QChar key, std::optional<double> number)
@@ -47,6 +48,7 @@ void Calculation::clearAll()
     note_ = Note::None;
     // A new keypad has typed nothing.
     pad_.setTypeIn({});
+    moved.raise(Move::ClearedAll, pad_.state());
 }
 
 bool Calculation::isFresh() const
@@ -70,6 +72,7 @@ void Calculation::pushed()
     // The stack takes the code first: the write of the value pushes both.
     stack_.setItos(pad_.pend());
     stack_.setTos(pad_.acc());
+    moved.raise(Move::SetAside, pad_.state());
     pad_.setPend(0);
     pad_.setAcc(0);
     outermostDropped_ = openParentheses_ == int(ShiftStack::Depth);
@@ -87,6 +90,7 @@ void Calculation::popped()
     outermostDropped_ = false;
     note_ = Note::Waiting;
     noteValue_ = pad_.value();
+    moved.raise(Move::BroughtBack, pad_.state());
 }
 
 void Calculation::stepped(const PadStep &step)

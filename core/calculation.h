@@ -56,6 +56,13 @@ public:
     // The number the readouts show.
     double shown() const { return shown_; }
 
+    // What the calculation does besides the keypad's own steps, for observers
+    // that record it: a number entered, the outer calculation set aside by
+    // "(" (with the pair saved), brought back by ")" and all clear (with the
+    // keypad's state after).
+    enum class Move { Entered, SetAside, BroughtBack, ClearedAll };
+    BasicEvent<Move, const PadState &> moved;
+
 private:
     void changed();
     void pushed();

@@ -22,8 +22,8 @@ OverflowError::OverflowError()
 
 ArithmeticError::ArithmeticError()
     : RuntimeError(11,
-        QCoreApplication::translate("RuntimeError",
-            "Arithmetic error: the result is too large, or not a number."))
+        QCoreApplication::translate(
+            "RuntimeError", "Arithmetic error: the result is too large, or not a number."))
 { }
 
 ConversionError::ConversionError(const QString &what)

@@ -81,7 +81,7 @@ void PadEngine::perform(PadAction action)
         break;
     case PadAction::RParen:
         // Pend stays as the sub-expression had it; the host restores the outer one.
-        applyPending(pend_, acc_, value_);
+        apply(action, before);
         announce(action, before, pop);
         break;
     case PadAction::Clear:
@@ -96,10 +96,20 @@ void PadEngine::perform(PadAction action)
 void PadEngine::operate(std::int16_t nextCode, PadAction action)
 {
     const PadState before = state();
-    applyPending(pend_, acc_, value_);
+    apply(action, before);
     // Before the event, so that the host's handler sees the new code.
     pend_ = nextCode;
     announce(action, before, change);
+}
+
+void PadEngine::apply(PadAction action, const PadState &before)
+{
+    try {
+        applyPending(pend_, acc_, value_);
+    } catch (const ArithmeticError &) {
+        failed.raise({action, before, state()});
+        throw;
+    }
 }
 
 void PadEngine::announce(PadAction action, const PadState &before, const Event &event)

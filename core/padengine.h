@@ -76,9 +76,13 @@ public:
     // Every action that got as far as its event, raised just before it: for
     // observers that explain or record the calculation, never to change it.
     BasicEvent<const PadStep &> stepped;
+    // An action whose arithmetic failed, with the failed result in after.acc,
+    // raised before the error goes on to the caller.
+    BasicEvent<const PadStep &> failed;
 
 private:
     void operate(std::int16_t nextCode, PadAction action);
+    void apply(PadAction action, const PadState &before);
     void announce(PadAction action, const PadState &before, const Event &event);
 
     std::int16_t pend_ = 0;

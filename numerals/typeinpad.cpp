@@ -48,6 +48,12 @@ QString TypeInPad::text() const
     return text1_->text();
 }
 
+void TypeInPad::enterText(const QString &text)
+{
+    text1_->selectAll();
+    text1_->insert(text);
+}
+
 void TypeInPad::setProblem(const QString &sentence)
 {
     if (sentence == problem_)

@@ -39,6 +39,8 @@ public:
     bool selfEdit() const { return selfEdit_; }
 
     QString text() const;
+    // Puts the text in the box in place of what it holds, as pasting it would.
+    void enterText(const QString &text);
 
     // Why the text in the box cannot be read, shown as a mark on the box and
     // told to a screen reader; "" takes it away. It also goes by itself as

@@ -11,6 +11,7 @@
 // the last inputs.
 
 #include "app/calvaran.h"
+#include "app/tapepanel.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
 #include "core/errors.h"
@@ -73,6 +74,25 @@ public:
             window_.showError(error);
         });
         window_.parenBase()->pop.connect([this] { popped_ = true; });
+        // Once a calculation ends, the tape's newest entry names the result
+        // the readouts show next, or the error instead of one.
+        QObject::connect(window_.tapePanel()->model(), &QAbstractItemModel::rowsInserted, [this] {
+            const TapeEntry &entry = window_.tapePanel()->entries().back();
+            const QString error = u' ' + ArithmeticError().text();
+            if (!entry.result && !(entry.decimal.endsWith(error) && entry.roman.endsWith(error)))
+                tapeFailure_ = "the tape's failed entry is " + escapedText(entry.decimal);
+            awaitingResult_ = entry.result.has_value();
+        });
+        window_.romanDisplay()->change.connect([this] {
+            const TapeEntry &entry = window_.tapePanel()->entries().back();
+            if (std::exchange(awaitingResult_, false)
+                && !((entry.decimal + u';').contains(" = " + arabVal_->text() + u';')
+                    && (entry.roman + u';').contains(" = " + romanValue_->text().trimmed() + u';')
+                    && *entry.result == window_.arabDisplay()->value()))
+                tapeFailure_ = "the tape's entry "
+                    + escapedText(entry.decimal + " | " + entry.roman)
+                    + " does not name the result shown";
+        });
     }
 
     ~Soak() { setErrorReporter({}); }
@@ -230,6 +250,8 @@ private:
         const auto overflows = std::ranges::count(reported_, OverflowNumber);
         const bool arithmetic = std::ranges::count(reported_, ArithmeticNumber) > 0;
         failed_ = failed_ || arithmetic;
+        if (!tapeFailure_.empty())
+            return std::exchange(tapeFailure_, {});
         if (input.overflows >= 0 && overflows != input.overflows)
             return std::to_string(overflows) + " overflows, not " + std::to_string(input.overflows);
         // A non-finite Acc is the failed result of an arithmetic error: just
@@ -289,9 +311,11 @@ private:
     const std::vector<QWidget *> components_ {window_.parenBase(), window_.stack(),
         window_.typeInPad(), window_.romanDisplay(), window_.arabDisplay()};
     std::vector<std::string> history_;
-    std::vector<int> reported_; // the errors of this input
-    bool popped_ = false;       // ")" brought back an outer calculation during this input
-    bool failed_ = false;       // an arithmetic error has been reported
+    std::vector<int> reported_;   // the errors of this input
+    bool popped_ = false;         // ")" brought back an outer calculation during this input
+    bool failed_ = false;         // an arithmetic error has been reported
+    bool awaitingResult_ = false; // the tape wrote an entry whose result is not shown yet
+    std::string tapeFailure_;
 
     // Pieces of entries, each row as often as its weight says: a '.' stands
     // for the locale's separator and a '_' for a blank. Operations at the

@@ -32,12 +32,14 @@ expect 1 '5\tV\n\n9000\tRoman overflow' 'line 2: "VV" is not a number or a Roman
     '5\n1+VV+3\n9000' --eval -
 expect 1 '' 'line 1: Arithmetic error' '' --eval '1e308*10='
 locale=de_DE.UTF-8 expect 0 '4,5\tIV' '<none>' '' --eval '1,5*3'
-env -u DISPLAY -u QT_QPA_PLATFORM "$program" --help-all | grep -q -- '--eval <expression>' || { echo "FAIL: --help-all"; failures=$((failures + 1)); }
+help=$(env -u DISPLAY -u QT_QPA_PLATFORM "$program" --help-all)
+grep -q -- '--eval <expression>' <<< "$help" && grep -q -- '--no-history' <<< "$help" || { echo "FAIL: --help-all"; failures=$((failures + 1)); }
 expect 2 '' "Unknown option 'bogus'" '' --bogus
 expect 2 '' "Missing value after '-platform'" '' -platform
 expect 2 '' "Missing value after '--eval'" '' --eval
 expect 2 '' "Unexpected argument '12'" '' 12
 expect 1 '' 'no display' ''
+expect 1 '' 'no display' '' --no-history
 
 rm -f /tmp/cli-err.$$
 [ "$failures" -eq 0 ] && echo "All command-line cases passed"

@@ -9,6 +9,8 @@
 #include "app/calvaran.h"
 #include "app/helpwindow.h"
 #include "app/languages.h"
+#include "app/tapefile.h"
+#include "app/tapepanel.h"
 #include "app/windowsize.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
@@ -34,6 +36,7 @@
 #include <QSet>
 #include <QSettings>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTemporaryDir>
 
@@ -85,7 +88,8 @@ QString cutText(const QWidget &window)
 
 struct Window
 {
-    Window()
+    explicit Window(const QString &tapeFolder = {})
+        : calvaran(tapeFolder)
     {
         calvaran.show();
         // As a person waits for the window before typing; access keys reach
@@ -110,16 +114,28 @@ struct Window
         const QList<QAction *> marks = text1()->actions(); // none until an entry is unreadable
         return !marks.isEmpty() && marks.constFirst()->isVisible();
     }
-    // One keystroke at a time, without waiting: "{Name}" clicks that button,
-    // "{Alt++}" or "{Ctrl+C}" presses those keys, "[text]" pastes the text.
+    // The tape's entries, each as "decimal | Roman", newest last.
+    QStringList tape() const
+    {
+        QStringList entries;
+        for (const TapeEntry &entry : calvaran.tapePanel()->entries())
+            entries << entry.decimal + " | " + entry.roman;
+        return entries;
+    }
+    // One keystroke at a time, without waiting: "{Name}" clicks that button
+    // or triggers that action, "{End}", "{Alt++}" or "{Ctrl+C}" presses
+    // those keys, "[text]" pastes the text.
     void enter(const QString &input)
     {
         static const QRegularExpression token("\\{(\\w+)\\}|\\{(\\w+\\+.)\\}|\\[([^\\]]*)\\]|(.)");
         for (const auto &match : token.globalMatch(input)) {
-            if (match.hasCaptured(1)) {
-                QTest::mouseClick(child(qPrintable(match.captured(1))), Qt::LeftButton);
-            } else if (match.hasCaptured(2)) {
-                const QKeyCombination keys = QKeySequence(match.captured(2))[0];
+            const QString name = match.captured(1);
+            if (auto *action = calvaran.findChild<QAction *>(name); action && !name.isEmpty()) {
+                action->trigger();
+            } else if (match.hasCaptured(1) && child(qPrintable(name))) {
+                QTest::mouseClick(child(qPrintable(name)), Qt::LeftButton);
+            } else if (match.hasCaptured(1) || match.hasCaptured(2)) {
+                const QKeyCombination keys = QKeySequence(name + match.captured(2))[0];
                 QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
             } else if (match.hasCaptured(3)) {
                 QGuiApplication::clipboard()->setText(match.captured(3));
@@ -150,6 +166,12 @@ class TestWidgets : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // The person's settings and tape stay out of the tests.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings("roman-calculator", "roman-calculator").clear();
+    }
     void init()
     {
         pinLocaleAndFailOnErrors();
@@ -162,31 +184,43 @@ private slots:
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("shown"); // "arab|roman|typed|acc"
-        const auto row = [](const char *input, const char *shown) {
-            QTest::newRow(input) << QString(input) << QString(shown);
+        QTest::addColumn<QString>("tape");  // the newest entry, if given
+        const auto row = [](const char *input, const char *shown, const char *tape = nullptr) {
+            QTest::newRow(input) << QString(input) << QString(shown) << QString(tape);
         };
-        row("2+(3*4)=", "14|XIV||14");
-        row("2{Add}{LParen}3{Mult}4{RParen}{Equals}", "14|XIV||14");
-        row("3-10=", "-7|(VII)||-7");
-        row("9/4=", "2.25|II||2.25");
-        row("5/0=", "5|V||5");
+        row("2+(3*4)=", "14|XIV||14", "2 + (3 × 4) = 14 | II + (III × IV) = XIV");
+        row("2{Add}{LParen}3{Mult}4{RParen}{Equals}", "14|XIV||14",
+            "2 + (3 × 4) = 14 | II + (III × IV) = XIV");
+        row("2+3*4=", "20|XX||20", "2 + 3 = 5, × 4 = 20 | II + III = V, × IV = XX");
+        row("2+3=*4=", "12|XII||12", "3 × 4 = 12 | III × IV = XII");
+        row("2+(3*4=)=", "6|VI||6", "2 + 4 = 6 | II + IV = VI"); // "=" ends 3 × 4 inside
+        row("mcmxcix+0x10=", "2015|MMXV||2015", "1999 + 16 = 2015 | MCMXCIX + XVI = MMXV");
+        row("9000+1=", "9001|Roman overflow||9001",
+            "9000 + 1 = 9001 | Roman overflow + I = Roman overflow");
+        row("3-10=", "-7|(VII)||-7", "3 − 10 = -7 | III − X = (VII)");
+        row("9/4=", "2.25|II||2.25", "9 ÷ 4 = 2.25 | IX ÷ IV = II");
+        row("5/0=", "5|V||5",
+            "5 ÷ 0 = 5; ÷ 0 keeps the dividend | V ÷ - - - - - - = V; ÷ 0 keeps the dividend");
         row("5+0=*", "1|I||1"); // the 1 that replaced the zero stays the operand
-        row("2+3==", "3|III||3");
-        row("7+r+=", "14|XIV||14"); // Clear keeps the operand
+        row("2+3==", "3|III||3", "3 = 3 | III = III");
+        row("7+r+=", "14|XIV||14", "7 + 7 = 14 | VII + VII = XIV"); // Clear keeps the operand
         row("2+(3r", "0| - - - - - -||0");
-        row("7+(r5)=", "12|XII||12"); // Clear keeps the stack
+        row("7+(r5)=", "12|XII||12", "7 + 5 = 12 | VII + V = XII"); // Clear keeps the stack
         row("1+(2\x1b"
             "5)=",
-            "5|V||5"); // Escape forgets it
+            "5|V||5", "5 = 5 | V = V"); // Escape forgets it
         row("4+VV\x1b"
             "3=",
             "3|III||3"); // and empties the box, whatever it holds
         row("xiv+0xa=", "24|XXIV||24");
-        row("2+3)=", "5|V||5");
+        row("2+3)=", "5|V||5", "(2 + 3) = 5 | (II + III) = V");
         row("2+(", "2|II||0"); // the outer calculation is set aside
-        row("5+()=", "10|X||10");
+        row("5+()=", "10|X||10", "5 + 5 = 10 | V + V = X");
         // Eleven open parentheses: the outermost 1 + is lost, the 2 + repeats.
-        row("1+(2+(3+(4+(5+(6+(7+(8+(9+(10+(11+(12)))))))))))=", "79|LXXIX||79");
+        row("1+(2+(3+(4+(5+(6+(7+(8+(9+(10+(11+(12)))))))))))=", "79|LXXIX||79",
+            "2 + (2 + (3 + (4 + (5 + (6 + (7 + (8 + (9 + (10 + (11 + 12)))))))))) = 79 | II + (II "
+            "+ "
+            "(III + (IV + (V + (VI + (VII + (VIII + (IX + (X + (XI + XII)))))))))) = LXXIX");
         // Escape is a fresh start, whatever was on the way.
         row("1e3\x1b-5=", "-5|(V)||-5");
         row("9\x1b*3=", "0| - - - - - -||0");
@@ -194,16 +228,16 @@ private slots:
         row("(((((((((((\x1b)=", "0| - - - - - -||0");
         row("7+r\x1b+2=", "2|II||2");
         // A number and its key in one edit: the number goes first.
-        row("[7*]6=", "42|XLII||42");
-        row("5+[3)]=", "8|VIII||8");
+        row("[7*]6=", "42|XLII||42", "7 × 6 = 42 | VII × VI = XLII");
+        row("5+[3)]=", "8|VIII||8", "(5 + 3) = 8 | (V + III) = VIII");
         // Access keys act at once, between keys typed at full speed.
         row("20{Alt+-}8{Alt+=}", "12|XII||12");
         row("3{Alt+*}(4{Alt+r}", "0| - - - - - -||0");
         // "(" right after a number multiplies, typed or clicked.
-        row("2(3)=", "6|VI||6");
-        row("2(3+4)=", "14|XIV||14");
+        row("2(3)=", "6|VI||6", "2 × 3 = 6 | II × III = VI");
+        row("2(3+4)=", "14|XIV||14", "2 × (3 + 4) = 14 | II × (III + IV) = XIV");
         row("2{LParen}3+4{RParen}=", "14|XIV||14");
-        row("2+(3)(4)=", "6|VI||6"); // after ")" the box is empty: nothing to multiply
+        row("2+(3)(4)=", "6|VI||6", "2 + 4 = 6 | II + IV = VI"); // nothing to multiply after ")"
         // Blanks around a numeral do not count, inside they do.
         row("[ XIV\n]+1=", "15|XV||15");
         row("[X IV]+", "0| - - - - - -|X IV|0");
@@ -211,9 +245,12 @@ private slots:
     void calculations()
     {
         QFETCH(QString, input);
+        QFETCH(QString, tape);
         Window w;
         w.enter(input);
         QTEST(w.shown(), "shown");
+        if (!tape.isNull())
+            QCOMPARE(w.tape().value(w.tape().size() - 1), tape);
         // After Escape everything goes as in a window just opened.
         if (const qsizetype escape = input.lastIndexOf('\x1b'); escape >= 0) {
             Window fresh;
@@ -284,6 +321,124 @@ private slots:
         QCOMPARE(w.shown(), "5|V||5");
         QCOMPARE(w.status(), "");
         QCOMPARE(reported, std::vector<int>({11, 11, 11}));
+        // The tape has the failure once, in the error's own words, then the sum.
+        QCOMPARE(w.tape(),
+            QStringList(
+                {QString("1E+308 × 10 = %1 | Roman overflow × X = %1").arg(shown.mid(2, 59)),
+                    "2 + 3 = 5 | II + III = V"}));
+    }
+
+    // What the tape's copies put on the clipboard ("old" when nothing), and
+    // its entries taken back into the calculation with Enter.
+    void tapeCopyAndReuse_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char *input, const char *clipboard, const char *shown) {
+            QTest::newRow(input) << QString(input) << QString(clipboard) << QString(shown);
+        };
+        const char *both = "1 + 1 = 2\nI + I = II\n\n2 × 3 = 6\nII × III = VI";
+        row("1+1=2*3={CopyWholeTape}", both, "6|VI||6");
+        row("1+1=2*3={Tape}{Ctrl+A}{Ctrl+C}", both, "6|VI||6");
+        row("1+1=2*3={Tape}{Home}{Ctrl+C}", "1 + 1 = 2\nI + I = II", "6|VI||6");
+        row("1+1=2*3={Tape}{Home}{CopyResultRoman}", "II", "6|VI||6");
+        row("9/4={CopyResultDecimal}", "2.25", "2.25|II||2.25"); // the newest by default
+        row("9/4={CopyResultRoman}", "II", "2.25|II||2.25");
+        row("1e308*10={CopyResultRoman}", "old", "10|X|10|inf"); // a failure has no result
+        row("1+1={ClearTape}{CopyWholeTape}", "old", "2|II||2");
+        row("1+1={Tape}{Escape}", "old", "0| - - - - - -||0"); // all clear from the tape too
+        // Enter on an entry types its result, a numeral where it reads back the same.
+        row("2+3=7={Tape}{Home}{Return}*2=", "old", "10|X||10");
+        row("9/4={Tape}{Home}{Return}", "old", "2.25|II|2.25|2.25");
+        row("3-10={Tape}{Home}{Return}*2=", "old", "-14|(XIV)||-14");
+    }
+    void tapeCopyAndReuse()
+    {
+        QFETCH(QString, input);
+        recordErrors();
+        QGuiApplication::clipboard()->setText("old");
+        Window w;
+        w.enter(input);
+        QTEST(QGuiApplication::clipboard()->text(), "clipboard");
+        QTEST(w.shown(), "shown");
+    }
+
+    // The saved tape: what the file held, the windows' inputs ("|" passes to
+    // the other of two windows open at once), what the first window said and
+    // kept, and what a window opened afterwards shows; entries by their
+    // decimal lines.
+    void tapeFile_data()
+    {
+        QTest::addColumn<QByteArray>("saved"); // "-": a folder that cannot be made
+        QTest::addColumn<QString>("inputs");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("reopened");
+        const auto row = [](const char *name, const QByteArray &saved, const char *inputs,
+                             const char *told, const QString &kept, const QString &reopened) {
+            QTest::newRow(name) << saved << QString(inputs) << QString(told) << kept << reopened;
+        };
+        const QByteArray header = "roman-calculator-tape\t1\n";
+        const QString note = "5 ÷ 0 = 5; ÷ 0 keeps the dividend";
+        row("restart", "", "5/0=", "", note, note);
+        row("two windows in turn", "", "1+1=|2+2=|3+3=", "", "1 + 1 = 2, 3 + 3 = 6",
+            "1 + 1 = 2, 2 + 2 = 4, 3 + 3 = 6");
+        row("torn last line", header + "2\t1 + 1 = 2\tI + I = II\n7\t7 =", "2+2=", "",
+            "1 + 1 = 2, 2 + 2 = 4", "1 + 1 = 2, 2 + 2 = 4");
+        const QString full = QStringList(999, "1 = 1").join(", ") + ", 1 + 1 = 2";
+        row("the newest thousand", header + QByteArray("1\t1 = 1\tI = I\n").repeated(2000),
+            "1+1=", "", full, full);
+        for (const auto &[name, unread] : {std::pair {"damaged", header + "14\tno Roman\n"},
+                 {"a torn escape", header + "14\t14\tXIV\\\n"},
+                 {"newer", "roman-calculator-tape\t2\n"}, {"not ours", "<html>\n"}})
+            row(name, unread, "1+1=|2+2=|3+3=", "could not be read", "1 + 1 = 2, 3 + 3 = 6",
+                "1 + 1 = 2, 2 + 2 = 4, 3 + 3 = 6");
+        row("unwritable", "-", "1+1=|2+2=|3+3=", "cannot be saved", "1 + 1 = 2, 3 + 3 = 6", "");
+    }
+    void tapeFile()
+    {
+        QFETCH(QByteArray, saved);
+        QFETCH(QString, inputs);
+        QFETCH(QString, told);
+        QTemporaryDir home;
+        const bool unwritable = saved == "-";
+        QFile file(home.filePath(unwritable ? "file" : "tape.txt"));
+        if (!saved.isEmpty())
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(saved) == saved.size());
+        file.close();
+        // Below a file no folder can be made, not even by root.
+        const QString folder = home.filePath(unwritable ? "file/tape" : "");
+        const auto decimals = [](const Window &w) {
+            QStringList lines;
+            for (const QString &entry : w.tape())
+                lines << entry.section(" | ", 0, 0);
+            return lines.join(", ");
+        };
+        Window first(folder), second(folder);
+        QStringList statuses {first.status()};
+        const QStringList parts = inputs.split('|');
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            (i % 2 ? second : first).enter(parts[i]);
+            QCoreApplication::processEvents();
+            if (i % 2 == 0)
+                statuses << first.status();
+        }
+        QCOMPARE(statuses.filter(told).size(), told.isEmpty() ? statuses.size() : 1);
+        QTEST(decimals(first), "kept");
+        // What could not be read is kept as it was, under another name.
+        const QStringList aside = QDir(home.path()).entryList({"tape-unreadable*"});
+        QCOMPARE(aside.size(), told.contains("read") ? 1 : 0);
+        for (const QString &name : aside) {
+            QFile kept(home.filePath(name));
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), saved);
+        }
+        QFETCH(QString, reopened);
+        QCOMPARE(decimals(Window(folder)), reopened);
+        // The file holds what a new window shows, cut back now and then.
+        if (file.open(QIODevice::ReadOnly) && !unwritable)
+            QCOMPARE(file.readAll().count('\n'), reopened.count(", ") + 2);
     }
 
     void keyboardAndScreenReader()
@@ -306,6 +461,11 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), "30");
         w.enter("{Equals}");
         QCOMPARE(w.shown(), "42|XLII||42");
+        // The tape by its name, and its entries in both forms.
+        QAccessibleInterface *tape = QAccessible::queryAccessibleInterface(w.child("Tape"));
+        QCOMPARE(tape->text(QAccessible::Name), "Tape");
+        QCOMPARE(tape->child(tape->childCount() - 1)->text(QAccessible::Name),
+            "12 + 30 = 42\nXII + XXX = XLII");
         QStringList order;
         for (QWidget *widget = w.child("Clear"); order.size() < 12;
              widget = widget->nextInFocusChain())
@@ -429,6 +589,20 @@ private slots:
                 QVERIFY(design[child].intersects(design[other])
                     || !child->geometry().intersects(other->geometry()));
         }
+        // F9 puts the tape away, the window gives back its column and the
+        // design stays where it was; a new window remembers.
+        if (factor == 2) {
+            const QSize withTape = w.calvaran.size();
+            w.enter("{F9}");
+            QCOMPARE(w.calvaran.size(), withTape - QSize(2 * 2880 / 15, 0));
+            QVERIFY(!Calvaran().tapeShown());
+            for (const QWidget *child : children)
+                if (child != w.child("Tape"))
+                    QCOMPARE(twipsGeometry(child),
+                        QRect(design[child].topLeft() * 2, design[child].size() * 2));
+            w.enter("{F9}");
+            QCOMPARE(w.calvaran.size(), withTape);
+        }
         // In the faces the design was drawn for, no text needs to shrink.
         if (face == "Liberation") {
             QCOMPARE(w.child("Label1")->font().pointSizeF(), 8.25 * factor);
@@ -546,8 +720,8 @@ private slots:
     {
         QTest::addColumn<QSize>("closedAt");
         QTest::addColumn<QByteArray>("damage"); // written over the file; "torn": cut in half
-        QTest::addColumn<QSize>("opensAt");     // none: the screen's
-        const QSize design(302, 196);
+        QTest::addColumn<QSize>("opensAt");     // none: the screen's; 0x0: a new window's
+        const QSize design(0, 0);
         QTest::newRow("enlarged") << QSize(604, 392) << QByteArray() << QSize(604, 392);
         QTest::newRow("beyond the screen") << QSize(3000, 2000) << QByteArray() << QSize();
         QTest::newRow("torn") << QSize(604, 392) << QByteArray("torn") << design;
@@ -560,6 +734,8 @@ private slots:
         QFETCH(QSize, opensAt);
         const QTemporaryDir settings;
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+        if (opensAt == QSize(0, 0))
+            opensAt = Calvaran().size();
         {
             Calvaran window;
             rememberWindowSize(&window);
@@ -612,11 +788,13 @@ private slots:
         w.enter("VV");
         QFETCH(QString, unread);
         QVERIFY2(w.status().contains(unread), qPrintable(w.status()));
-        QSet<QKeySequence> keys; // Copy has none, every other button one of its own
+        // Copy has none, every other button one of its own, and so has the tape.
+        QSet<QKeySequence> keys {
+            QKeySequence::mnemonic(w.calvaran.findChild<QAction *>("ShowTape")->text())};
         const QList<QPushButton *> buttons = w.calvaran.findChildren<QPushButton *>();
         for (const QPushButton *button : buttons)
             keys << QKeySequence::mnemonic(button->text());
-        QCOMPARE(keys.size(), buttons.size());
+        QCOMPARE(keys.size(), buttons.size() + 1);
         QVERIFY(keys.contains(QKeySequence("Alt+" + clearKey)));
         // The help speaks the language; the application menu names the program as its title does.
         QFETCH(QString, help);

@@ -236,6 +236,10 @@
         <translation>%1
 %2: Hilfe</translation>
     </message>
+    <message>
+        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
+        <translation>Im Papierstreifen: die ausgewählten Einträge kopieren; das Ergebnis des Eintrags ins Eingabefeld setzen, wie ein Doppelklick.</translation>
+    </message>
 </context>
 <context>
     <name>ParenBase</name>
@@ -423,7 +427,7 @@
     </message>
     <message>
         <source>Dividing by zero keeps the dividend: %1</source>
-        <translation>Eine Division durch null behält den Dividenden: %1</translation>
+        <translation>Eine Division durch Null behält den Dividenden: %1</translation>
     </message>
     <message>
         <source>(…) = %1, waiting for the next operation</source>
@@ -444,6 +448,69 @@
         <source>⚠ %1</source>
         <comment>an error&apos;s message</comment>
         <translation>⚠ %1</translation>
+    </message>
+</context>
+<context>
+    <name>Tape</name>
+    <message>
+        <source>%1; ÷ 0 keeps the dividend</source>
+        <comment>%1 is a calculation written out, such as 5 ÷ 0 = 5</comment>
+        <translation>%1; ÷ 0 behält den Dividenden</translation>
+    </message>
+</context>
+<context>
+    <name>TapePanel</name>
+    <message>
+        <source>&amp;Tape</source>
+        <translation>Rechen&amp;streifen</translation>
+    </message>
+    <message>
+        <source>Show or hide the tape (%1)</source>
+        <comment>%1 names the keys that do it, e.g. F9, Alt+T</comment>
+        <translation>Rechenstreifen zeigen oder verbergen (%1)</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Rechenstreifen</translation>
+    </message>
+    <message>
+        <source>Copy result (&amp;Roman)</source>
+        <translation>Ergebnis kopieren (&amp;römisch)</translation>
+    </message>
+    <message>
+        <source>Copy result (&amp;decimal)</source>
+        <translation>Ergebnis kopieren (&amp;dezimal)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy entry</source>
+        <translation>Eintrag &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;whole tape</source>
+        <translation>&amp;Ganzen Rechenstreifen kopieren</translation>
+    </message>
+    <message>
+        <source>C&amp;lear tape</source>
+        <translation>Rechenstreifen &amp;leeren</translation>
+    </message>
+    <message>
+        <source>The tape in %1 could not be read; it is kept as %2, and a new tape begins</source>
+        <translation>Der Rechenstreifen in %1 ließ sich nicht lesen; er liegt nun unter %2, und ein neuer beginnt</translation>
+    </message>
+    <message>
+        <source>The tape cannot be saved in %1; it is kept until the window closes</source>
+        <translation>Der Rechenstreifen lässt sich nicht in %1 speichern; er bleibt erhalten, bis das Fenster schließt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n entries</source>
+        <translation>
+            <numerusform>%n Eintrag kopiert</numerusform>
+            <numerusform>%n Einträge kopiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every calculation that ends with = is kept here, in both numeral forms. F9 hides the tape.</source>
+        <translation>Jede Rechnung, die mit = endet, bleibt hier stehen, in beiden Zahlschriften. F9 verbirgt den Rechenstreifen.</translation>
     </message>
 </context>
 <context>
@@ -496,6 +563,10 @@
     <message>
         <source>There is no display to open the window on; --eval calculates without one.</source>
         <translation>Es gibt keinen Bildschirm, auf dem sich das Fenster öffnen ließe; --eval rechnet ohne.</translation>
+    </message>
+    <message>
+        <source>Keeps the tape of calculations in memory only: nothing is read or saved.</source>
+        <translation>Hält den Rechenstreifen nur im Speicher: nichts wird gelesen oder gespeichert.</translation>
     </message>
 </context>
 </TS>

@@ -11,4 +11,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>TapePanel</name>
+    <message numerus="yes">
+        <source>Copied %n entries</source>
+        <translation>
+            <numerusform>Copied %n entry</numerusform>
+            <numerusform>Copied %n entries</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -236,6 +236,10 @@
         <translation>%1
 %2: ayuda</translation>
     </message>
+    <message>
+        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
+        <translation>En la cinta: copiar las entradas seleccionadas; poner el resultado de la entrada en el área de entrada, como un doble clic.</translation>
+    </message>
 </context>
 <context>
     <name>ParenBase</name>
@@ -447,6 +451,69 @@
     </message>
 </context>
 <context>
+    <name>Tape</name>
+    <message>
+        <source>%1; ÷ 0 keeps the dividend</source>
+        <comment>%1 is a calculation written out, such as 5 ÷ 0 = 5</comment>
+        <translation>%1; ÷ 0 conserva el dividendo</translation>
+    </message>
+</context>
+<context>
+    <name>TapePanel</name>
+    <message>
+        <source>&amp;Tape</source>
+        <translation>C&amp;inta</translation>
+    </message>
+    <message>
+        <source>Show or hide the tape (%1)</source>
+        <comment>%1 names the keys that do it, e.g. F9, Alt+T</comment>
+        <translation>Mostrar u ocultar la cinta (%1)</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Cinta</translation>
+    </message>
+    <message>
+        <source>Copy result (&amp;Roman)</source>
+        <translation>Copiar el resultado (&amp;romano)</translation>
+    </message>
+    <message>
+        <source>Copy result (&amp;decimal)</source>
+        <translation>Copiar el resultado (&amp;decimal)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy entry</source>
+        <translation>&amp;Copiar la entrada</translation>
+    </message>
+    <message>
+        <source>Copy &amp;whole tape</source>
+        <translation>Copiar &amp;toda la cinta</translation>
+    </message>
+    <message>
+        <source>C&amp;lear tape</source>
+        <translation>&amp;Vaciar la cinta</translation>
+    </message>
+    <message>
+        <source>The tape in %1 could not be read; it is kept as %2, and a new tape begins</source>
+        <translation>La cinta en %1 no se pudo leer; se guarda como %2 y empieza una cinta nueva</translation>
+    </message>
+    <message>
+        <source>The tape cannot be saved in %1; it is kept until the window closes</source>
+        <translation>La cinta no se puede guardar en %1; se conserva hasta que se cierre la ventana</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n entries</source>
+        <translation>
+            <numerusform>%n entrada copiada</numerusform>
+            <numerusform>%n entradas copiadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every calculation that ends with = is kept here, in both numeral forms. F9 hides the tape.</source>
+        <translation>Cada cálculo que termina con = se guarda aquí, en las dos escrituras. F9 oculta la cinta.</translation>
+    </message>
+</context>
+<context>
     <name>TypeInPad</name>
     <message>
         <source>Type-in pad</source>
@@ -496,6 +563,10 @@
     <message>
         <source>There is no display to open the window on; --eval calculates without one.</source>
         <translation>No hay pantalla en la que abrir la ventana; --eval calcula sin ella.</translation>
+    </message>
+    <message>
+        <source>Keeps the tape of calculations in memory only: nothing is read or saved.</source>
+        <translation>Guarda la cinta de cálculos solo en memoria: no se lee ni se guarda nada.</translation>
     </message>
 </context>
 </TS>

@@ -116,7 +116,7 @@
     <message>
         <source>line %1: %2</source>
         <comment>%1 is the number of the input line, %2 what went wrong</comment>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -236,6 +236,10 @@
         <translation>%1
 %2&#xa0;: aide</translation>
     </message>
+    <message>
+        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
+        <translation>Dans la bande : copier les entrées sélectionnées ; mettre le résultat de l’entrée dans la zone de saisie, comme un double-clic.</translation>
+    </message>
 </context>
 <context>
     <name>ParenBase</name>
@@ -354,7 +358,7 @@
     </message>
     <message>
         <source>Arithmetic error: the result is too large, or not a number.</source>
-        <translation>Erreur de calcul : le résultat est trop grand, ou n’est pas un nombre.</translation>
+        <translation>Erreur de calcul&#xa0;: le résultat est trop grand, ou n’est pas un nombre.</translation>
     </message>
 </context>
 <context>
@@ -405,25 +409,25 @@
     </message>
     <message>
         <source>%1 is too large for the calculator; the largest number is %2</source>
-        <translation>%1 est trop grand pour la calculatrice ; le plus grand nombre est %2</translation>
+        <translation>%1 est trop grand pour la calculatrice&#xa0;; le plus grand nombre est %2</translation>
     </message>
     <message>
         <source>%1; the decimal separator here is %2</source>
         <comment>%1 is the sentence before</comment>
-        <translation>%1 ; le séparateur décimal est ici %2</translation>
+        <translation>%1&#xa0;; le séparateur décimal est ici %2</translation>
     </message>
     <message>
         <source>%1; the paste stopped there, and %2 was not entered</source>
         <comment>%1 is the sentence before, %2 the quoted rest of the pasted text</comment>
-        <translation>%1 ; le collage s’est arrêté là, et %2 n’a pas été saisi</translation>
+        <translation>%1&#xa0;; le collage s’est arrêté là, et %2 n’a pas été saisi</translation>
     </message>
     <message>
         <source>%1 reads as %2; reading stopped at %3</source>
-        <translation>%1 se lit %2 ; la lecture s’est arrêtée à %3</translation>
+        <translation>%1 se lit %2&#xa0;; la lecture s’est arrêtée à %3</translation>
     </message>
     <message>
         <source>Dividing by zero keeps the dividend: %1</source>
-        <translation>Diviser par zéro garde le dividende : %1</translation>
+        <translation>Diviser par zéro garde le dividende&#xa0;: %1</translation>
     </message>
     <message>
         <source>(…) = %1, waiting for the next operation</source>
@@ -433,7 +437,7 @@
     <message>
         <source>Cleared; an operation key now starts from %1, a number typed first replaces it</source>
         <comment>after the clear key, which keeps the last number entered</comment>
-        <translation>Effacé ; une touche d’opération part maintenant de %1, un nombre tapé d’abord le remplace</translation>
+        <translation>Effacé&#xa0;; une touche d’opération part maintenant de %1, un nombre tapé d’abord le remplace</translation>
     </message>
     <message>
         <source>Press r or Escape to start again</source>
@@ -444,6 +448,69 @@
         <source>⚠ %1</source>
         <comment>an error&apos;s message</comment>
         <translation>⚠ %1</translation>
+    </message>
+</context>
+<context>
+    <name>Tape</name>
+    <message>
+        <source>%1; ÷ 0 keeps the dividend</source>
+        <comment>%1 is a calculation written out, such as 5 ÷ 0 = 5</comment>
+        <translation>%1&#xa0;; ÷ 0 garde le dividende</translation>
+    </message>
+</context>
+<context>
+    <name>TapePanel</name>
+    <message>
+        <source>&amp;Tape</source>
+        <translation>R&amp;uban</translation>
+    </message>
+    <message>
+        <source>Show or hide the tape (%1)</source>
+        <comment>%1 names the keys that do it, e.g. F9, Alt+T</comment>
+        <translation>Afficher ou masquer le ruban (%1)</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Ruban</translation>
+    </message>
+    <message>
+        <source>Copy result (&amp;Roman)</source>
+        <translation>Copier le résultat (&amp;romain)</translation>
+    </message>
+    <message>
+        <source>Copy result (&amp;decimal)</source>
+        <translation>Copier le résultat (&amp;décimal)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy entry</source>
+        <translation>&amp;Copier l’entrée</translation>
+    </message>
+    <message>
+        <source>Copy &amp;whole tape</source>
+        <translation>Copier &amp;tout le ruban</translation>
+    </message>
+    <message>
+        <source>C&amp;lear tape</source>
+        <translation>&amp;Vider le ruban</translation>
+    </message>
+    <message>
+        <source>The tape in %1 could not be read; it is kept as %2, and a new tape begins</source>
+        <translation>Le ruban dans %1 n’a pas pu être lu&#xa0;; il est conservé sous %2, et un nouveau ruban commence</translation>
+    </message>
+    <message>
+        <source>The tape cannot be saved in %1; it is kept until the window closes</source>
+        <translation>Le ruban ne peut pas être enregistré dans %1&#xa0;; il est gardé jusqu’à la fermeture de la fenêtre</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n entries</source>
+        <translation>
+            <numerusform>%n entrée copiée</numerusform>
+            <numerusform>%n entrées copiées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every calculation that ends with = is kept here, in both numeral forms. F9 hides the tape.</source>
+        <translation>Chaque calcul terminé par = est gardé ici, dans les deux écritures. F9 masque le ruban.</translation>
     </message>
 </context>
 <context>
@@ -487,15 +554,19 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Il manque une valeur après « %1 ».</translation>
+        <translation>Il manque une valeur après «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>There is no display to open the window on; --eval calculates without one.</source>
-        <translation>Il n’y a pas d’écran où ouvrir la fenêtre ; --eval calcule sans écran.</translation>
+        <translation>Il n’y a pas d’écran où ouvrir la fenêtre&#xa0;; --eval calcule sans écran.</translation>
+    </message>
+    <message>
+        <source>Keeps the tape of calculations in memory only: nothing is read or saved.</source>
+        <translation>Garde le ruban des calculs en mémoire seulement&#xa0;: rien n’est lu ni enregistré.</translation>
     </message>
 </context>
 </TS>

@@ -236,6 +236,10 @@
         <translation>%1
 %2: aiuto</translation>
     </message>
+    <message>
+        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
+        <translation>Nel nastro: copiare le voci selezionate; mettere il risultato della voce nell’area di inserimento, come un doppio clic.</translation>
+    </message>
 </context>
 <context>
     <name>ParenBase</name>
@@ -447,6 +451,69 @@
     </message>
 </context>
 <context>
+    <name>Tape</name>
+    <message>
+        <source>%1; ÷ 0 keeps the dividend</source>
+        <comment>%1 is a calculation written out, such as 5 ÷ 0 = 5</comment>
+        <translation>%1; ÷ 0 mantiene il dividendo</translation>
+    </message>
+</context>
+<context>
+    <name>TapePanel</name>
+    <message>
+        <source>&amp;Tape</source>
+        <translation>&amp;Nastro</translation>
+    </message>
+    <message>
+        <source>Show or hide the tape (%1)</source>
+        <comment>%1 names the keys that do it, e.g. F9, Alt+T</comment>
+        <translation>Mostra o nascondi il nastro (%1)</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Nastro</translation>
+    </message>
+    <message>
+        <source>Copy result (&amp;Roman)</source>
+        <translation>Copia il risultato (&amp;romano)</translation>
+    </message>
+    <message>
+        <source>Copy result (&amp;decimal)</source>
+        <translation>Copia il risultato (&amp;decimale)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy entry</source>
+        <translation>&amp;Copia la voce</translation>
+    </message>
+    <message>
+        <source>Copy &amp;whole tape</source>
+        <translation>Copia &amp;tutto il nastro</translation>
+    </message>
+    <message>
+        <source>C&amp;lear tape</source>
+        <translation>S&amp;vuota il nastro</translation>
+    </message>
+    <message>
+        <source>The tape in %1 could not be read; it is kept as %2, and a new tape begins</source>
+        <translation>Il nastro in %1 non si è potuto leggere; è conservato come %2, e comincia un nuovo nastro</translation>
+    </message>
+    <message>
+        <source>The tape cannot be saved in %1; it is kept until the window closes</source>
+        <translation>Il nastro non si può salvare in %1; resta finché la finestra non si chiude</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n entries</source>
+        <translation>
+            <numerusform>%n voce copiata</numerusform>
+            <numerusform>%n voci copiate</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every calculation that ends with = is kept here, in both numeral forms. F9 hides the tape.</source>
+        <translation>Ogni calcolo che finisce con = resta qui, in entrambe le scritture. F9 nasconde il nastro.</translation>
+    </message>
+</context>
+<context>
     <name>TypeInPad</name>
     <message>
         <source>Type-in pad</source>
@@ -496,6 +563,10 @@
     <message>
         <source>There is no display to open the window on; --eval calculates without one.</source>
         <translation>Non c’è uno schermo su cui aprire la finestra; --eval calcola senza.</translation>
+    </message>
+    <message>
+        <source>Keeps the tape of calculations in memory only: nothing is read or saved.</source>
+        <translation>Tiene il nastro dei calcoli solo in memoria: nulla viene letto o salvato.</translation>
     </message>
 </context>
 </TS>

@@ -236,6 +236,10 @@
         <translation>%1
 %2: auxilium</translation>
     </message>
+    <message>
+        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
+        <translation>In taenia: inscriptiones selectas exscribere; summam inscriptionis in tabulam scribendi ponere, ut duplex pulsus facit.</translation>
+    </message>
 </context>
 <context>
     <name>ParenBase</name>
@@ -447,6 +451,69 @@
     </message>
 </context>
 <context>
+    <name>Tape</name>
+    <message>
+        <source>%1; ÷ 0 keeps the dividend</source>
+        <comment>%1 is a calculation written out, such as 5 ÷ 0 = 5</comment>
+        <translation>%1; ÷ 0 dividendum servat</translation>
+    </message>
+</context>
+<context>
+    <name>TapePanel</name>
+    <message>
+        <source>&amp;Tape</source>
+        <translation>T&amp;aenia</translation>
+    </message>
+    <message>
+        <source>Show or hide the tape (%1)</source>
+        <comment>%1 names the keys that do it, e.g. F9, Alt+T</comment>
+        <translation>Taeniam ostende aut cela (%1)</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Taenia</translation>
+    </message>
+    <message>
+        <source>Copy result (&amp;Roman)</source>
+        <translation>Summam exscribe (&amp;Romane)</translation>
+    </message>
+    <message>
+        <source>Copy result (&amp;decimal)</source>
+        <translation>Summam exscribe (&amp;decimaliter)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy entry</source>
+        <translation>&amp;Exscribe versum</translation>
+    </message>
+    <message>
+        <source>Copy &amp;whole tape</source>
+        <translation>&amp;Totam taeniam exscribe</translation>
+    </message>
+    <message>
+        <source>C&amp;lear tape</source>
+        <translation>Taeniam &amp;purga</translation>
+    </message>
+    <message>
+        <source>The tape in %1 could not be read; it is kept as %2, and a new tape begins</source>
+        <translation>Taenia in %1 legi non potuit; ut %2 servatur, et nova taenia incipit</translation>
+    </message>
+    <message>
+        <source>The tape cannot be saved in %1; it is kept until the window closes</source>
+        <translation>Taenia in %1 servari non potest; manet dum fenestra clauditur</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n entries</source>
+        <translation>
+            <numerusform>%n versus exscriptus</numerusform>
+            <numerusform>%n versus exscripti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every calculation that ends with = is kept here, in both numeral forms. F9 hides the tape.</source>
+        <translation>Omnis computatio quae = finitur hic servatur, utraque notatione. F9 taeniam celat.</translation>
+    </message>
+</context>
+<context>
     <name>TypeInPad</name>
     <message>
         <source>Type-in pad</source>
@@ -496,6 +563,10 @@
     <message>
         <source>There is no display to open the window on; --eval calculates without one.</source>
         <translation>Nullum est scrinium in quo fenestra aperiatur; --eval sine eo computat.</translation>
+    </message>
+    <message>
+        <source>Keeps the tape of calculations in memory only: nothing is read or saved.</source>
+        <translation>Taeniam computationum in memoria tantum tenet: nihil legitur neque servatur.</translation>
     </message>
 </context>
 </TS>

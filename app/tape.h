@@ -1,0 +1,85 @@
+#pragma once
+
+#include "core/calculation.h"
+#include "core/event.h"
+#include "core/padengine.h"
+
+#include <QString>
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+// One finished calculation, written once with every value as the decimal
+// readout writes it and once as the Roman readout writes it.
+struct TapeEntry
+{
+    QString decimal;
+    QString roman;
+    // What it came to; none when it failed.
+    std::optional<double> result;
+
+    bool operator==(const TapeEntry &) const = default;
+};
+
+// The paper tape: it writes down what the keypad computed, from the keypad's
+// own values before and after each step and the calculation's moves around
+// it, and never works anything out for itself. Each calculation that ends
+// with "=" or fails becomes an entry, written so that the strictly left to
+// right order cannot be misread: where an operation that reads as binding
+// tighter follows an addition or a subtraction, the running result is
+// written first ("2 + 3 = 5, × 4 = 20").
+class Tape
+{
+public:
+    Tape() = default;
+    // Follows the keypad and the calculation around it, changing neither.
+    Tape(PadEngine &pad, Calculation &calculation);
+    Tape(const Tape &) = delete;
+    Tape &operator=(const Tape &) = delete;
+
+    void step(const PadStep &step);
+    void fail(const PadStep &step);
+    void move(Calculation::Move move, const PadState &state);
+
+    BasicEvent<const TapeEntry &> written;
+
+private:
+    // A value, or text that is the same in both forms.
+    struct Piece
+    {
+        Piece(const QString &text)
+            : text(text)
+        { }
+        Piece(double number)
+            : number(number)
+        { }
+        QString text;
+        std::optional<double> number;
+    };
+    using Line = std::vector<Piece>;
+    // The calculation of one level of parentheses so far.
+    struct Chain
+    {
+        Line line;
+        // An addition or subtraction since the running result was last written.
+        bool additive = false;
+        // The running result was written in the middle.
+        bool broken = false;
+        bool keptDividend = false;
+    };
+
+    // The pending operation applied to the operand before it.
+    void apply(const PadStep &step);
+    void appendOperation(std::int16_t code, double acc);
+    void finish(Line outcome, std::optional<double> result);
+    // What the keypad's state says of a calculation the tape did not see begin.
+    static Chain startedFrom(const PadState &state);
+    static void append(Line &line, Line pieces);
+
+    Chain chain_;
+    // The outer calculations, as deep as the stack keeps them.
+    std::deque<Chain> setAside_;
+    // The parentheses just closed, while their value is the operand.
+    std::optional<Chain> group_;
+};

@@ -1,0 +1,309 @@
+#include "app/tapepanel.h"
+
+#include "app/statustext.h"
+#include "core/errors.h"
+#include "core/romannumeral.h"
+#include "core/textservices.h"
+#include "widgets/clipboard.h"
+
+#include <QAbstractListModel>
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+class TapeModel : public QAbstractListModel
+{
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(entries.size());
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!checkIndex(index, CheckIndexOption::IndexIsValid)
+            || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+            return {};
+        const TapeEntry &entry = entries[std::size_t(index.row())];
+        return QString(entry.decimal + u'\n' + entry.roman);
+    }
+
+    void add(const TapeEntry &entry)
+    {
+        if (entries.size() == TapeFile::Kept) {
+            beginRemoveRows({}, 0, 0);
+            entries.pop_front();
+            endRemoveRows();
+        }
+        beginInsertRows({}, rowCount(), rowCount());
+        entries.push_back(entry);
+        endInsertRows();
+    }
+
+    void reset(std::deque<TapeEntry> all)
+    {
+        beginResetModel();
+        entries = std::move(all);
+        endResetModel();
+    }
+
+    std::deque<TapeEntry> entries;
+};
+
+TapePanel::TapePanel(const QString &folder, QWidget *parent)
+    : QListView(parent)
+    , model_(new TapeModel(this))
+    , file_(folder)
+{
+    setObjectName(QStringLiteral("Tape"));
+    setAccessibleName(QCoreApplication::translate("TapePanel", "Tape"));
+    setModel(model_);
+    setSelectionMode(ExtendedSelection);
+    setEditTriggers(NoEditTriggers);
+    // Every entry two lines high, so that a thousand need no measuring.
+    setUniformItemSizes(true);
+    // A line that does not fit keeps its start and its end, where the result
+    // and any note are.
+    setTextElideMode(Qt::ElideMiddle);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAlternatingRowColors(true);
+    copyRoman_ = addMenuAction("CopyResultRoman",
+        QT_TRANSLATE_NOOP("TapePanel", "Copy result (&Roman)"), &TapePanel::copyRoman);
+    copyDecimal_ = addMenuAction("CopyResultDecimal",
+        QT_TRANSLATE_NOOP("TapePanel", "Copy result (&decimal)"), &TapePanel::copyDecimal);
+    copyEntry_ = addMenuAction(
+        "CopyEntry", QT_TRANSLATE_NOOP("TapePanel", "&Copy entry"), &TapePanel::copySelected);
+    copyEntry_->setShortcut(QKeySequence::Copy);
+    copyEntry_->setShortcutContext(Qt::WidgetShortcut);
+    copyAll_ = addMenuAction(
+        "CopyWholeTape", QT_TRANSLATE_NOOP("TapePanel", "Copy &whole tape"), &TapePanel::copyAll);
+    clear_ = addMenuAction(
+        "ClearTape", QT_TRANSLATE_NOOP("TapePanel", "C&lear tape"), &TapePanel::clearTape);
+    // Shown and hidden by the window: F9 as side panels elsewhere, and Alt
+    // with the access key as for the keypad's buttons.
+    const QString caption = QCoreApplication::translate("TapePanel", "&Tape");
+    showAction_ = new QAction(caption, this);
+    showAction_->setObjectName(QStringLiteral("ShowTape"));
+    showAction_->setCheckable(true);
+    showAction_->setShortcuts({Qt::Key_F9, QKeySequence::mnemonic(caption)});
+    QStringList keys;
+    for (const QKeySequence &key : showAction_->shortcuts())
+        keys << key.toString(QKeySequence::NativeText);
+    showAction_->setToolTip(QCoreApplication::translate(
+        "TapePanel", "Show or hide the tape (%1)", "%1 names the keys that do it, e.g. F9, Alt+T")
+                                .arg(keys.join(QStringLiteral(", "))));
+    addAction(showAction_);
+    connect(this, &QAbstractItemView::activated, this, [this](const QModelIndex &index) {
+        const TapeEntry &entry = model_->entries[std::size_t(index.row())];
+        if (!entry.result)
+            return;
+        // As the person would type it: the numeral where it reads back as the
+        // same number, else the decimal text.
+        const double result = *entry.result;
+        const bool numeral = result >= 1 && result < 9000 && result == std::floor(result);
+        guarded([&] { reused.raise(numeral ? romanNumeral(result) : numberText(result)); });
+    });
+}
+
+QAction *TapePanel::addMenuAction(const char *name, const char *text, void (TapePanel::*run)())
+{
+    auto *action = new QAction(QCoreApplication::translate("TapePanel", text), this);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, [this, run] {
+        guarded([&] {
+            load();
+            (this->*run)();
+        });
+    });
+    addAction(action);
+    return action;
+}
+
+void TapePanel::load()
+{
+    if (std::exchange(loaded_, true))
+        return;
+    model_->reset(file_.load());
+    saved(true);
+    scrollToBottom();
+}
+
+void TapePanel::add(const TapeEntry &entry)
+{
+    // After the saved ones, so that the file and the list agree; what became
+    // of the file is told after this input, which has the status line now.
+    deferNews_ = true;
+    load();
+    deferNews_ = false;
+    model_->add(entry);
+    scrollToBottom();
+    // Saved once the input that led to it is done: a paste of many
+    // calculations waits for the disk once.
+    if (unsaved_.empty())
+        QTimer::singleShot(0, this, [this] { saved(file_.append(std::exchange(unsaved_, {}))); });
+    unsaved_.push_back(entry);
+}
+
+TapePanel::~TapePanel()
+{
+    if (!unsaved_.empty())
+        file_.append(unsaved_);
+}
+
+const std::deque<TapeEntry> &TapePanel::entries()
+{
+    load();
+    return model_->entries;
+}
+
+void TapePanel::setPointSize(qreal points)
+{
+    QFont scaled = font();
+    scaled.setPointSizeF(points);
+    keepingTheEnd([&] { setFont(scaled); });
+}
+
+void TapePanel::resizeEvent(QResizeEvent *event)
+{
+    keepingTheEnd([&] { QListView::resizeEvent(event); });
+}
+
+void TapePanel::keepingTheEnd(const std::function<void()> &change)
+{
+    // Where the newest entry was in sight, it stays in sight.
+    const bool atEnd = verticalScrollBar()->value() == verticalScrollBar()->maximum();
+    change();
+    if (atEnd)
+        scrollToBottom();
+}
+
+void TapePanel::saved(bool done)
+{
+    // Each trouble is told once: the tape goes on working either way.
+    if (const QString aside = file_.setAsideAs(); !aside.isEmpty())
+        tell(QCoreApplication::translate("TapePanel",
+            "The tape in %1 could not be read; it is kept as %2, and a new tape begins")
+                 .arg(QDir::toNativeSeparators(file_.path()), QFileInfo(aside).fileName()));
+    if (!done && !std::exchange(toldUnsaved_, true))
+        tell(QCoreApplication::translate(
+            "TapePanel", "The tape cannot be saved in %1; it is kept until the window closes")
+                 .arg(QDir::toNativeSeparators(file_.path())));
+}
+
+void TapePanel::tell(const QString &news)
+{
+    if (deferNews_)
+        QTimer::singleShot(0, this, [this, news] { said.raise(news); });
+    else
+        said.raise(news);
+}
+
+const TapeEntry *TapePanel::current() const
+{
+    // Until the person picks one, the newest.
+    const QModelIndex index = currentIndex();
+    if (index.isValid())
+        return &model_->entries[std::size_t(index.row())];
+    return model_->entries.empty() ? nullptr : &model_->entries.back();
+}
+
+void TapePanel::copy(const QString &text)
+{
+    setClipboardText(text);
+    said.raise(statustext::copied(text));
+}
+
+void TapePanel::copy(const std::vector<const TapeEntry *> &entries)
+{
+    if (entries.empty())
+        return;
+    QStringList texts;
+    for (const TapeEntry *entry : entries)
+        texts << entry->decimal + u'\n' + entry->roman;
+    setClipboardText(texts.join(QStringLiteral("\n\n")));
+    said.raise(QCoreApplication::translate(
+        "TapePanel", "Copied %n entries", nullptr, int(entries.size())));
+}
+
+void TapePanel::copyRoman()
+{
+    if (const TapeEntry *entry = current(); entry && entry->result)
+        copy(romanNumeral(*entry->result).trimmed());
+}
+
+void TapePanel::copyDecimal()
+{
+    if (const TapeEntry *entry = current(); entry && entry->result)
+        copy(numberText(*entry->result));
+}
+
+void TapePanel::copySelected()
+{
+    QModelIndexList rows = selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end());
+    std::vector<const TapeEntry *> entries;
+    for (const QModelIndex &row : std::as_const(rows))
+        entries.push_back(&model_->entries[std::size_t(row.row())]);
+    copy(entries);
+}
+
+void TapePanel::copyAll()
+{
+    std::vector<const TapeEntry *> entries;
+    for (const TapeEntry &entry : model_->entries)
+        entries.push_back(&entry);
+    copy(entries);
+}
+
+void TapePanel::clearTape()
+{
+    model_->reset({});
+    saved(file_.clear());
+}
+
+void TapePanel::contextMenuEvent(QContextMenuEvent *event)
+{
+    load();
+    const TapeEntry *entry = current();
+    const bool result = entry && entry->result;
+    const std::pair<QAction *, bool> enabled[] = {{copyRoman_, result}, {copyDecimal_, result},
+        {copyEntry_, selectionModel()->hasSelection()}, {copyAll_, entry != nullptr},
+        {clear_, entry != nullptr}};
+    for (const auto &[action, on] : enabled)
+        action->setEnabled(on);
+    QMenu menu(this);
+    menu.setToolTipsVisible(true);
+    menu.addActions(actions());
+    menu.exec(event->globalPos());
+    // Ctrl+C works again outside the menu.
+    for (const auto &[action, on] : enabled)
+        action->setEnabled(true);
+}
+
+void TapePanel::paintEvent(QPaintEvent *event)
+{
+    QListView::paintEvent(event);
+    // Reading a thousand entries waits until the window is on screen.
+    if (!std::exchange(loadPosted_, true))
+        QTimer::singleShot(0, this, [this] { load(); });
+    if (!loaded_ || !model_->entries.empty())
+        return;
+    // An empty tape says what it is for, and how to put it away.
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    painter.drawText(viewport()->rect().adjusted(6, 6, -6, -6), Qt::AlignCenter | Qt::TextWordWrap,
+        QCoreApplication::translate("TapePanel",
+            "Every calculation that ends with = is kept here, in both numeral forms. "
+            "F9 hides the tape."));
+}
