@@ -22,14 +22,17 @@
 #include "numerals/typeinpad.h"
 #include "tests/escapedtext.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCommandLineParser>
+#include <QDialog>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <algorithm>
@@ -80,17 +83,19 @@ public:
             const TapeEntry &entry = window_.tapePanel()->entries().back();
             const QString error = u' ' + ArithmeticError().text();
             if (!entry.result && !(entry.decimal.endsWith(error) && entry.roman.endsWith(error)))
-                tapeFailure_ = "the tape's failed entry is " + escapedText(entry.decimal);
+                failure_ = "the tape's failed entry is " + escapedText(entry.decimal);
             awaitingResult_ = entry.result.has_value();
         });
+        QObject::connect(window_.tapePanel()->model(), &QAbstractItemModel::modelReset,
+            [this] { awaitingResult_ = false; });
         window_.romanDisplay()->change.connect([this] {
+            if (!std::exchange(awaitingResult_, false))
+                return;
             const TapeEntry &entry = window_.tapePanel()->entries().back();
-            if (std::exchange(awaitingResult_, false)
-                && !((entry.decimal + u';').contains(" = " + arabVal_->text() + u';')
+            if (!((entry.decimal + u';').contains(" = " + arabVal_->text() + u';')
                     && (entry.roman + u';').contains(" = " + romanValue_->text().trimmed() + u';')
                     && *entry.result == window_.arabDisplay()->value()))
-                tapeFailure_ = "the tape's entry "
-                    + escapedText(entry.decimal + " | " + entry.roman)
+                failure_ = "the tape's entry " + escapedText(entry.decimal + " | " + entry.roman)
                     + " does not name the result shown";
         });
     }
@@ -198,6 +203,42 @@ private:
         return {"click " + button->objectName().toStdString(), [button] { button->click(); }};
     }
 
+    // One of the tape's menu entries, whether or not the tape is shown.
+    Input tapeAction()
+    {
+        static constexpr const char *names[] = {"CopyResultRoman", "CopyResultDecimal", "CopyEntry",
+            "CopyWholeTape", "ClearTape", "ShowTape"};
+        auto *action = window_.findChild<QAction *>(QString::fromLatin1(oneOf(names)));
+        return {"trigger " + action->objectName().toStdString(), [action] { action->trigger(); }};
+    }
+
+    // Enter on an entry of the tape, which types its result into the box.
+    Input reuse()
+    {
+        TapePanel *tape = window_.tapePanel();
+        const int row = tape->model()->rowCount() == 0 ? -1 : int(below(tape->model()->rowCount()));
+        return {"Enter on the tape's entry " + std::to_string(row), [tape, row] {
+                    tape->setCurrentIndex(tape->model()->index(row, 0));
+                    QTest::keyClick(tape, Qt::Key_Return);
+                }};
+    }
+
+    // F1 opens the help over the window, and Escape closes it again.
+    Input help()
+    {
+        return {"press F1, then Escape in the help", [this] {
+                    QTest::keyClick(&window_, Qt::Key_F1);
+                    auto *help = window_.findChild<QDialog *>(QStringLiteral("HelpWindow"));
+                    if (!help || !help->isVisible())
+                        failure_ = "F1 showed no help";
+                    else
+                        QTest::keyClick(help, Qt::Key_Escape);
+                    if (help && help->isVisible())
+                        failure_ = "Escape left the help open";
+                    window_.activateWindow();
+                }};
+    }
+
     // The window at any shape up to 20 times its design: never an error.
     // Painting a huge window is slow, so most stay within three times.
     Input resizeWindow()
@@ -250,8 +291,8 @@ private:
         const auto overflows = std::ranges::count(reported_, OverflowNumber);
         const bool arithmetic = std::ranges::count(reported_, ArithmeticNumber) > 0;
         failed_ = failed_ || arithmetic;
-        if (!tapeFailure_.empty())
-            return std::exchange(tapeFailure_, {});
+        if (!failure_.empty())
+            return std::exchange(failure_, {});
         if (input.overflows >= 0 && overflows != input.overflows)
             return std::to_string(overflows) + " overflows, not " + std::to_string(input.overflows);
         // A non-finite Acc is the failed result of an arithmetic error: just
@@ -315,7 +356,7 @@ private:
     bool popped_ = false;         // ")" brought back an outer calculation during this input
     bool failed_ = false;         // an arithmetic error has been reported
     bool awaitingResult_ = false; // the tape wrote an entry whose result is not shown yet
-    std::string tapeFailure_;
+    std::string failure_;         // found while the input was made, or by the tape's checks
 
     // Pieces of entries, each row as often as its weight says: a '.' stands
     // for the locale's separator and a '_' for a blank. Operations at the
@@ -364,6 +405,10 @@ private:
                 return paste(chance(30) ? hex + oneOf(Keys) : hex, true, 1);
             }},
         {210, [this] { return click(chance(7) ? copy_ : oneOf(buttons_)); }},
+        {5, [this] { return press(Qt::Key_F9, &window_); }},
+        {10, [this] { return tapeAction(); }},
+        {15, [this] { return reuse(); }},
+        {1, [this] { return help(); }},
         {100, [this] { return resize(); }},
         {4, [this] { return resizeWindow(); }},
     };
@@ -374,6 +419,8 @@ private:
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // The tape's shown state goes to a settings file of the test's own.
+    QStandardPaths::setTestModeEnabled(true);
     QCommandLineParser options;
     options.addHelpOption();
     options.addOptions({{"seed", "Seed of the random input.", "N", "1"},
