@@ -47,7 +47,7 @@ if [ -n "$before" ]; then
     cmake -S "$old/src" -B "$old/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DROMAN_WERROR=ON -DROMAN_BUILD_BENCH=ON -DBUILD_TESTING=OFF > "$old/configure.log" 2>&1 \
         || { cat "$old/configure.log"; exit 1; }
-    cmake --build "$old/build"
+    cmake --build "$old/build" --target bench-keystroke bench-start-calculator
     # A name of its own in the tables.
     ln -sf "$old/build/bench/bench-start-calculator" "$bin/bench-start-before"
 fi
