@@ -295,6 +295,7 @@ private slots:
         Window t;
         t.enter(typed);
         QCOMPARE(p.shown() + p.state(), t.shown() + t.state());
+        QCOMPARE(p.tape(), t.tape());
         QCOMPARE(pasteErrors, reported);
         // The status line says the same, but where a paste stopped.
         QCOMPARE(p.status().section("; the paste", 0, 0), t.status().section(';', 0, 0));
