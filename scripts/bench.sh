@@ -37,7 +37,9 @@ bin="$dir/bench"
 if [ -n "$before" ]; then
     old="$ROOT/build-bench-before"
     if [ "$(cat "$old/src/.commit" 2> /dev/null)" != "$before" ]; then
-        rm -rf "$old/src"
+        # git archive dates every file at the commit's time, which can be older
+        # than the objects of another commit built here: build afresh.
+        rm -rf "$old/src" "$old/build"
         mkdir -p "$old/src"
         git -C "$ROOT" archive "$before" | tar -x -C "$old/src"
         echo "$before" > "$old/src/.commit"
