@@ -8,6 +8,9 @@
 #include "calc/parenbase.h"
 #include "calc/stack.h"
 #include "core/errors.h"
+#include "core/exacttext.h"
+#include "core/feeder.h"
+#include "core/reader.h"
 #include "core/romannumeral.h"
 #include "core/textservices.h"
 #include "numerals/arabdisplay.h"
@@ -149,13 +152,20 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
 
     calculation_ = std::make_unique<Calculation>(*parenBase1_, *stack1_);
     calculation_->show = [this](double value) { showValue(value); };
+    calculation_->showFailure = [this] { showFailure(); };
     calculation_->emptyEntry = [this] { typeInPad1_->setValue(0); };
+    typeInPad1_->signMayStand = [this] { return calculation_->signMayFollow(); };
     // A click on the keypad reaches the calculation through the engine's
     // events; the status line follows every action.
     for (Event *event : {&parenBase1_->change, &parenBase1_->push, &parenBase1_->pop})
         event->connect([this] { showStatus(); });
     typeInPad1_->change.connect([this] { typeInPadChanged(); });
     typeInPad1_->unread.connect([this] { typeInPadUnread(); });
+    typeInPad1_->edited.connect([this] {
+        calculation_->forgetEntry();
+        showStatus();
+    });
+    typeInPad1_->pasted.connect([this](const QString &text) { typeInPadPasted(text); });
     typeInPad1_->copied.connect(
         [this] { showStatus(statustext::copied(typeInPad1_->copiedText())); });
     auto *quit = new QShortcut(QKeySequence::Quit, this);
@@ -215,10 +225,16 @@ void Calvaran::showValue(double value)
 {
     arabDisplay1_->setValue(value);
     romanDisplay1_->setValue(value);
-    // What Copy takes from an empty box: the Roman numeral when the readout
-    // shows one, else the decimal text.
-    const bool numeral = std::abs(value) > 0.5 && std::abs(value) < 9000;
-    typeInPad1_->setResultText(numeral ? romanDisplay1_->display() : numberText(value));
+    // What Copy takes from an empty box: text that reads back as the value.
+    typeInPad1_->setResultText(exactText(value));
+}
+
+void Calvaran::showFailure()
+{
+    // A failed calculation has no result to show, nor to copy.
+    arabDisplay1_->setDisplay({});
+    romanDisplay1_->setDisplay({});
+    typeInPad1_->setResultText({});
 }
 
 void Calvaran::typeInPadChanged()
@@ -240,9 +256,33 @@ void Calvaran::typeInPadChanged()
 void Calvaran::typeInPadUnread()
 {
     calculation_->forgetEntry();
-    typeInPad1_->setProblem(statustext::unreadable(
-        typeInPad1_->text(), typeInPad1_->conKey(), typeInPad1_->pasteRest()));
+    const QString text = typeInPad1_->text();
+    // "-" or "2E-" is a number on its way, unless a key came to end it.
+    const bool unfinished = isUnfinishedNumber(text) && typeInPad1_->conKey().isEmpty();
+    typeInPad1_->setProblem(
+        unfinished ? QString() : statustext::unreadable(text, typeInPad1_->conKey()));
     showStatus();
+}
+
+void Calvaran::typeInPadPasted(const QString &text)
+{
+    const Feeder::Result result = Feeder(*calculation_).feedText(text);
+    if (!result.entry.isEmpty())
+        typeInPad1_->showEntry(result.entry);
+    const bool lines = result.lines > 1;
+    if (result.unread()) {
+        calculation_->forgetEntry();
+        const QString why = statustext::unreadable(result.entry, {}, result.rest);
+        typeInPad1_->setProblem(
+            lines ? statustext::linesCalculated(result.calculated, result.line, why) : why);
+        showStatus();
+    } else if (lines) {
+        showStatus(statustext::linesCalculated(result.calculated));
+    } else if (result.value && !result.entry.isEmpty()) {
+        showStatus(statustext::readingHint(result.entry, *result.value, romanDisplay1_->display()));
+    } else {
+        showStatus();
+    }
 }
 
 void Calvaran::clearAll()

@@ -66,6 +66,8 @@ private:
     void showValue(double value);
     void typeInPadChanged();
     void typeInPadUnread();
+    void typeInPadPasted(const QString &text);
+    void showFailure();
     // A fresh start, as a new window: what Escape does anywhere in the window.
     void clearAll();
 

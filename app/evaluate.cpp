@@ -2,16 +2,18 @@
 
 #include "app/statustext.h"
 #include "core/calculation.h"
+#include "core/reader.h"
 #include "core/errors.h"
-#include "core/expression.h"
-#include "core/numeralparse.h"
+#include "core/exacttext.h"
+#include "core/feeder.h"
 #include "core/padengine.h"
 #include "core/romannumeral.h"
 #include "core/shiftstack.h"
-#include "core/textservices.h"
 
 #include <QCoreApplication>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +22,29 @@
 
 namespace {
 
+// A write that failed (a closed pipe, a full disk) ends the run: nobody
+// reads what follows.
+struct WriteFailed
+{
+    int error;
+};
+
+void write(std::FILE *file, const QString &text)
+{
+    // Written whole, with its length: a NUL would end fputs early.
+    const QByteArray bytes = text.toUtf8().append('\n');
+    if (std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), file) != std::size_t(bytes.size()))
+        throw WriteFailed {errno};
+}
+
+void flush(std::FILE *file)
+{
+    if (std::fflush(file) != 0)
+        throw WriteFailed {errno};
+}
+
+// One session at the calculator: a line that ends waiting for an operand
+// goes on in the next, as in the window.
 class Evaluator
 {
 public:
@@ -28,93 +53,110 @@ public:
         , err_(err)
     { }
 
-    bool evaluate(const QString &line)
+    bool evaluate(QStringView line)
     {
         ++lineNumber_;
-        QList<ExpressionPiece> pieces = splitExpression(line);
-        if (pieces.isEmpty())
-            return print({});
-        if (pieces.back().key != u'=')
-            pieces.append({{}, u'=', line.size()});
-        PadEngine pad;
-        ShiftStack stack;
-        Calculation calculation(pad, stack);
         try {
-            for (const ExpressionPiece &piece : pieces) {
-                if (piece.isKey()) {
-                    calculation.press(piece.key);
-                } else if (const std::optional<double> number = readEntry(piece.entry)) {
-                    calculation.enter(*number);
-                } else {
-                    return fail(statustext::unreadable(piece.entry, {}));
-                }
-            }
+            const Feeder::Result result = feeder_.feedLine(line, true);
+            if (result.unread())
+                return fail(statustext::unreadable(result.entry, {}, result.rest));
         } catch (const RuntimeError &error) {
             return fail(error.text());
         }
-        const double shown = calculation.shown();
-        return print(numberText(shown) + u'\t' + romanNumeral(shown));
-    }
-
-private:
-    bool print(const QString &result)
-    {
-        std::fputs(result.toUtf8().append('\n').constData(), out_);
+        if (line.trimmed().isEmpty()) {
+            write(out_, {});
+            return true;
+        }
+        const double shown = calculation_.shown();
+        write(out_, exactDecimal(shown) + u'\t' + romanNumeral(shown));
         return true;
     }
 
+private:
     bool fail(const QString &why)
     {
-        const QString message = QCoreApplication::translate(
-            "Evaluate", "line %1: %2", "%1 is the number of the input line, %2 what went wrong")
-                                    .arg(lineNumber_)
-                                    .arg(why);
-        std::fputs(message.toUtf8().append('\n').constData(), err_);
-        print({});
+        write(err_,
+            QCoreApplication::translate(
+                "Evaluate", "line %1: %2", "%1 is the number of the input line, %2 what went wrong")
+                .arg(lineNumber_)
+                .arg(why));
+        write(out_, {});
+        // The next line starts afresh, not from what this one left.
+        calculation_.clearAll();
         return false;
     }
 
     std::FILE *out_;
     std::FILE *err_;
+    PadEngine pad_;
+    ShiftStack stack_;
+    Calculation calculation_ {pad_, stack_};
+    Feeder feeder_ {calculation_};
     int lineNumber_ = 0;
 };
+
+int writeFailed(std::FILE *err, const WriteFailed &failure)
+{
+    const QByteArray message = QCoreApplication::translate("Evaluate",
+        "roman-calculator: the results could not be written: %1")
+                                   .arg(QString::fromLocal8Bit(std::strerror(failure.error)))
+                                   .toUtf8()
+                                   .append('\n');
+    std::fwrite(message.constData(), 1, std::size_t(message.size()), err);
+    return 1;
+}
 
 } // namespace
 
 int evaluateLine(const QString &line, std::FILE *out, std::FILE *err)
 {
-    return Evaluator(out, err).evaluate(line) ? 0 : 1;
+    try {
+        Evaluator evaluator(out, err);
+        int status = 0;
+        for (const QStringView part : splitLines(line)) {
+            if (!evaluator.evaluate(part))
+                status = 1;
+        }
+        flush(out);
+        return status;
+    } catch (const WriteFailed &failure) {
+        return writeFailed(err, failure);
+    }
 }
 
 int evaluateLines(std::FILE *in, std::FILE *out, std::FILE *err)
 {
-    Evaluator evaluator(out, err);
-    int status = 0;
-    const auto evaluate = [&](std::string_view line) {
-        if (!evaluator.evaluate(QString::fromUtf8(line.data(), qsizetype(line.size())).trimmed()))
-            status = 1;
-    };
-    // Whole blocks are read and their lines calculated; what is printed is
-    // flushed before the next read can wait for more. So each result leaves
-    // as soon as it is known to a pipe, without a write for every line of a
-    // file.
-    std::string pending;
-    std::vector<char> block(1 << 16);
-    for (;;) {
-        const ssize_t got = ::read(fileno(in), block.data(), block.size());
-        if (got <= 0)
-            break;
-        pending.append(block.data(), std::size_t(got));
-        std::size_t start = 0;
-        for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos;
-             start = end + 1)
-            evaluate(std::string_view(pending).substr(start, end - start));
-        pending.erase(0, start);
-        std::fflush(out);
-        std::fflush(err);
+    try {
+        Evaluator evaluator(out, err);
+        int status = 0;
+        const auto evaluate = [&](std::string_view line) {
+            if (!evaluator.evaluate(QString::fromUtf8(line.data(), qsizetype(line.size()))))
+                status = 1;
+        };
+        // Whole blocks are read and their lines calculated; what is printed is
+        // flushed before the next read can wait for more. So each result leaves
+        // as soon as it is known to a pipe, without a write for every line of a
+        // file.
+        std::string pending;
+        std::vector<char> block(1 << 16);
+        for (;;) {
+            const ssize_t got = ::read(fileno(in), block.data(), block.size());
+            if (got <= 0)
+                break;
+            pending.append(block.data(), std::size_t(got));
+            std::size_t start = 0;
+            for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos;
+                 start = end + 1)
+                evaluate(std::string_view(pending).substr(start, end - start));
+            pending.erase(0, start);
+            flush(out);
+            flush(err);
+        }
+        if (!pending.empty())
+            evaluate(pending);
+        flush(out);
+        return status;
+    } catch (const WriteFailed &failure) {
+        return writeFailed(err, failure);
     }
-    if (!pending.empty())
-        evaluate(pending);
-    std::fflush(out);
-    return status;
 }

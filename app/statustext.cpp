@@ -1,6 +1,7 @@
 #include "app/statustext.h"
 
 #include "core/numeralparse.h"
+#include "core/romannumeral.h"
 #include "core/textservices.h"
 
 #include <QCoreApplication>
@@ -25,11 +26,32 @@ QString elided(const QString &text)
     return text.left(kept) + QChar(0x2026);
 }
 
+// A line break or another control character shows as its escape, so that a
+// message stays one line that says what was there.
+QString escaped(const QString &text)
+{
+    QString shown;
+    for (const QChar c : text) {
+        if (c == u'\n')
+            shown += QStringLiteral("\\n");
+        else if (c == u'\r')
+            shown += QStringLiteral("\\r");
+        else if (c == u'\t')
+            shown += QStringLiteral("\\t");
+        else if (c.category() == QChar::Other_Control || c == QChar::LineSeparator
+            || c == QChar::ParagraphSeparator)
+            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 QString quoted(const QString &text)
 {
     return QCoreApplication::translate(
         "StatusLine", "\"%1\"", "the quotation marks around a text the person typed")
-        .arg(elided(text));
+        .arg(escaped(elided(text)));
 }
 
 bool isRomanLetters(const QString &text)
@@ -50,7 +72,7 @@ QString otherSeparator()
     return QLocale().decimalPoint() == u"." ? QStringLiteral(",") : QStringLiteral(".");
 }
 
-QString operationKey(std::int16_t pend)
+QString pendingKey(std::int16_t pend)
 {
     switch (pend) {
     case 1:
@@ -113,7 +135,7 @@ QString readingHint(const QString &text, double value, const QString &numeral)
     if (!isRomanLetters(entry))
         return {};
     const QString typed = upperCase(entry);
-    if (!(value < 9000))
+    if (!(value < RomanLimit))
         return QCoreApplication::translate("StatusLine", "%1 reads as %2")
             .arg(elided(typed), numberText(value));
     if (numeral == typed)
@@ -149,7 +171,7 @@ QString progress(double acc, std::int16_t pend, int openParentheses, bool outerm
     if (!std::isfinite(acc))
         parts << QCoreApplication::translate("StatusLine", "Press r or Escape to start again",
             "r is the letter typed to clear in every language; Escape is the key");
-    else if (const QString key = operationKey(pend); !key.isEmpty())
+    else if (const QString key = pendingKey(pend); !key.isEmpty())
         parts << QStringLiteral("%1 %2").arg(numberText(acc), key);
     if (openParentheses > 0)
         parts << QCoreApplication::translate(
@@ -164,6 +186,19 @@ QString error(const QString &text, const QString &progress)
     const QString marked
         = QCoreApplication::translate("StatusLine", "⚠ %1", "an error's message").arg(text);
     return progress.isEmpty() ? marked : marked + Separator + progress;
+}
+
+QString linesCalculated(int calculated, int stoppedLine, const QString &why)
+{
+    const QString done
+        = QCoreApplication::translate("StatusLine", "%n lines calculated", nullptr, calculated);
+    if (stoppedLine == 0)
+        return done;
+    return QCoreApplication::translate("StatusLine", "%1; line %2: %3",
+        "%1 says how many lines were calculated, %2 is the line that stopped, %3 why")
+        .arg(done)
+        .arg(stoppedLine)
+        .arg(why);
 }
 
 QString copied(const QString &text)

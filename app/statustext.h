@@ -28,6 +28,10 @@ QString progress(double acc, std::int16_t pend, int openParentheses, bool outerm
 
 QString copied(const QString &text);
 
+// What a paste of several lines did: how many calculations it finished, and
+// why it stopped at a line (from 1), if it did.
+QString linesCalculated(int calculated, int stoppedLine = 0, const QString &why = {});
+
 // A run-time error, marked as one in words as well as by its sign, with the
 // calculation in progress after it when there is one.
 QString error(const QString &text, const QString &progress);

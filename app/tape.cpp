@@ -153,7 +153,7 @@ void Tape::apply(const PadStep &step)
     if (chain_.line.empty())
         chain_ = startedFrom(before);
     append(chain_.line, std::move(operand.line));
-    if (before.pend == PendingCode::Divide && (before.value == 0 || std::isnan(before.value)))
+    if (before.pend == PendingCode::Divide && dividesByZero(before.value))
         chain_.keptDividend = true;
 }
 

@@ -2,8 +2,8 @@
 
 #include "app/statustext.h"
 #include "core/errors.h"
+#include "core/exacttext.h"
 #include "core/romannumeral.h"
-#include "core/textservices.h"
 #include "widgets/clipboard.h"
 
 #include <QAbstractListModel>
@@ -18,7 +18,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cmath>
 
 class TapeModel : public QAbstractListModel
 {
@@ -108,11 +107,7 @@ TapePanel::TapePanel(const QString &folder, QWidget *parent)
         const TapeEntry &entry = model_->entries[std::size_t(index.row())];
         if (!entry.result)
             return;
-        // As the person would type it: the numeral where it reads back as the
-        // same number, else the decimal text.
-        const double result = *entry.result;
-        const bool numeral = result >= 1 && result < 9000 && result == std::floor(result);
-        guarded([&] { reused.raise(numeral ? romanNumeral(result) : numberText(result)); });
+        guarded([&] { reused.raise(exactText(*entry.result)); });
     });
 }
 
@@ -238,14 +233,14 @@ void TapePanel::copy(const std::vector<const TapeEntry *> &entries)
 
 void TapePanel::copyRoman()
 {
-    if (const TapeEntry *entry = current(); entry && entry->result)
-        copy(romanNumeral(*entry->result).trimmed());
+    if (const TapeEntry *entry = current(); entry && entry->result && romanIsExact(*entry->result))
+        copy(romanNumeral(*entry->result));
 }
 
 void TapePanel::copyDecimal()
 {
     if (const TapeEntry *entry = current(); entry && entry->result)
-        copy(numberText(*entry->result));
+        copy(exactDecimal(*entry->result));
 }
 
 void TapePanel::copySelected()
@@ -277,7 +272,9 @@ void TapePanel::contextMenuEvent(QContextMenuEvent *event)
     load();
     const TapeEntry *entry = current();
     const bool result = entry && entry->result;
-    const std::pair<QAction *, bool> enabled[] = {{copyRoman_, result}, {copyDecimal_, result},
+    // Only a numeral that reads back as the result itself is offered.
+    const bool numeral = result && romanIsExact(*entry->result);
+    const std::pair<QAction *, bool> enabled[] = {{copyRoman_, numeral}, {copyDecimal_, result},
         {copyEntry_, selectionModel()->hasSelection()}, {copyAll_, entry != nullptr},
         {clear_, entry != nullptr}};
     for (const auto &[action, on] : enabled)

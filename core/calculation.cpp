@@ -3,7 +3,7 @@
 #include "core/shiftstack.h"
 
 #include <algorithm>
-#include <cmath>
+#include <limits>
 
 Calculation::Calculation(PadEngine &pad, ShiftStack &stack)
     : pad_(pad)
@@ -13,10 +13,15 @@ Calculation::Calculation(PadEngine &pad, ShiftStack &stack)
     pad_.push.connect([this] { pushed(); });
     pad_.pop.connect([this] { popped(); });
     pad_.stepped.connect([this](const PadStep &step) { stepped(step); });
+    pad_.failed.connect([this](const PadStep &) { failedStep(); });
 }
 
 void Calculation::enter(double value, bool inEntry)
 {
+    // After a failure the next number starts a new calculation, as on any
+    // calculator, rather than one from a result that is not a number.
+    if (failed_)
+        clearAll();
     note_ = Note::None;
     pad_.setValue(value);
     display(value);
@@ -30,6 +35,8 @@ void Calculation::press(QChar key, std::optional<double> number)
     // entered before, and the number would be lost.
     if (number)
         enter(*number);
+    else
+        entryHeld_ = false;
     pad_.setTypeIn(key);
 }
 
@@ -42,19 +49,21 @@ void Calculation::clearAll()
         stack_.setTos(0);
     openParentheses_ = 0;
     outermostDropped_ = false;
+    failed_ = false;
     // Clear keeps the operand; a fresh start does not.
     pad_.setValue(0);
     pad_.setTypeIn(QStringLiteral("r"));
     note_ = Note::None;
     // A new keypad has typed nothing.
     pad_.setTypeIn({});
+    lastKey_ = {};
     moved.raise(Move::ClearedAll, pad_.state());
 }
 
 bool Calculation::isFresh() const
 {
     return pad_.acc() == 0 && pad_.pend() == 0 && pad_.value() == 0 && stack_.isFresh()
-        && openParentheses_ == 0 && !outermostDropped_ && !entryHeld_ && shown_ == 0;
+        && openParentheses_ == 0 && !outermostDropped_ && !entryHeld_ && shown_ == 0 && lastKey_.isNull() && !failed_;
 }
 
 void Calculation::changed()
@@ -93,11 +102,21 @@ void Calculation::popped()
     moved.raise(Move::BroughtBack, pad_.state());
 }
 
+void Calculation::failedStep()
+{
+    failed_ = true;
+    lastKey_ = {};
+    shown_ = std::numeric_limits<double>::quiet_NaN();
+    if (showFailure)
+        showFailure();
+    clearEntry();
+}
+
 void Calculation::stepped(const PadStep &step)
 {
     note_ = Note::None;
-    const double operand = step.before.value;
-    if (step.before.pend == PendingCode::Divide && (operand == 0 || std::isnan(operand))
+    lastKey_ = padKey(step.action);
+    if (step.before.pend == PendingCode::Divide && dividesByZero(step.before.value)
         && step.action != PadAction::LParen && step.action != PadAction::Clear) {
         note_ = Note::KeptDividend;
         noteValue_ = step.after.acc;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/padengine.h"
+#include "core/reader.h"
 
 #include <QChar>
 
@@ -18,7 +19,8 @@ class ShiftStack;
 // Where a person's input meets the engine it also mends what the engine alone
 // gets wrong, without changing the engine: a number that arrives together
 // with its key is entered before the key, "(" right after a number
-// multiplies, and all clear starts afresh.
+// multiplies, all clear starts afresh, and so does the first number after a
+// failed calculation.
 class Calculation
 {
 public:
@@ -26,21 +28,30 @@ public:
     Calculation(const Calculation &) = delete;
     Calculation &operator=(const Calculation &) = delete;
 
-    // Where the readouts show a number, and where the entry empties.
+    // Where the readouts show a number, where they show that a calculation
+    // failed, and where the entry empties.
     std::function<void(double)> show;
+    std::function<void()> showFailure;
     std::function<void()> emptyEntry;
 
     // A number read from the entry. inEntry is false when the entry is empty,
     // as after deleting it, so that no "(" multiplies it.
     void enter(double value, bool inEntry = true);
-    // An operation key, with the number that came in the same edit, if any.
-    // Throws ArithmeticError when the action fails.
+    // An operation key, with the number that came in the same edit, if any:
+    // whether a number stands before "(" is decided by the text at this
+    // moment. Throws ArithmeticError when the action fails.
     void press(QChar key, std::optional<double> number = {});
     // The entry holds no number any more (text that cannot be read).
     void forgetEntry() { entryHeld_ = false; }
     // Everything as a new calculator has it.
     void clearAll();
     bool isFresh() const;
+
+    // Whether a "-" typed now is a number's sign: at the start, after "(" and
+    // after an operation, never after ")", "=" or Clear.
+    bool signMayFollow() const { return ::signMayFollow(lastKey_); }
+    // The last calculation failed, and nothing has been entered since.
+    bool failed() const { return failed_; }
 
     // The stack never says how deep it is, so the calculation counts.
     int openParentheses() const { return openParentheses_; }
@@ -68,6 +79,7 @@ private:
     void pushed();
     void popped();
     void stepped(const PadStep &step);
+    void failedStep();
     void display(double value);
     void clearEntry();
 
@@ -75,6 +87,9 @@ private:
     ShiftStack &stack_;
     double shown_ = 0;
     bool entryHeld_ = false;
+    bool failed_ = false;
+    // The key of the last action, null at the start.
+    QChar lastKey_;
     int openParentheses_ = 0;
     bool outermostDropped_ = false;
     Note note_ = Note::None;

@@ -78,23 +78,6 @@ int hexDigitValue(QChar digit)
 
 } // namespace
 
-bool isOperationKey(QChar character)
-{
-    switch (character.unicode()) {
-    case u'=':
-    case u'+':
-    case u'-':
-    case u')':
-    case u'(':
-    case u'*':
-    case u'/':
-    case u'r':
-        return true;
-    default:
-        return false;
-    }
-}
-
 std::optional<double> readEntry(const QString &text)
 {
     if (const std::optional<double> number = parseNumber(text))

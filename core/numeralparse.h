@@ -7,11 +7,7 @@
 #include <optional>
 
 // The entries a person can type besides a decimal number: Roman numerals and
-// hexadecimal numbers after "0X", plus the operation key that may end an entry.
-
-// "=", "+", "-", ")", "(", "*", "/" and "r" (clear), exactly as typed: an
-// upper-case R is no key.
-bool isOperationKey(QChar character);
+// hexadecimal numbers after "0X".
 
 // What the type-in box reads from an entry: a decimal number, else a Roman or
 // hexadecimal numeral. Blanks, tabs and line breaks around it do not count, as

@@ -18,7 +18,7 @@ void store(double &acc, double result)
 
 } // namespace
 
-void applyPending(std::int16_t code, double &acc, double &value)
+void applyPending(std::int16_t code, double &acc, double value)
 {
     if (code == PendingCode::None)
         acc = value;
@@ -28,13 +28,16 @@ void applyPending(std::int16_t code, double &acc, double &value)
         store(acc, value * acc);
     if (code == PendingCode::Subtract)
         store(acc, acc - value);
-    // Replacing the operand before the division is what makes dividing by
-    // zero leave the dividend alone. The 1 is kept, so the next operation
-    // sees it too; NaN compares like zero here.
-    if (value == 0.0 || std::isnan(value))
-        value = 1.0;
+    // Dividing by zero keeps the dividend. The 1 stands in for this division
+    // only: kept as the operand, it would turn a later 0 + into 1 +.
     if (code == PendingCode::Divide)
-        store(acc, acc / value);
+        store(acc, acc / (dividesByZero(value) ? 1.0 : value));
+}
+
+bool dividesByZero(double divisor)
+{
+    // NaN compares like zero here.
+    return divisor == 0.0 || std::isnan(divisor);
 }
 
 QChar padKey(PadAction action)
@@ -97,6 +100,10 @@ void PadEngine::operate(std::int16_t nextCode, PadAction action)
 {
     const PadState before = state();
     apply(action, before);
+    // The result on show is what an operation after "=" works on, not the
+    // operand typed before it: 2 + 3 = × 4 is 20.
+    if (action == PadAction::Equals)
+        value_ = acc_;
     // Before the event, so that the host's handler sees the new code.
     pend_ = nextCode;
     announce(action, before, change);

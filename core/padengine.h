@@ -18,10 +18,13 @@ inline constexpr std::int16_t Subtract = 4;
 } // namespace PendingCode
 
 // Applies the operation named by code to the accumulator with value as its
-// right-hand operand; a code outside 0..4 does no arithmetic. A zero or NaN
-// value is replaced by 1 whatever the code. A result that is not finite is
-// left in acc and throws ArithmeticError.
-void applyPending(std::int16_t code, double &acc, double &value);
+// right-hand operand; a code outside 0..4 does no arithmetic. A division by
+// a zero or NaN value divides by 1, which keeps the dividend. A result that
+// is not finite is left in acc and throws ArithmeticError.
+void applyPending(std::int16_t code, double &acc, double value);
+
+// Whether a division by the divisor keeps the dividend instead.
+bool dividesByZero(double divisor);
 
 // The keypad's actions, in the order its buttons are laid out.
 enum class PadAction { Add, Div, Mult, Subt, LParen, RParen, Equals, Clear };

@@ -54,9 +54,9 @@ QString romanZeroText()
 
 QString romanNumeral(double value)
 {
-    if (value >= 9000)
+    if (value >= RomanLimit)
         return romanOverflowText();
-    if (value <= -9000 || std::isnan(value))
+    if (value <= -RomanLimit || std::isnan(value))
         return romanUnderflowText();
     if (value == 0)
         return romanZeroText();
@@ -88,10 +88,10 @@ QString romanDescription(double value, const QString &shown)
     // this runs at every keystroke, and each of those is a translation.
     if (std::isnan(value))
         return QCoreApplication::translate("RomanNumeral", "%1: not a number").arg(shown);
-    if (value >= 9000)
+    if (value >= RomanLimit)
         return QCoreApplication::translate("RomanNumeral", "%1: %2 is too large for Roman numerals")
             .arg(shown, numberText(value));
-    if (value <= -9000)
+    if (value <= -RomanLimit)
         return QCoreApplication::translate("RomanNumeral", "%1: %2 is too small for Roman numerals")
             .arg(shown, numberText(value));
     if (value == 0)

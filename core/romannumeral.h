@@ -2,6 +2,10 @@
 
 #include <QString>
 
+// Roman numerals are written for magnitudes below this; the readout shows
+// the overflow and underflow texts beyond.
+inline constexpr double RomanLimit = 9000;
+
 // The Roman readout's fixed texts, in the person's language. Functions, not
 // constants: a text is translated when asked for, after the translations are
 // installed.

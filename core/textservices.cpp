@@ -210,3 +210,16 @@ QString upperCase(const QString &text)
 {
     return text.toUpper();
 }
+
+bool isUnfinishedNumber(QStringView text)
+{
+    text = text.trimmed();
+    if (text == u"-" || text == u"+")
+        return true;
+    if (text.endsWith(u'+') || text.endsWith(u'-'))
+        text.chop(1);
+    if (!text.endsWith(u'E', Qt::CaseInsensitive))
+        return false;
+    text.chop(1);
+    return !text.contains(u'E', Qt::CaseInsensitive) && parseNumber(text.toString()).has_value();
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 #include <optional>
 
@@ -22,5 +23,10 @@ std::optional<double> parseNumber(const QString &text);
 // Whether the text is a number in every way but its size: beyond the largest
 // double, which parseNumber() refuses.
 bool isOutOfRange(const QString &text);
+
+// Whether the text is the start of a decimal number still being typed: a
+// sign alone ("-"), or a mantissa with its exponent's mark and perhaps its
+// sign ("2.5E-"). Such a text is no number yet, but no mistake either.
+bool isUnfinishedNumber(QStringView text);
 
 QString upperCase(const QString &text);

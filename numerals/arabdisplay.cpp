@@ -25,6 +25,11 @@ void ArabDisplay::setValue(double value)
     arabVal_->setText(numberText(value));
 }
 
+void ArabDisplay::setDisplay(const QString &text)
+{
+    arabVal_->setText(text);
+}
+
 QList<QWidget *> ArabDisplay::tabOrder() const
 {
     return {arabVal_};

@@ -13,6 +13,8 @@ public:
 
     double value() const { return value_; }
     void setValue(double value);
+    // Shows any text as it is, leaving the number alone.
+    void setDisplay(const QString &text);
 
     QList<QWidget *> tabOrder() const override;
 

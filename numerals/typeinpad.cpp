@@ -1,7 +1,7 @@
 #include "numerals/typeinpad.h"
 
 #include "core/errors.h"
-#include "core/expression.h"
+#include "core/reader.h"
 #include "core/numeralparse.h"
 #include "core/textservices.h"
 #include "widgets/clipboard.h"
@@ -11,13 +11,14 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QStyle>
 
-#include <algorithm>
+#include <utility>
 
 TypeInPad::TypeInPad(QWidget *parent)
     : UserControl(parent)
@@ -102,42 +103,59 @@ void TypeInPad::layoutChildren()
     value_ = 0;
 }
 
+namespace {
+
+// Whether the edit from before to after inserted nothing: only deleted.
+bool onlyDeletes(const QString &before, const QString &after)
+{
+    if (after.size() >= before.size())
+        return after.isEmpty() && before.isEmpty();
+    qsizetype head = 0;
+    while (head < after.size() && after[head] == before[head])
+        ++head;
+    return QStringView(before).endsWith(QStringView(after).sliced(head));
+}
+
+} // namespace
+
 void TypeInPad::processEdit()
 {
     if (selfEdit_)
         return;
-    pasteRest_.clear();
-    const QString typed = text1_->text();
-    takeConKey();
-    // One entry, perhaps with its key, reads as it always did; anything more
-    // is a calculation, entered from an empty box. Only a key before the end
-    // can make one, which spares a keystroke the splitting.
-    const QStringView head = QStringView(typed).chopped(typed.isEmpty() ? 0 : 1);
-    if (!std::ranges::any_of(head, isOperationKey) || !isExpression(splitExpression(typed))) {
+    const QString text = text1_->text();
+    const QString before = std::exchange(before_, text);
+    conKey_.clear();
+    const bool deleting = undoing_ || onlyDeletes(before, text);
+    // A paste starts a reading of its own, where "-" before a number is its
+    // sign; a keystroke goes on from what the calculation did last.
+    const bool signFirst = !typing_ || deleting || !signMayStand || signMayStand();
+    const QList<InputPiece> pieces = readPieces(text, signFirst);
+    const bool oneEntry = pieces.size() == 1 && !pieces[0].isKey();
+    if (pieces.isEmpty() || oneEntry) {
         announce();
         return;
     }
+    // Deleting text is no key: what is left waits for the person.
+    if (deleting) {
+        setProblem({});
+        edited.raise();
+        return;
+    }
+    const bool entryAndKey = pieces.back().isKey()
+        && (pieces.size() == 1 || (pieces.size() == 2 && !pieces[0].isKey()));
+    if (entryAndKey && !hasLineBreak(text)) {
+        writeText(pieces.size() == 2 ? pieces[0].entry : QString());
+        deliverKey(pieces.back().key);
+        return;
+    }
     writeText({});
-    enterExpression(typed);
+    pasted.raise(text);
 }
 
-void TypeInPad::enterExpression(const QString &text)
+void TypeInPad::showEntry(const QString &text)
 {
-    const QList<ExpressionPiece> pieces = splitExpression(text);
-    for (qsizetype i = 0; i < pieces.size(); ++i) {
-        if (pieces[i].isKey()) {
-            deliverKey(pieces[i].key);
-            continue;
-        }
-        writeText(pieces[i].entry);
-        conKey_.clear();
-        pasteRest_ = i + 1 < pieces.size() ? text.sliced(pieces[i + 1].position) : QString();
-        // An entry that cannot be read stays in the box, and the rest waits
-        // for the person: nothing after it is guessed at.
-        if (!announce())
-            return;
-    }
-    pasteRest_.clear();
+    writeText(text);
+    setProblem({});
 }
 
 void TypeInPad::deliverKey(QChar key)
@@ -161,29 +179,33 @@ bool TypeInPad::announce()
     return true;
 }
 
-void TypeInPad::takeConKey()
-{
-    conKey_.clear();
-    const QString text = text1_->text();
-    if (text.isEmpty() || !isOperationKey(text.back()))
-        return;
-    conKey_ = text.back();
-    writeText(text.chopped(1));
-}
-
 void TypeInPad::writeText(const QString &text)
 {
     // The box reports our own write as an edit, nested inside setText; the
     // flag turns that report away, and drops again however setText returns.
     const QScopedValueRollback<bool> ownWrite(selfEdit_, true);
     text1_->setText(text);
+    before_ = text;
 }
 
 bool TypeInPad::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == text1_ && event->type() == QEvent::InputMethod
+        && !static_cast<const QInputMethodEvent *>(event)->commitString().isEmpty()) {
+        const QScopedValueRollback<bool> typing(typing_, true);
+        return static_cast<QObject *>(text1_)->event(event);
+    }
     if (watched != text1_ || event->type() != QEvent::KeyPress)
         return UserControl::eventFilter(watched, event);
     const auto *press = static_cast<const QKeyEvent *>(event);
+    // Undo and redo bring back text, and no key with it; a character typed
+    // is a keystroke, which may be a key. The box handles the event here,
+    // so that its edit is known for what it is.
+    if (press->matches(QKeySequence::Undo) || press->matches(QKeySequence::Redo)) {
+        const QScopedValueRollback<bool> undoing(undoing_, true);
+        static_cast<QObject *>(text1_)->event(event);
+        return true;
+    }
     // With nothing selected, the copy key copies what Copy would, rather
     // than nothing at all.
     if (press->matches(QKeySequence::Copy) && !text1_->hasSelectedText()) {
@@ -194,8 +216,14 @@ bool TypeInPad::eventFilter(QObject *watched, QEvent *event)
     // on any calculator. Escape is left to the host, which clears everything.
     const Qt::KeyboardModifiers modifiers = press->modifiers() & ~Qt::KeypadModifier;
     const bool enter = press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter;
-    if (!enter || modifiers != Qt::NoModifier)
+    if (enter && modifiers == Qt::NoModifier) {
+        guarded([&] { deliverKey(u'='); });
+        return true;
+    }
+    if (press->text().isEmpty() || !press->text().front().isPrint()
+        || press->matches(QKeySequence::Paste))
         return UserControl::eventFilter(watched, event);
-    guarded([&] { deliverKey(u'='); });
+    const QScopedValueRollback<bool> typing(typing_, true);
+    static_cast<QObject *>(text1_)->event(event);
     return true;
 }

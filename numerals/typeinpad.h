@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QAction;
 class QFrame;
 class QLineEdit;
@@ -17,9 +19,12 @@ class QPushButton;
 // no numeral at all the pad says nothing to the keypad and raises unread
 // instead, so that the host can tell the person why.
 //
-// A whole calculation pasted in one go ("12+5=") is entered piece by piece,
-// each entry as if pasted alone and each key as if typed after it, with a
-// change for each; an entry that cannot be read stops it there.
+// The text is read by the calculator's one reader: a "-" typed where a
+// number's sign may stand stays in the box as its sign, and an exponent's
+// sign stays with its mantissa. An edit that only deletes (Backspace,
+// Delete, cut, undo) presses no key. A paste of one entry, perhaps with its
+// key, reads as typed; anything more is handed to the host as a calculation
+// to feed (pasted), from an empty box.
 class TypeInPad : public UserControl
 {
 public:
@@ -48,20 +53,29 @@ public:
     QString problem() const { return problem_; }
     void setProblem(const QString &sentence);
 
+    // Whether a "-" typed into the empty box is a number's sign; the host
+    // knows what came before.
+    std::function<bool()> signMayStand;
+
+    // Shows an entry in the box without reading it: the host has entered it.
+    void showEntry(const QString &text);
+
     // What Copy takes when the box is empty: the result on show.
     void setResultText(const QString &text) { resultText_ = text; }
     QString copiedText() const { return copiedText_; }
 
     QList<QWidget *> tabOrder() const override;
 
-    // The text left unentered when a pasted calculation stopped at an entry
-    // that cannot be read; "" when the edit was no such paste.
-    QString pasteRest() const { return pasteRest_; }
-
     Event change;
     // The edit left a text that is no numeral; conKey() holds any key that
-    // was taken off it and not used, pasteRest() what a paste did not enter.
+    // was taken off it and not used.
     Event unread;
+    // An edit that deleted, leaving a text that is not one entry: nothing is
+    // in the box to calculate with, and nothing was pressed.
+    Event edited;
+    // A paste or drop of more than one entry and its key, for the host to
+    // feed into the calculation; the box is empty.
+    BasicEvent<const QString &> pasted;
     // Copy put copiedText() on the clipboard.
     Event copied;
 
@@ -71,8 +85,6 @@ protected:
 
 private:
     void processEdit();
-    void enterExpression(const QString &text);
-    void takeConKey();
     void deliverKey(QChar key);
     bool announce();
     void writeText(const QString &text);
@@ -88,5 +100,11 @@ private:
     QString problem_;
     QString resultText_;
     QString copiedText_;
-    QString pasteRest_;
+    // The text before the edit being processed, to tell typing, pasting and
+    // deleting apart.
+    QString before_;
+    // Set while a key press or an input method types into the box, and while
+    // undo or redo rewrites it.
+    bool typing_ = false;
+    bool undoing_ = false;
 };
