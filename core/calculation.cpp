@@ -128,6 +128,8 @@ void Calculation::stepped(const PadStep &step)
 
 void Calculation::display(double value)
 {
+    // A result on show again goes on from a number.
+    failed_ = false;
     shown_ = value;
     if (show)
         show(value);

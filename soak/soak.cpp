@@ -14,13 +14,16 @@
 #include "app/tapepanel.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
+#include "app/evaluate.h"
 #include "core/errors.h"
+#include "core/exacttext.h"
 #include "core/numeralparse.h"
 #include "core/textservices.h"
 #include "numerals/arabdisplay.h"
 #include "numerals/romandisplay.h"
 #include "numerals/typeinpad.h"
 #include "tests/escapedtext.h"
+#include "tests/support.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,11 +31,12 @@
 #include <QCommandLineParser>
 #include <QDialog>
 #include <QKeySequence>
+#include <QLabel>
+#include <QScopeGuard>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTest>
 
 #include <algorithm>
@@ -197,6 +201,80 @@ private:
         return paste(text, chance(50));
     }
 
+    // One calculation three ways, each in a window of its own: typed at full
+    // speed, pasted, and given to --eval. All three come to the same result,
+    // status and tape, and Copy of the result reads back as that result.
+    // Only where every entry reads and nothing fails: typing goes on past an
+    // entry that a paste stops at.
+    Input threeRoutes()
+    {
+        QString text;
+        for (int i = 1 + int(below(6)); i > 0; --i) {
+            text += chance(30) ? QStringLiteral("-") : QString();
+            text += oneOf(QStringList {QString::number(below(100)), QStringLiteral("XIV"),
+                QStringLiteral("mcmxcix"), QStringLiteral("IC"), QStringLiteral("0x1f"),
+                QStringLiteral("2.5E-1").replace(u'.', QLocale().decimalPoint()),
+                QStringLiteral("1E308"), QStringLiteral("0")});
+            text += QString(oneOf(Keys)) + (chance(20) ? QStringLiteral(" ") : QString());
+        }
+        if (!text.endsWith(u'='))
+            text += u'=';
+        return {"three routes " + escapedText(text, 60), [this, text] {
+                    failure_ = compareRoutes(text);
+                    window_.activateWindow();
+                }};
+    }
+
+    std::string compareRoutes(const QString &text)
+    {
+        std::vector<int> errors;
+        setErrorReporter([&](const RuntimeError &error) { errors.push_back(error.number()); });
+        const auto restore = qScopeGuard([this] {
+            setErrorReporter([this](const RuntimeError &error) {
+                reported_.push_back(error.number());
+                window_.showError(error);
+            });
+        });
+        Calvaran typed, pasted;
+        auto *typedBox = typed.findChild<QLineEdit *>(QStringLiteral("Text1"));
+        for (const char32_t c : text.toUcs4())
+            QTest::sendKeyEvent(QTest::Click, typedBox,
+                c < 0x7f ? Qt::Key(QChar::toUpper(c)) : Qt::Key_unknown, QString::fromUcs4(&c, 1),
+                Qt::NoModifier);
+        pasted.typeInPad()->enterText(text);
+        char *output = nullptr;
+        std::size_t size = 0;
+        std::FILE *out = open_memstream(&output, &size);
+        std::FILE *err = std::fopen("/dev/null", "w");
+        const int status = evaluateLine(text, out, err);
+        std::fclose(out);
+        std::fclose(err);
+        const QString evaluated = QString::fromUtf8(output, qsizetype(size)).section(u'\t', 0, 0);
+        std::free(output);
+        if (!errors.empty() || status != 0 || !typed.typeInPad()->problem().isEmpty()
+            || typed.calculation().failed())
+            return {};
+        const auto tape = [](const Calvaran &w) {
+            QStringList lines;
+            for (const TapeEntry &entry : w.tapePanel()->entries())
+                lines << entry.decimal + u'|' + entry.roman;
+            return lines.join(u'/');
+        };
+        const auto seen = [&](const Calvaran &w) {
+            return escapedText(exactDecimal(w.calculation().shown()) + u' ' + tape(w) + u' '
+                + w.findChild<QLabel *>(QStringLiteral("StatusLine"))->text());
+        };
+        if (seen(typed) != seen(pasted) || exactDecimal(typed.calculation().shown()) != evaluated)
+            return "typed " + seen(typed) + ", pasted " + seen(pasted) + ", --eval "
+                + escapedText(evaluated);
+        typed.typeInPad()->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        const std::optional<double> copied = readEntry(QGuiApplication::clipboard()->text());
+        if (copied != typed.calculation().shown())
+            return "Copy of " + escapedText(exactDecimal(typed.calculation().shown())) + " gave "
+                + escapedText(QGuiApplication::clipboard()->text());
+        return {};
+    }
+
     // Even a button that a resize hid can be clicked; Command1 is Copy.
     static Input click(QPushButton *button)
     {
@@ -316,11 +394,18 @@ private:
         if (window_.typeInPad()->selfEdit() || key.size() > 1 || !Keys.contains(key))
             return "the pad is left mid-edit, or its key is " + escapedText(key);
 
-        // The decimal readout reads back to its value to 15 significant
-        // digits, which no non-finite value does; adding 0 turns -0 into 0.
-        const auto digits15 = [](double x) { return QString::number(x + 0, 'e', 14); };
+        // A failed calculation shows no number as if it were its result.
+        if (window_.calculation().failed())
+            return arabVal_->text().isEmpty() && romanValue_->text().isEmpty()
+                ? std::string()
+                : "the readouts show " + escapedText(arabVal_->text()) + " after a failure";
+
+        // The decimal readout reads as a number whose text is the readout's
+        // own, which no non-finite value has, and which is the text of the
+        // value the readout holds.
         const double value = window_.arabDisplay()->value();
         const std::optional<double> read = parseNumber(arabVal_->text());
+        const auto digits15 = [](double x) { return escapedText(numberText(x)); };
 
         // The Roman readout: the canonical numeral of the value rounded half to
         // even, in parentheses when the value is negative, or a fixed text.
@@ -335,11 +420,14 @@ private:
                               : roman == (romanValue < 0 ? u'(' + numeral + u')' : numeral)
                 && parseRoman(numeral) == std::abs(std::nearbyint(romanValue));
 
-        if (read && digits15(*read) == digits15(value) && romanRight && std::isfinite(romanValue))
+        // What the calculator writes of the value for copying reads back as it.
+        if (std::isfinite(value) && readEntry(exactText(value)) != value)
+            return "the copy of " + digits15(value) + " is " + escapedText(exactText(value));
+        if (read && numberText(*read) == arabVal_->text() && numberText(value) == arabVal_->text()
+            && romanRight && std::isfinite(romanValue))
             return {};
-        return "the readouts show " + escapedText(arabVal_->text()) + " for "
-            + escapedText(digits15(value)) + " and " + escapedText(roman) + " for "
-            + escapedText(digits15(romanValue));
+        return "the readouts show " + escapedText(arabVal_->text()) + " for " + digits15(value)
+            + " and " + escapedText(roman) + " for " + digits15(romanValue);
     }
 
     Calvaran window_;
@@ -395,6 +483,7 @@ private:
                     QKeyCombination(Qt::AltModifier, Qt::Key(key.toUpper().unicode())), &window_);
             }},
         {40, [this] { return pasteCalculation(); }},
+        {6, [this] { return threeRoutes(); }},
         {70, [this] { return paste(pieces(1 + int(below(12))), chance(30)); }},
         {2, [this] { return paste(chance(50) ? pieces(5000) : QString(20000, u'M'), false); }},
         {3,
@@ -418,9 +507,9 @@ private:
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
     // The tape's shown state goes to a settings file of the test's own.
-    QStandardPaths::setTestModeEnabled(true);
+    useFoldersOfItsOwn();
+    QApplication app(argc, argv);
     QCommandLineParser options;
     options.addHelpOption();
     options.addOptions({{"seed", "Seed of the random input.", "N", "1"},

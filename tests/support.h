@@ -6,6 +6,7 @@
 #include "core/errors.h"
 
 #include <QLocale>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <vector>
@@ -23,4 +24,14 @@ inline void recordErrors()
 {
     reported.clear();
     setErrorReporter([](const RuntimeError &e) { reported.push_back(e.number()); });
+}
+
+// Settings, data and cache folders of the program's own, made afresh for each
+// run and removed after it: never the person's, and never shared with another
+// test program running at the same time. Called before the first QSettings.
+inline void useFoldersOfItsOwn()
+{
+    static QTemporaryDir home;
+    for (const char *folder : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+        qputenv(folder, (home.path() + u'/' + QString::fromLatin1(folder)).toLocal8Bit());
 }

@@ -169,8 +169,7 @@ private slots:
     void initTestCase()
     {
         // The person's settings and tape stay out of the tests.
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings("roman-calculator", "roman-calculator").clear();
+        useFoldersOfItsOwn();
     }
     void init()
     {
