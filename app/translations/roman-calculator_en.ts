@@ -10,6 +10,13 @@
             <numerusform>%n parentheses open</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines calculated</source>
+        <translation>
+            <numerusform>%n line calculated</numerusform>
+            <numerusform>%n lines calculated</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TapePanel</name>

@@ -118,6 +118,10 @@
         <comment>%1 is the number of the input line, %2 what went wrong</comment>
         <translation>línea %1: %2</translation>
     </message>
+    <message>
+        <source>roman-calculator: the results could not be written: %1</source>
+        <translation>roman-calculator: no se pudieron escribir los resultados: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -448,6 +452,18 @@
         <source>⚠ %1</source>
         <comment>an error&apos;s message</comment>
         <translation>⚠ %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines calculated</source>
+        <translation>
+            <numerusform>%n línea calculada</numerusform>
+            <numerusform>%n líneas calculadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; line %2: %3</source>
+        <comment>%1 says how many lines were calculated, %2 is the line that stopped, %3 why</comment>
+        <translation>%1; línea %2: %3</translation>
     </message>
 </context>
 <context>

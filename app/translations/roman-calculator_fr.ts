@@ -118,6 +118,10 @@
         <comment>%1 is the number of the input line, %2 what went wrong</comment>
         <translation>ligne %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>roman-calculator: the results could not be written: %1</source>
+        <translation>roman-calculator : les résultats n’ont pas pu être écrits : %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -238,7 +242,7 @@
     </message>
     <message>
         <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
-        <translation>Dans la bande : copier les entrées sélectionnées ; mettre le résultat de l’entrée dans la zone de saisie, comme un double-clic.</translation>
+        <translation>Dans la bande&#xa0;: copier les entrées sélectionnées&#xa0;; mettre le résultat de l’entrée dans la zone de saisie, comme un double-clic.</translation>
     </message>
 </context>
 <context>
@@ -448,6 +452,18 @@
         <source>⚠ %1</source>
         <comment>an error&apos;s message</comment>
         <translation>⚠ %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines calculated</source>
+        <translation>
+            <numerusform>%n ligne calculée</numerusform>
+            <numerusform>%n lignes calculées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; line %2: %3</source>
+        <comment>%1 says how many lines were calculated, %2 is the line that stopped, %3 why</comment>
+        <translation>%1 ; ligne %2 : %3</translation>
     </message>
 </context>
 <context>
