@@ -2,8 +2,6 @@
 
 #include "app/appicon.h"
 #include "app/helpwindow.h"
-#include "app/statustext.h"
-#include "app/tape.h"
 #include "app/tapepanel.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
@@ -12,6 +10,8 @@
 #include "core/feeder.h"
 #include "core/reader.h"
 #include "core/romannumeral.h"
+#include "core/statustext.h"
+#include "core/tape.h"
 #include "core/textservices.h"
 #include "numerals/arabdisplay.h"
 #include "numerals/romandisplay.h"

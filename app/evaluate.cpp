@@ -1,14 +1,14 @@
 #include "app/evaluate.h"
 
-#include "app/statustext.h"
 #include "core/calculation.h"
-#include "core/reader.h"
 #include "core/errors.h"
 #include "core/exacttext.h"
 #include "core/feeder.h"
 #include "core/padengine.h"
+#include "core/reader.h"
 #include "core/romannumeral.h"
 #include "core/shiftstack.h"
+#include "core/statustext.h"
 
 #include <QCoreApplication>
 
@@ -33,7 +33,8 @@ void write(std::FILE *file, const QString &text)
 {
     // Written whole, with its length: a NUL would end fputs early.
     const QByteArray bytes = text.toUtf8().append('\n');
-    if (std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), file) != std::size_t(bytes.size()))
+    if (std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), file)
+        != std::size_t(bytes.size()))
         throw WriteFailed {errno};
 }
 
@@ -97,8 +98,8 @@ private:
 
 int writeFailed(std::FILE *err, const WriteFailed &failure)
 {
-    const QByteArray message = QCoreApplication::translate("Evaluate",
-        "roman-calculator: the results could not be written: %1")
+    const QByteArray message = QCoreApplication::translate(
+        "Evaluate", "roman-calculator: the results could not be written: %1")
                                    .arg(QString::fromLocal8Bit(std::strerror(failure.error)))
                                    .toUtf8()
                                    .append('\n');

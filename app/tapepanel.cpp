@@ -1,9 +1,9 @@
 #include "app/tapepanel.h"
 
-#include "app/statustext.h"
 #include "core/errors.h"
 #include "core/exacttext.h"
 #include "core/romannumeral.h"
+#include "core/statustext.h"
 #include "widgets/clipboard.h"
 
 #include <QAbstractListModel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/tape.h"
+#include "core/tape.h"
 #include "app/tapefile.h"
 #include "core/event.h"
 

@@ -63,7 +63,8 @@ void Calculation::clearAll()
 bool Calculation::isFresh() const
 {
     return pad_.acc() == 0 && pad_.pend() == 0 && pad_.value() == 0 && stack_.isFresh()
-        && openParentheses_ == 0 && !outermostDropped_ && !entryHeld_ && shown_ == 0 && lastKey_.isNull() && !failed_;
+        && openParentheses_ == 0 && !outermostDropped_ && !entryHeld_ && shown_ == 0
+        && lastKey_.isNull() && !failed_;
 }
 
 void Calculation::changed()

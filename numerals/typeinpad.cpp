@@ -1,8 +1,8 @@
 #include "numerals/typeinpad.h"
 
 #include "core/errors.h"
-#include "core/reader.h"
 #include "core/numeralparse.h"
+#include "core/reader.h"
 #include "core/textservices.h"
 #include "widgets/clipboard.h"
 #include "widgets/controls.h"

@@ -11,10 +11,10 @@
 // the last inputs.
 
 #include "app/calvaran.h"
+#include "app/evaluate.h"
 #include "app/tapepanel.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
-#include "app/evaluate.h"
 #include "core/errors.h"
 #include "core/exacttext.h"
 #include "core/numeralparse.h"
@@ -32,11 +32,11 @@
 #include <QDialog>
 #include <QKeySequence>
 #include <QLabel>
-#include <QScopeGuard>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <algorithm>

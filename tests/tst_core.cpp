@@ -4,16 +4,62 @@
 
 #include "support.h"
 
+#include "core/calculation.h"
 #include "core/event.h"
+#include "core/exacttext.h"
+#include "core/feeder.h"
 #include "core/numeralparse.h"
+#include "core/reader.h"
 #include "core/romannumeral.h"
+#include "core/shiftstack.h"
+#include "core/tape.h"
 #include "core/textservices.h"
 
+#include <QRandomGenerator>
 #include <QtNumeric>
 
+#include <bit>
 #include <limits>
 
 const double Largest = std::numeric_limits<double>::max();
+
+namespace {
+
+// A calculator without a window: text fed as --eval and the window's paste
+// feed it, and what it shows, the tape it writes and the line it stopped at.
+struct Desk
+{
+    PadEngine pad;
+    ShiftStack stack;
+    Calculation calculation {pad, stack};
+    Tape tape {pad, calculation};
+    QStringList entries;
+    Feeder::Result fed;
+
+    explicit Desk(const QString &text)
+    {
+        tape.written.connect(
+            [this](const TapeEntry &entry) { entries << entry.decimal.section(':', 0, 0); });
+        const QList<QStringView> lines = splitLines(text);
+        for (qsizetype i = 0; i < lines.size() && !fed.unread(); ++i) {
+            try {
+                fed = Feeder(calculation).feedLine(lines[i], true);
+                fed.line = int(i + 1);
+            } catch (const ArithmeticError &) { }
+        }
+    }
+
+    QString shown() const
+    {
+        if (calculation.failed())
+            return "failed";
+        if (fed.unread())
+            return QString("line %1 stopped at %2").arg(fed.line).arg(fed.entry);
+        return numberText(calculation.shown());
+    }
+};
+
+} // namespace
 
 class TestCore : public QObject
 {
@@ -118,6 +164,135 @@ private slots:
             QVERIFY_THROWS_EXCEPTION(OverflowError, ::parseNumeral(text));
         else
             QCOMPARE(::parseNumeral(text).value_or(qQNaN()), value);
+    }
+
+    // How a text splits into entries (in brackets) and keys, where "-" is a
+    // sign, and which characters are keys.
+    void reader_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("signFirst");
+        QTest::addColumn<QString>("pieces");
+        const auto row = [](const char *text, bool signFirst, const char *pieces) {
+            QTest::addRow("%s%s", text, signFirst ? "" : " after =")
+                << QString(text) << signFirst << QString(pieces);
+        };
+        row("100+-50=", true, "[100] + [-50] =");
+        row("2.5e-2*100=", true, "[2.5e-2] * [100] =");
+        row("2.5E-", true, "[2.5E-]"); // typed so far: the sign waits with its mantissa
+        row("0X1E+2", true, "[0X1E] + [2]");
+        row("9r-5=", true, "[9] r - [5] =");
+        row("2+3=-1=", true, "[2] + [3] = - [1] =");
+        row("2)-3", true, "[2] ) - [3]");
+        row("(-2)", true, "( [-2] )");
+        row("5--3", true, "[5] - [-3]");
+        row("-", true, "[-]");
+        row("-", false, "-");
+        row("-5", false, "- [5]");
+        row("-(2)", true, "[-1] ( [2] )");
+        row(" X IV + 1 ", true, "[X IV] + [1]");
+        row("2 × 3 − 1 ÷ 4 =", true, "[2] * [3] - [1] / [4] =");
+        row("−7 + 2.5E−1", true, "[-7] + [2.5E-1]");
+        row("３＋４＝", true, "[３] + [４] =");
+        row("XIR", true, "[XIR]");
+    }
+    void reader()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, signFirst);
+        QStringList pieces;
+        for (const InputPiece &piece : readPieces(text, signFirst))
+            pieces << (piece.isKey() ? QString(piece.key) : '[' + piece.entry + ']');
+        QTEST(pieces.join(' '), "pieces");
+    }
+
+    // Calculations as a line of --eval enters them, each finished with "="
+    // where it has none, and the tape they leave.
+    void calculations_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("tape");
+        const auto row = [](const char *text, const char *shown, const char *tape) {
+            QTest::newRow(text) << QString(text) << QString(shown) << QString(tape);
+        };
+        row("2+3*4", "20", "2 + 3 = 5, × 4 = 20");
+        row("2+(3*4)", "14", "2 + (3 × 4) = 14");
+        row("2(3+4)", "14", "2 × (3 + 4) = 14");
+        row("2+(3)(4)", "6", "2 + 4 = 6");
+        row("10/(4-4)", "10", "10 ÷ (4 − 4) = 10; ÷ 0 keeps the dividend");
+        row("7+r+=", "14", "7 + 7 = 14");
+        row("7+r+", "7", ""); // a line that ends with "+" waits for the next
+        row("mcmxcix + 0x10", "2015", "1999 + 16 = 2015");
+        row("1e308*10", "failed", "1E+308 × 10 = Arithmetic error");
+        row("1e308*10\\n5+1", "6", "1E+308 × 10 = Arithmetic error/5 + 1 = 6");
+        row("1+VV+3", "line 1 stopped at VV", "");
+        row("10\n20\n30\n", "30", "10 = 10/20 = 20/30 = 30");
+        row("2+\n3", "5", "2 + 3 = 5");
+        row("5\nVV\n7", "line 2 stopped at VV", "5 = 5");
+    }
+    void calculations()
+    {
+        QFETCH(QString, text);
+        const Desk desk(text.replace("\\n", "\n"));
+        QTEST(desk.shown(), "shown");
+        QTEST(desk.entries.join('/'), "tape");
+    }
+
+    // Where the calculator departs from its original design, which gave a
+    // plainly wrong number on show: each with what the design gave.
+    void departures_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("designed");
+        const auto row = [](const char *text, const char *shown, const char *designed) {
+            QTest::newRow(text) << QString(text) << QString(shown) << QString(designed);
+        };
+        row("2+3=*4=", "20", "12"); // "=" makes the result on show the operand
+        row("2+3==", "5", "3");
+        row("0+=", "0", "1"); // the 1 for a zero divisor serves that division only
+        row("5+0=*4=", "20", "4");
+        row("5*0=+2=", "2", "3");
+        row("5/0=", "5", "5");              // still kept, and said so
+        row("100+-50=", "50", "150");       // "-" after an operation key is a sign, typed too
+        row("2.5e-2*100=", "2.5", "25000"); // and so is an exponent's, typed too
+        row("9r-5=", "4", "4");             // after r, = and ) it is the operation, pasted too
+        row("2+3=-1=", "4", "2");
+        row("1e308*10=\n5+1=", "6", "1"); // after a failure a number starts afresh
+    }
+    void departures()
+    {
+        QFETCH(QString, text);
+        QTEST(Desk(text).shown(), "shown");
+    }
+
+    // What the calculator writes for copying reads back as exactly the value.
+    void exactText_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        for (const auto &[value, text] :
+            {std::pair {7.0, "VII"}, {8999.0, "MMMMMMMMCMXCIX"}, {2.25, "2.25"}, {-7.0, "-7"},
+                {0.0, "0"}, {9000.0, "9000"}, {0.1 + 0.2, "0.30000000000000004"},
+                {6561000080998985.0, "6561000080998985"}, {Largest, "1.79769313486232E+308"}})
+            QTest::newRow(text) << value << QString(text);
+    }
+    void exactText()
+    {
+        QFETCH(double, value);
+        QTEST(::exactText(value), "text");
+        QCOMPARE(readEntry(::exactText(value)), value);
+    }
+    void exactTextReadsBackForAnyValue()
+    {
+        for (int i = 0; i < 20000; ++i) {
+            const double value = std::bit_cast<double>(QRandomGenerator::global()->generate64());
+            if (!std::isfinite(value))
+                continue;
+            QLocale::setDefault(i % 2 ? QLocale::German : QLocale::English);
+            QCOMPARE(readEntry(::exactText(value)), value);
+        }
     }
 
     void handlerMayConnectWhileRaised()

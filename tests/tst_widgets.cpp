@@ -191,7 +191,7 @@ private slots:
         row("2{Add}{LParen}3{Mult}4{RParen}{Equals}", "14|XIV||14",
             "2 + (3 × 4) = 14 | II + (III × IV) = XIV");
         row("2+3*4=", "20|XX||20", "2 + 3 = 5, × 4 = 20 | II + III = V, × IV = XX");
-        row("2+3=*4=", "20|XX||20", "5 × 4 = 20 | V × IV = XX"); // from the result on show
+        row("2+3=*4=", "20|XX||20", "5 × 4 = 20 | V × IV = XX");        // from the result on show
         row("2+(3*4=)=", "14|XIV||14", "2 + 12 = 14 | II + XII = XIV"); // "=" ends 3 × 4 inside
         row("mcmxcix+0x10=", "2015|MMXV||2015", "1999 + 16 = 2015 | MCMXCIX + XVI = MMXV");
         row("9000+1=", "9001|Roman overflow||9001",
@@ -202,6 +202,17 @@ private slots:
             "5 ÷ 0 = 5; ÷ 0 keeps the dividend | V ÷ - - - - - - = V; ÷ 0 keeps the dividend");
         row("5+0=*", "5|V||5"); // the 1 that stands in for a zero divisor goes no further
         row("2+3==", "5|V||5", "5 = 5 | V = V"); // "=" makes the result the operand
+        // Typed at full speed as pasted: "-" after an operation or "(" is a
+        // sign, an exponent's sign stays with it, after "=" "-" subtracts.
+        row("100+-50=", "50|L||50", "100 + -50 = 50 | C + (L) = L");
+        row("2.5e-2*100=", "2.5|II||2.5", "0.025 × 100 = 2.5 |  × C = II");
+        row("9r-5=", "4|IV||4");
+        row("2+3=-1=", "4|IV||4", "5 − 1 = 4 | V − I = IV");
+        row("0+=", "0| - - - - - -||0");
+        row("5*0=+2=", "2|II||2");
+        row("-(2)+5=", "3|III||3");
+        // Deleting is no key: "-" left by Backspace waits as the next number's sign.
+        row("10+-7\b8=", "2|II||2", "10 + -8 = 2 | X + (VIII) = II");
         row("7+r+=", "14|XIV||14", "7 + 7 = 14 | VII + VII = XIV"); // Clear keeps the operand
         row("2+(3r", "0| - - - - - -||0");
         row("7+(r5)=", "12|XII||12", "7 + 5 = 12 | VII + V = XII"); // Clear keeps the stack
@@ -279,6 +290,10 @@ private slots:
         row("-(2)=", "-(2)=");
         row("2(3)\t=\n", "2(3)=");
         row("12\n34\n", "[12\n34\n]");
+        row("100+-50=", "100+-50=");
+        row("2.5e-2*100=", "2.5e-2*100=");
+        row("9r-5=", "9r-5=");
+        row("2 × 3 − 1 =", "2*3-1=");
         row("10/(4-4)=", "10/(4-4)=");
         row("1+VV+3=", "1+[VV]");
         row("1e308*10=+1=", "1e308*10=");
@@ -311,7 +326,7 @@ private slots:
         const QString shown = "\u26a0 Arithmetic error: the result is too large, or not a number."
                               "  \u00b7  Press r or Escape to start again";
         w.enter("1E308{Mult}10{Equals}"); // clicked and typed
-        QCOMPARE(w.shown(), "|||inf"); // no number shows as if it were the result
+        QCOMPARE(w.shown(), "|||inf");    // no number shows as if it were the result
         QCOMPARE(w.status(), shown);
         QCOMPARE(spoken(w.child("StatusLine")), shown);
         w.enter("+{Mult}"); // each key fails again, and the line stays as it is
@@ -344,8 +359,8 @@ private slots:
         row("1+1=2*3={Tape}{Home}{Ctrl+C}", "1 + 1 = 2\nI + I = II", "6|VI||6");
         row("1+1=2*3={Tape}{Home}{CopyResultRoman}", "II", "6|VI||6");
         row("9/4={CopyResultDecimal}", "2.25", "2.25|II||2.25"); // the newest by default
-        row("9/4={CopyResultRoman}", "old", "2.25|II||2.25"); // II would read back as 2
-        row("1e308*10={CopyResultRoman}", "old", "|||inf"); // a failure has no result
+        row("9/4={CopyResultRoman}", "old", "2.25|II||2.25");    // II would read back as 2
+        row("1e308*10={CopyResultRoman}", "old", "|||inf");      // a failure has no result
         row("1+1={ClearTape}{CopyWholeTape}", "old", "2|II||2");
         row("1+1={Tape}{Escape}", "old", "0| - - - - - -||0"); // all clear from the tape too
         // Enter on an entry types its result, a numeral where it reads back the same.

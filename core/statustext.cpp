@@ -1,4 +1,4 @@
-#include "app/statustext.h"
+#include "core/statustext.h"
 
 #include "core/numeralparse.h"
 #include "core/romannumeral.h"

@@ -1,4 +1,4 @@
-#include "app/tape.h"
+#include "core/tape.h"
 
 #include "core/errors.h"
 #include "core/romannumeral.h"
