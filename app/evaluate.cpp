@@ -60,7 +60,7 @@ public:
         try {
             const Feeder::Result result = feeder_.feedLine(line, true);
             if (result.unread())
-                return fail(statustext::unreadable(result.entry, {}, result.rest));
+                return fail(statustext::unreadable(result.entry, {}));
         } catch (const RuntimeError &error) {
             return fail(error.text());
         }

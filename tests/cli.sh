@@ -31,6 +31,17 @@ expect 0 '1\tI\n4\tIV\n-4\t(IV)\n\n6\tVI\n2015\tMMXV' '<none>' \
 expect 1 '5\tV\n\n9000\tRoman overflow' 'line 2: "VV" is not a number or a Roman numeral' \
     '5\n1+VV+3\n9000' --eval -
 expect 1 '' 'line 1: Arithmetic error' '' --eval '1e308*10='
+# A line that ends waiting for an operand goes on in the next; the decimal
+# field reads back as exactly the result.
+expect 0 '2\tII\n5\tV\n20\tXX' '<none>' '2+\n3\n*4=' --eval -
+expect 0 '0.30000000000000004\t' '<none>' '' --eval '0.1+0.2'
+# A control character in the input is shown escaped, on a line of its own.
+expect 1 '' 'line 1: "VV\\u0000X" is not' 'VV\0X' --eval -
+# A write that fails ends the run with a message, never a loop.
+got=$(LC_ALL=$locale "$program" --eval 1+1 2>&1 > /dev/full; echo "status $?")
+[[ "$got" == *"could not be written"*"status 1" ]] || { echo "FAIL: /dev/full: $got"; failures=$((failures + 1)); }
+got=$(yes 1 | (trap '' PIPE; LC_ALL=$locale timeout 20 "$program" --eval - 2>&1) | head -1)
+[ "$got" = "1	I" ] || { echo "FAIL: a closed pipe: $got"; failures=$((failures + 1)); }
 locale=de_DE.UTF-8 expect 0 '4,5\tIV' '<none>' '' --eval '1,5*3'
 help=$(env -u DISPLAY -u QT_QPA_PLATFORM "$program" --help-all)
 grep -q -- '--eval <expression>' <<< "$help" && grep -q -- '--no-history' <<< "$help" || { echo "FAIL: --help-all"; failures=$((failures + 1)); }
