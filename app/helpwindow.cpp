@@ -158,12 +158,20 @@ QString surprisesSection()
             "A closing parenthesis shows its value only at the next key: after ) the readouts "
             "still show the last number typed."),
         QT_TRANSLATE_NOOP("HelpWindow",
-            "After = a new operation starts from the last number entered, not from the result "
-            "on show: 2+3= then *4= gives 12."),
+            "After = the result on show is what the next operation works on: 2+3= then *4= "
+            "gives 20."),
         QT_TRANSLATE_NOOP("HelpWindow",
-            "A - typed first is the subtract key, not a minus sign: paste -5 to enter a negative "
-            "number."),
-        QT_TRANSLATE_NOOP("HelpWindow", "Dividing by zero keeps the dividend: 5/0= gives 5."),
+            "A - at the start, after ( or after an operation is the sign of the number after it: "
+            "100+-50= gives 50. After ), = or r it subtracts."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+            "Dividing by zero keeps the dividend, for that division only: 5/0= gives 5, 0+= "
+            "gives 0."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+            "After an error the readouts show no number; the next number typed starts a new "
+            "calculation."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+            "Pasted lines are calculations of their own, each finished with = unless it ends "
+            "with an operation."),
     };
     QString html
         = heading(QT_TRANSLATE_NOOP("HelpWindow", "Good to know")) + QStringLiteral("<ul>");

@@ -31,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     qsizetype end = 0;
     for (const InputPiece &piece : readPieces(text)) {
-        FUZZ_CHECK(piece.position >= end && piece.end > piece.position && piece.end <= text.size(),
-            text);
+        FUZZ_CHECK(
+            piece.position >= end && piece.end > piece.position && piece.end <= text.size(), text);
         end = piece.end;
         if (piece.isKey())
             continue;
@@ -50,7 +50,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             FUZZ_CHECK(std::isfinite(shown), text);
             FUZZ_CHECK(readEntry(exactText(shown)) == shown, text);
         }
-    } catch (const RuntimeError &) {
-    }
+    } catch (const RuntimeError &) { }
     return 0;
 }

@@ -131,6 +131,13 @@ void TypeInPad::processEdit()
     const bool signFirst = !typing_ || deleting || !signMayStand || signMayStand();
     const QList<InputPiece> pieces = readPieces(text, signFirst);
     const bool oneEntry = pieces.size() == 1 && !pieces[0].isKey();
+    // Lines are calculations, each finished: a column of numbers adds up to
+    // several results, not one entry.
+    if (hasLineBreak(text) && !typing_ && !deleting) {
+        writeText({});
+        pasted.raise(text);
+        return;
+    }
     if (pieces.isEmpty() || oneEntry) {
         announce();
         return;
@@ -143,7 +150,7 @@ void TypeInPad::processEdit()
     }
     const bool entryAndKey = pieces.back().isKey()
         && (pieces.size() == 1 || (pieces.size() == 2 && !pieces[0].isKey()));
-    if (entryAndKey && !hasLineBreak(text)) {
+    if (entryAndKey) {
         writeText(pieces.size() == 2 ? pieces[0].entry : QString());
         deliverKey(pieces.back().key);
         return;

@@ -250,6 +250,8 @@ private slots:
         row("2+(3)(4)=", "6|VI||6", "2 + 4 = 6 | II + IV = VI"); // nothing to multiply after ")"
         // Blanks around a numeral do not count, inside they do.
         row("[ XIV\n]+1=", "15|XV||15");
+        row("[10\n20\n30\n]", "30|XXX||30", "30 = 30 | XXX = XXX");
+        row("[10\r\n20+\r\n5\r\n]", "25|XXV||25", "20 + 5 = 25 | XX + V = XXV");
         row("[X IV]+", "0| - - - - - -|X IV|0");
     }
     void calculations()
@@ -538,6 +540,13 @@ private slots:
         row("[1+VV+3=]",
             "*\"VV\" is not a number or a Roman numeral; the paste stopped there, "
             "and \"+3=\" was not entered");
+        row("[10\n20\n30\n]", "3 lines calculated"); // each line a calculation
+        row("[5\n1+VV\n7]",
+            "*1 line calculated; line 2: \"VV\" is not a number or a Roman numeral; the paste "
+            "stopped there, and \"7\" was not entered"); // never a line break on the line
+        row("9/4={Command1}", "Copied \"2.25\"");        // II would read back as 2
+        row("3-10={Command1}", "Copied \"-7\"");         // (VII) would read back as 7
+        row("2+-", "2 +");                               // a sign on its way is no mistake
         row("10/(4-4)=", "Dividing by zero keeps the dividend: 10");
         row("(2+3)", "(\u2026) = 5, waiting for the next operation");
         row("9r", "Cleared; an operation key now starts from 9, a number typed first replaces it");

@@ -202,18 +202,6 @@
         <translation>Eine schließende Klammer zeigt ihren Wert erst bei der nächsten Taste: Nach ) zeigen die Anzeigen noch die zuletzt getippte Zahl.</translation>
     </message>
     <message>
-        <source>After = a new operation starts from the last number entered, not from the result on show: 2+3= then *4= gives 12.</source>
-        <translation>Nach = beginnt eine neue Rechenart mit der zuletzt eingegebenen Zahl, nicht mit dem angezeigten Ergebnis: 2+3= und dann *4= ergibt 12.</translation>
-    </message>
-    <message>
-        <source>A - typed first is the subtract key, not a minus sign: paste -5 to enter a negative number.</source>
-        <translation>Ein zuerst getipptes - ist die Subtraktionstaste, kein Minuszeichen: Fügen Sie -5 ein, um eine negative Zahl einzugeben.</translation>
-    </message>
-    <message>
-        <source>Dividing by zero keeps the dividend: 5/0= gives 5.</source>
-        <translation>Division durch null behält den Dividenden: 5/0= ergibt 5.</translation>
-    </message>
-    <message>
         <source>Good to know</source>
         <translation>Gut zu wissen</translation>
     </message>
@@ -243,6 +231,26 @@
     <message>
         <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
         <translation>Im Papierstreifen: die ausgewählten Einträge kopieren; das Ergebnis des Eintrags ins Eingabefeld setzen, wie ein Doppelklick.</translation>
+    </message>
+    <message>
+        <source>After = the result on show is what the next operation works on: 2+3= then *4= gives 20.</source>
+        <translation>Nach = rechnet die nächste Operation mit dem angezeigten Ergebnis: 2+3= und dann *4= ergibt 20.</translation>
+    </message>
+    <message>
+        <source>A - at the start, after ( or after an operation is the sign of the number after it: 100+-50= gives 50. After ), = or r it subtracts.</source>
+        <translation>Ein - am Anfang, nach ( oder nach einer Operation ist das Vorzeichen der folgenden Zahl: 100+-50= ergibt 50. Nach ), = oder r subtrahiert es.</translation>
+    </message>
+    <message>
+        <source>Dividing by zero keeps the dividend, for that division only: 5/0= gives 5, 0+= gives 0.</source>
+        <translation>Eine Division durch null behält den Dividenden, nur für diese Division: 5/0= ergibt 5, 0+= ergibt 0.</translation>
+    </message>
+    <message>
+        <source>After an error the readouts show no number; the next number typed starts a new calculation.</source>
+        <translation>Nach einem Fehler zeigen die Anzeigen keine Zahl; die nächste eingegebene Zahl beginnt eine neue Rechnung.</translation>
+    </message>
+    <message>
+        <source>Pasted lines are calculations of their own, each finished with = unless it ends with an operation.</source>
+        <translation>Eingefügte Zeilen sind eigene Rechnungen, jede mit = abgeschlossen, außer sie endet mit einer Operation.</translation>
     </message>
 </context>
 <context>

@@ -202,18 +202,6 @@
         <translation>Un paréntesis de cierre muestra su valor solo con la tecla siguiente: tras ) los visores aún muestran el último número escrito.</translation>
     </message>
     <message>
-        <source>After = a new operation starts from the last number entered, not from the result on show: 2+3= then *4= gives 12.</source>
-        <translation>Tras = una nueva operación parte del último número introducido, no del resultado mostrado: 2+3= y luego *4= da 12.</translation>
-    </message>
-    <message>
-        <source>A - typed first is the subtract key, not a minus sign: paste -5 to enter a negative number.</source>
-        <translation>Un - escrito al principio es la tecla de restar, no un signo menos: pega -5 para introducir un número negativo.</translation>
-    </message>
-    <message>
-        <source>Dividing by zero keeps the dividend: 5/0= gives 5.</source>
-        <translation>Dividir entre cero conserva el dividendo: 5/0= da 5.</translation>
-    </message>
-    <message>
         <source>Good to know</source>
         <translation>Conviene saber</translation>
     </message>
@@ -243,6 +231,26 @@
     <message>
         <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
         <translation>En la cinta: copiar las entradas seleccionadas; poner el resultado de la entrada en el área de entrada, como un doble clic.</translation>
+    </message>
+    <message>
+        <source>After = the result on show is what the next operation works on: 2+3= then *4= gives 20.</source>
+        <translation>Después de = la siguiente operación parte del resultado mostrado: 2+3= y luego *4= da 20.</translation>
+    </message>
+    <message>
+        <source>A - at the start, after ( or after an operation is the sign of the number after it: 100+-50= gives 50. After ), = or r it subtracts.</source>
+        <translation>Un - al principio, después de ( o después de una operación es el signo del número que sigue: 100+-50= da 50. Después de ), = o r resta.</translation>
+    </message>
+    <message>
+        <source>Dividing by zero keeps the dividend, for that division only: 5/0= gives 5, 0+= gives 0.</source>
+        <translation>Dividir entre cero conserva el dividendo, solo en esa división: 5/0= da 5, 0+= da 0.</translation>
+    </message>
+    <message>
+        <source>After an error the readouts show no number; the next number typed starts a new calculation.</source>
+        <translation>Tras un error los visores no muestran ningún número; el siguiente número tecleado empieza un cálculo nuevo.</translation>
+    </message>
+    <message>
+        <source>Pasted lines are calculations of their own, each finished with = unless it ends with an operation.</source>
+        <translation>Las líneas pegadas son cálculos propios, cada uno terminado con = salvo que acabe en una operación.</translation>
     </message>
 </context>
 <context>

@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>roman-calculator: the results could not be written: %1</source>
-        <translation>roman-calculator : les résultats n’ont pas pu être écrits : %1</translation>
+        <translation>roman-calculator&#xa0;: les résultats n’ont pas pu être écrits&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -202,18 +202,6 @@
         <translation>Une parenthèse fermante ne montre sa valeur qu’à la touche suivante&#xa0;: après ) les affichages montrent encore le dernier nombre tapé.</translation>
     </message>
     <message>
-        <source>After = a new operation starts from the last number entered, not from the result on show: 2+3= then *4= gives 12.</source>
-        <translation>Après = une nouvelle opération part du dernier nombre saisi, et non du résultat affiché&#xa0;: 2+3= puis *4= donne 12.</translation>
-    </message>
-    <message>
-        <source>A - typed first is the subtract key, not a minus sign: paste -5 to enter a negative number.</source>
-        <translation>Un - tapé en premier est la touche de soustraction, pas un signe moins&#xa0;: collez -5 pour saisir un nombre négatif.</translation>
-    </message>
-    <message>
-        <source>Dividing by zero keeps the dividend: 5/0= gives 5.</source>
-        <translation>Diviser par zéro garde le dividende&#xa0;: 5/0= donne 5.</translation>
-    </message>
-    <message>
         <source>Good to know</source>
         <translation>Bon à savoir</translation>
     </message>
@@ -243,6 +231,26 @@
     <message>
         <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
         <translation>Dans la bande&#xa0;: copier les entrées sélectionnées&#xa0;; mettre le résultat de l’entrée dans la zone de saisie, comme un double-clic.</translation>
+    </message>
+    <message>
+        <source>After = the result on show is what the next operation works on: 2+3= then *4= gives 20.</source>
+        <translation>Après =, l’opération suivante part du résultat affiché : 2+3= puis *4= donne 20.</translation>
+    </message>
+    <message>
+        <source>A - at the start, after ( or after an operation is the sign of the number after it: 100+-50= gives 50. After ), = or r it subtracts.</source>
+        <translation>Un - au début, après ( ou après une opération est le signe du nombre qui suit : 100+-50= donne 50. Après ), = ou r, il soustrait.</translation>
+    </message>
+    <message>
+        <source>Dividing by zero keeps the dividend, for that division only: 5/0= gives 5, 0+= gives 0.</source>
+        <translation>Diviser par zéro garde le dividende, pour cette division seulement : 5/0= donne 5, 0+= donne 0.</translation>
+    </message>
+    <message>
+        <source>After an error the readouts show no number; the next number typed starts a new calculation.</source>
+        <translation>Après une erreur, les afficheurs ne montrent aucun nombre ; le nombre tapé ensuite commence un nouveau calcul.</translation>
+    </message>
+    <message>
+        <source>Pasted lines are calculations of their own, each finished with = unless it ends with an operation.</source>
+        <translation>Les lignes collées sont des calculs distincts, chacun terminé par = sauf s’il finit par une opération.</translation>
     </message>
 </context>
 <context>
@@ -463,7 +471,7 @@
     <message>
         <source>%1; line %2: %3</source>
         <comment>%1 says how many lines were calculated, %2 is the line that stopped, %3 why</comment>
-        <translation>%1 ; ligne %2 : %3</translation>
+        <translation>%1&#xa0;; ligne %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>

@@ -202,18 +202,6 @@
         <translation>Una parentesi chiusa mostra il suo valore solo al tasto successivo: dopo ) le visualizzazioni mostrano ancora l’ultimo numero digitato.</translation>
     </message>
     <message>
-        <source>After = a new operation starts from the last number entered, not from the result on show: 2+3= then *4= gives 12.</source>
-        <translation>Dopo = una nuova operazione parte dall’ultimo numero inserito, non dal risultato mostrato: 2+3= e poi *4= dà 12.</translation>
-    </message>
-    <message>
-        <source>A - typed first is the subtract key, not a minus sign: paste -5 to enter a negative number.</source>
-        <translation>Un - digitato per primo è il tasto di sottrazione, non un segno meno: incolla -5 per inserire un numero negativo.</translation>
-    </message>
-    <message>
-        <source>Dividing by zero keeps the dividend: 5/0= gives 5.</source>
-        <translation>Dividere per zero mantiene il dividendo: 5/0= dà 5.</translation>
-    </message>
-    <message>
         <source>Good to know</source>
         <translation>Buono a sapersi</translation>
     </message>
@@ -243,6 +231,26 @@
     <message>
         <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
         <translation>Nel nastro: copiare le voci selezionate; mettere il risultato della voce nell’area di inserimento, come un doppio clic.</translation>
+    </message>
+    <message>
+        <source>After = the result on show is what the next operation works on: 2+3= then *4= gives 20.</source>
+        <translation>Dopo = l’operazione successiva parte dal risultato mostrato: 2+3= e poi *4= dà 20.</translation>
+    </message>
+    <message>
+        <source>A - at the start, after ( or after an operation is the sign of the number after it: 100+-50= gives 50. After ), = or r it subtracts.</source>
+        <translation>Un - all’inizio, dopo ( o dopo un’operazione è il segno del numero che segue: 100+-50= dà 50. Dopo ), = o r sottrae.</translation>
+    </message>
+    <message>
+        <source>Dividing by zero keeps the dividend, for that division only: 5/0= gives 5, 0+= gives 0.</source>
+        <translation>Dividere per zero mantiene il dividendo, solo per quella divisione: 5/0= dà 5, 0+= dà 0.</translation>
+    </message>
+    <message>
+        <source>After an error the readouts show no number; the next number typed starts a new calculation.</source>
+        <translation>Dopo un errore i visori non mostrano alcun numero; il numero digitato dopo inizia un nuovo calcolo.</translation>
+    </message>
+    <message>
+        <source>Pasted lines are calculations of their own, each finished with = unless it ends with an operation.</source>
+        <translation>Le righe incollate sono calcoli a sé, ciascuno concluso con = a meno che non finisca con un’operazione.</translation>
     </message>
 </context>
 <context>

@@ -202,18 +202,6 @@
         <translation>Parenthesis claudens valorem suum demum proxima clave ostendit: post ) tabulae adhuc ultimum numerum scriptum ostendunt.</translation>
     </message>
     <message>
-        <source>After = a new operation starts from the last number entered, not from the result on show: 2+3= then *4= gives 12.</source>
-        <translation>Post = nova operatio ab ultimo numero scripto incipit, non a summa ostensa: 2+3= deinde *4= efficit 12.</translation>
-    </message>
-    <message>
-        <source>A - typed first is the subtract key, not a minus sign: paste -5 to enter a negative number.</source>
-        <translation>Signum - primum scriptum clavis subtrahendi est, non signum negativum: -5 insere ut numerum negativum scribas.</translation>
-    </message>
-    <message>
-        <source>Dividing by zero keeps the dividend: 5/0= gives 5.</source>
-        <translation>Divisio per nihil dividendum servat: 5/0= efficit 5.</translation>
-    </message>
-    <message>
         <source>Good to know</source>
         <translation>Scitu utilia</translation>
     </message>
@@ -243,6 +231,26 @@
     <message>
         <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
         <translation>In taenia: inscriptiones selectas exscribere; summam inscriptionis in tabulam scribendi ponere, ut duplex pulsus facit.</translation>
+    </message>
+    <message>
+        <source>After = the result on show is what the next operation works on: 2+3= then *4= gives 20.</source>
+        <translation>Post = operatio sequens a summa ostensa incipit: 2+3= deinde *4= dat 20.</translation>
+    </message>
+    <message>
+        <source>A - at the start, after ( or after an operation is the sign of the number after it: 100+-50= gives 50. After ), = or r it subtracts.</source>
+        <translation>Signum - in initio, post ( aut post operationem signum numeri sequentis est: 100+-50= dat 50. Post ), = aut r subtrahit.</translation>
+    </message>
+    <message>
+        <source>Dividing by zero keeps the dividend, for that division only: 5/0= gives 5, 0+= gives 0.</source>
+        <translation>Divisio per nihil dividendum servat, in ea sola divisione: 5/0= dat 5, 0+= dat 0.</translation>
+    </message>
+    <message>
+        <source>After an error the readouts show no number; the next number typed starts a new calculation.</source>
+        <translation>Post errorem indices nullum numerum ostendunt; numerus deinde scriptus novam rationem incipit.</translation>
+    </message>
+    <message>
+        <source>Pasted lines are calculations of their own, each finished with = unless it ends with an operation.</source>
+        <translation>Versus inserti rationes suae sunt, quisque = finitus, nisi operatione desinit.</translation>
     </message>
 </context>
 <context>
