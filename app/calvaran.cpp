@@ -38,7 +38,9 @@
 
 namespace {
 
-// The design's client area, and below it the status line, which the design
+// The design is the window's layout as first drawn, in twips: the client
+// area and each component's place in it (designPlaces_ below), which the
+// window scales by one factor. Below it the status line, which the design
 // did not have.
 constexpr int DesignWidth = 4530;
 constexpr int DesignHeight = 2940;

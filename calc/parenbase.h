@@ -19,7 +19,9 @@ public:
     explicit ParenBase(QWidget *parent = nullptr);
 
     // Orientation: 1 one column, 2 four columns, 3 one row, anything else two
-    // columns. A write re-arranges at once and may throw OverflowError.
+    // columns. A write re-arranges at once and may throw OverflowError. Like
+    // the grid units below, the component's interface for other hosts: this
+    // window keeps the two columns it was designed with.
     std::int16_t wide() const { return wide_; }
     void setWide(std::int16_t wide);
 

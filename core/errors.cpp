@@ -36,7 +36,8 @@ ConversionError::ConversionError(const QString &what)
 namespace {
 
 // Without a window to show it in, an error still reaches the person running
-// the program; the application installs a message box instead.
+// the program; the window installs a reporter that shows it on its status
+// line.
 void warn(const RuntimeError &error)
 {
     qWarning("%s", error.what());

@@ -49,7 +49,8 @@ public:
 using ErrorReporter = std::function<void(const RuntimeError &)>;
 
 // Replaces the reporter and returns the previous one; an empty one restores
-// the default, a warning on the console. The application shows a message box.
+// the default, a warning on the console. The window shows the error on its
+// status line.
 ErrorReporter setErrorReporter(ErrorReporter reporter);
 void reportError(const RuntimeError &error);
 

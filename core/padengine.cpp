@@ -40,6 +40,18 @@ bool dividesByZero(double divisor)
     return divisor == 0.0 || std::isnan(divisor);
 }
 
+QChar pendingKey(std::int16_t code)
+{
+    return code >= PendingCode::Add && code <= PendingCode::Subtract ? u"+/*-"[code - 1] : QChar();
+}
+
+QChar pendingSign(std::int16_t code)
+{
+    return code >= PendingCode::Add && code <= PendingCode::Subtract
+        ? u"+\u00f7\u00d7\u2212"[code - 1]
+        : QChar();
+}
+
 QChar padKey(PadAction action)
 {
     return QStringView(u"+/*-()=r")[static_cast<int>(action)];

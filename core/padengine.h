@@ -26,6 +26,12 @@ void applyPending(std::int16_t code, double &acc, double value);
 // Whether a division by the divisor keeps the dividend instead.
 bool dividesByZero(double divisor);
 
+// The key whose action leaves the code pending ("+", "/", "*" or "-"), and
+// the sign the calculator writes for it ("+", "÷", "×" or "−"); null for a
+// code that names no operation.
+QChar pendingKey(std::int16_t code);
+QChar pendingSign(std::int16_t code);
+
 // The keypad's actions, in the order its buttons are laid out.
 enum class PadAction { Add, Div, Mult, Subt, LParen, RParen, Equals, Clear };
 
@@ -70,7 +76,7 @@ public:
     void setTypeIn(const QString &text);
 
     // What a click on the action's button does. Throws ArithmeticError when
-    // the arithmetic fails; nothing is raised then.
+    // the arithmetic fails, after raising failed and none of the other events.
     void perform(PadAction action);
 
     Event change;

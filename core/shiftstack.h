@@ -20,6 +20,8 @@ public:
     double tos();
     void setTos(double value);
 
+    // CLR, BOS and IBOS are the component's interface for other hosts; this
+    // window needs only TOS and ITOS.
     // Either direction zeroes every value; the codes stay.
     double clr();
     void setClr(double ignored);

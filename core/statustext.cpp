@@ -1,6 +1,7 @@
 #include "core/statustext.h"
 
 #include "core/numeralparse.h"
+#include "core/padengine.h"
 #include "core/romannumeral.h"
 #include "core/textservices.h"
 
@@ -70,22 +71,6 @@ bool isRomanLetters(const QString &text)
 QString otherSeparator()
 {
     return QLocale().decimalPoint() == u"." ? QStringLiteral(",") : QStringLiteral(".");
-}
-
-QString pendingKey(std::int16_t pend)
-{
-    switch (pend) {
-    case 1:
-        return QStringLiteral("+");
-    case 2:
-        return QStringLiteral("/");
-    case 3:
-        return QStringLiteral("*");
-    case 4:
-        return QStringLiteral("-");
-    default:
-        return {};
-    }
 }
 
 } // namespace
@@ -171,7 +156,7 @@ QString progress(double acc, std::int16_t pend, int openParentheses, bool outerm
     if (!std::isfinite(acc))
         parts << QCoreApplication::translate("StatusLine", "Press r or Escape to start again",
             "r is the letter typed to clear in every language; Escape is the key");
-    else if (const QString key = pendingKey(pend); !key.isEmpty())
+    else if (const QChar key = pendingKey(pend); !key.isNull())
         parts << QStringLiteral("%1 %2").arg(numberText(acc), key);
     if (openParentheses > 0)
         parts << QCoreApplication::translate(

@@ -32,18 +32,8 @@ bool readsTighter(std::int16_t code)
 
 QString operationText(std::int16_t code)
 {
-    switch (code) {
-    case PendingCode::Add:
-        return QStringLiteral(" + ");
-    case PendingCode::Divide:
-        return QStringLiteral(" \u00f7 ");
-    case PendingCode::Multiply:
-        return QStringLiteral(" \u00d7 ");
-    case PendingCode::Subtract:
-        return QStringLiteral(" \u2212 ");
-    default:
-        return {};
-    }
+    const QChar sign = pendingSign(code);
+    return sign.isNull() ? QString() : u' ' + QString(sign) + u' ';
 }
 
 } // namespace
