@@ -8,11 +8,6 @@
 #include <charconv>
 #include <cmath>
 
-bool romanIsExact(double value)
-{
-    return value >= 1 && value < RomanLimit && value == std::floor(value);
-}
-
 QString exactDecimal(double value)
 {
     const QString shown = numberText(value);

@@ -3,7 +3,10 @@
 #include "core/errors.h"
 #include "core/textservices.h"
 
+#include <QStringList>
+
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -104,26 +107,131 @@ std::optional<double> parseNumeral(const QString &text)
     return parseRoman(upper);
 }
 
-std::optional<double> parseRoman(QStringView numeral)
+namespace {
+
+constexpr char16_t Twelfth = 0x00B7;
+
+bool isBar(QChar c)
 {
+    return c == QChar(0x0305) || c == QChar(0x0304);
+}
+
+// The Unicode Roman numerals as the letters they stand for.
+QString expandUnicodeNumerals(QStringView text)
+{
+    static constexpr const char16_t *Numbers[] = {u"I", u"II", u"III", u"IV", u"V", u"VI",
+        u"VII", u"VIII", u"IX", u"X", u"XI", u"XII", u"L", u"C", u"D", u"M"};
+    QString letters;
+    letters.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if (code >= 0x2160 && code <= 0x217F)
+            letters += QStringView(Numbers[(code - 0x2160) % 16]);
+        else if (code == 0x2180)
+            letters += u'M';
+        else if (code == 0x2181)
+            letters += u"V\u0305";
+        else if (code == 0x2182)
+            letters += u"X\u0305";
+        else if (code == 0x2187)
+            letters += u"L\u0305";
+        else if (code == 0x2188)
+            letters += u"C\u0305";
+        else
+            letters += c;
+    }
+    return letters;
+}
+
+struct RomanPart
+{
+    QString letters;
+    double value;
+};
+
+// Reads the numeral by the lenient rules, keeping each part as the rules
+// counted it when parts is given.
+std::optional<double> readRoman(QStringView numeral, std::vector<RomanPart> *parts)
+{
+    const QString text = expandUnicodeNumerals(numeral);
+    qsizetype end = text.size();
+    int twelfths = 0;
+    while (end > 0 && text[end - 1] == QChar(Twelfth)) {
+        ++twelfths;
+        --end;
+    }
+    if (end > 0 && text[end - 1] == u'S') {
+        twelfths += 6;
+        --end;
+    }
     double sum = 0;
     QChar previous; // no letter before the first
-    for (const QChar letter : numeral) {
+    int previousScale = 1;
+    for (qsizetype i = 0; i < end; ++i) {
+        const QChar letter = text[i];
+        const int scale = i + 1 < end && isBar(text[i + 1]) ? 1000 : 1;
+        const qsizetype length = scale == 1 ? 1 : 2;
+        const bool neighbours = scale == previousScale;
         for (const LetterPair &pair : RejectedPairs) {
-            if (isPair(pair, previous, letter))
+            if (neighbours && isPair(pair, previous, letter))
                 return std::nullopt;
         }
         int increment = letterValue(letter);
         if (increment == 0)
             return std::nullopt;
+        bool subtractive = false;
         for (const SubtractivePair &pair : SubtractivePairs) {
-            if (isPair(pair.letters, previous, letter))
+            if (neighbours && isPair(pair.letters, previous, letter)) {
                 increment = pair.increment;
+                subtractive = true;
+            }
         }
-        sum += increment;
+        sum += double(increment) * scale;
+        if (parts && subtractive) {
+            parts->back().letters += text.sliced(i, length);
+            parts->back().value += double(increment) * scale;
+        } else if (parts) {
+            parts->push_back({text.sliced(i, length), double(letterValue(letter)) * scale});
+        }
         previous = letter;
+        previousScale = scale;
+        i += length - 1;
     }
-    return sum;
+    if (parts && twelfths > 0)
+        parts->push_back({text.sliced(end), twelfths / 12.0});
+    return twelfths == 0 ? sum : sum + twelfths / 12.0;
+}
+
+} // namespace
+
+std::optional<double> parseRoman(QStringView numeral)
+{
+    return readRoman(numeral, nullptr);
+}
+
+QString romanReading(const QString &typed)
+{
+    std::vector<RomanPart> parts;
+    const QString upper = upperCase(typed.trimmed());
+    const std::optional<double> value = readRoman(upper, &parts);
+    if (!value || parts.empty())
+        return {};
+    QStringList letters;
+    for (const RomanPart &part : parts)
+        letters << part.letters;
+    return QStringLiteral("%1 = %2 = %3")
+        .arg(upper, letters.join(QStringLiteral(" + ")), numberText(*value));
+}
+
+bool hasWiderRomanForm(QStringView text)
+{
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if (isBar(c) || code == Twelfth || code == u'S' || code == u's'
+            || (code >= 0x2160 && code <= 0x2188))
+            return true;
+    }
+    return false;
 }
 
 double parseHexDigits(QStringView digits)

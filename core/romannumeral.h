@@ -5,6 +5,29 @@
 // Roman numerals are written for magnitudes below this; the readout shows
 // the overflow and underflow texts beyond.
 inline constexpr double RomanLimit = 9000;
+// With the vinculum, a bar over a letter multiplies it by a thousand, and
+// numerals reach this far.
+inline constexpr double VinculumLimit = 4'000'000;
+
+// How numerals are written, chosen by the person; reading takes every form
+// whatever the choice. Both off, numerals are exactly the seven letters.
+struct RomanForms
+{
+    // 4000 and up with the thousands barred: 12345 is X̅I̅I̅CCCXLV.
+    bool vinculum = false;
+    // Fractions to the nearest twelfth: S a half, a dot each twelfth.
+    bool twelfths = false;
+
+    bool operator==(const RomanForms &) const = default;
+};
+
+// The forms every numeral written from now on takes, for the whole program,
+// as the locale is.
+void setRomanForms(RomanForms forms);
+RomanForms romanForms();
+
+// Numerals are written for magnitudes below this, in the forms chosen.
+double romanLimit();
 
 // The Roman readout's fixed texts, in the person's language. Functions, not
 // constants: a text is translated when asked for, after the translations are
@@ -14,11 +37,21 @@ QString romanUnderflowText();
 QString romanZeroText();
 
 // The text the Roman readout shows for a number: the numeral of the nearest
-// integer (halves to even), in parentheses when the number is negative; the
-// zero text for either zero; the overflow text from 9000 up and the underflow
-// text from -9000 down and for NaN.
+// integer (halves to even), or with twelfths of the nearest twelfth, in
+// parentheses when the number is negative; the zero text for either zero;
+// the overflow text from the limit up and the underflow text from minus the
+// limit down and for NaN.
 QString romanNumeral(double value);
+
+// Whether romanNumeral() writes the value without rounding: a positive whole
+// number below the limit, or with twelfths a whole number of twelfths.
+bool romanIsExact(double value);
 
 // What a screen reader says for the text romanNumeral() writes for the value:
 // the numeral with its decimal value, or the fixed texts in words.
 QString romanDescription(double value, const QString &shown);
+
+// How the numeral romanNumeral() writes for the value is built, part by part:
+// "MCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9"; "" for a value without
+// a numeral or a numeral of one part.
+QString romanBreakdown(double value);
