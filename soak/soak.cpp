@@ -27,12 +27,13 @@
 #include <QClipboard>
 #include <QCommandLineParser>
 #include <QDialog>
+#include <QFile>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -420,7 +421,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     // The tape's shown state goes to a settings file of the test's own.
-    QStandardPaths::setTestModeEnabled(true);
+    const QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     QCommandLineParser options;
     options.addHelpOption();
     options.addOptions({{"seed", "Seed of the random input.", "N", "1"},
