@@ -19,10 +19,9 @@ QString settingsPath()
 
 bool setAside(const QString &path)
 {
-    return !moveAside(path,
-        QFileInfo(path).dir().filePath(QStringLiteral("roman-calculator-unreadable")),
-        QStringLiteral(".conf"))
-                .isEmpty();
+    const QString base
+        = QFileInfo(path).dir().filePath(QStringLiteral("roman-calculator-unreadable"));
+    return !moveAside(path, base, QStringLiteral(".conf")).isEmpty();
 }
 
 // The settings, or none where something that is not a file stays in their

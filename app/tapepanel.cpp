@@ -202,7 +202,7 @@ void TapePanel::keepingTheEnd(const std::function<void()> &change)
 
 void TapePanel::saved(bool done, bool afterEntry)
 {
-    // Each trouble is told once: the tape goes on working either way.
+    // A file set aside is news once: the tape goes on working either way.
     if (const QString aside = file_.setAsideAs(); !aside.isEmpty())
         tell(QCoreApplication::translate("TapePanel",
             "The tape in %1 could not be read; it is kept as %2, and a new tape begins")
