@@ -238,7 +238,7 @@ bool TapeFile::appendWaiting()
         lines += fileLine(entry);
     if (*end + lines.size() > CutBackAt || lines_ + waiting_.size() > 2 * Kept)
         return cutBack(file);
-    // A failed write leaves no part of an entry behind, to be written twice.
+    // A failed write leaves nothing of an entry behind, to be written twice.
     if ((file.size() != *end && !file.resize(*end)) || !file.seek(*end) || !put(file, lines)) {
         file.resize(*end);
         return false;
