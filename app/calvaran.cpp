@@ -2,6 +2,7 @@
 
 #include "app/appicon.h"
 #include "app/helpwindow.h"
+#include "app/settings.h"
 #include "app/tapepanel.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
@@ -30,7 +31,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QSettings>
 #include <QShortcut>
 
 #include <algorithm>
@@ -48,16 +48,14 @@ constexpr QRect StatusPlace(120, 2490, 4335, 405);
 // The tape, when shown, is a column to the right of the design.
 constexpr QRect TapePlace(4575, 0, 2760, 2895);
 constexpr int WidthWithTape = 7410;
-// The person's choices, in ~/.config/roman-calculator/roman-calculator.conf.
-const QString SettingsName = QStringLiteral("roman-calculator");
 const QString TapeShownKey = QStringLiteral("Tape/shown");
 
 constexpr qreal DesignPoints = 8.25;
-// The largest factor at which every component's layout still fits its 16-bit
-// twips: the readouts' text boxes are 90 units of a hundredth of their width,
-// and 36450 twips is the widest they can be. A larger window centres the
-// design at this size.
-constexpr qreal MaxScale = 36450.0 / 2535;
+// The largest factor the design grows to; a larger window centres it. Fonts
+// and text boxes beyond it would only cost time and memory at each
+// calculation, and at 36450.0 / 2535 the readouts' text boxes, 90 units of a
+// hundredth of their width, would outgrow their layout's 16-bit twips.
+constexpr qreal MaxScale = 8;
 
 QSize designPixels(int width, qreal factor)
 {
@@ -183,7 +181,7 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     tapeToggle_ = tapePanel_->showAction();
     connect(tapeToggle_, &QAction::triggered, this, [this](bool shown) {
         guarded([&] { showTape(shown); });
-        QSettings(SettingsName, SettingsName).setValue(TapeShownKey, shown);
+        keepSetting(TapeShownKey, shown);
     });
     addAction(tapeToggle_);
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -193,7 +191,7 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
         menu.addAction(tapeToggle_);
         menu.exec(mapToGlobal(at));
     });
-    showTape(QSettings(SettingsName, SettingsName).value(TapeShownKey, true).toBool());
+    showTape(setting(TapeShownKey, true).toBool());
 }
 
 Calvaran::~Calvaran() = default;

@@ -1,125 +1,136 @@
 #include "app/tapefile.h"
 
+#include "app/plainfile.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 
-#include <cmath>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
 const QByteArray Header = QByteArrayLiteral("roman-calculator-tape\t1\n");
-// Far more than a thousand entries of any length the tape writes.
-constexpr qint64 LargestFile = 16 << 20;
-// A window that holds the lock gives it up within milliseconds; one that
-// crashed holding it leaves it stale.
-constexpr int LockWait = 2000;
-// A torn last line is shorter than any entry the tape writes.
-constexpr qint64 LongestTail = 1 << 20;
+// The most of a file read at the start; of a longer one its newest lines.
+constexpr qint64 ReadLimit = 16 << 20;
+// The file never grows past CutBackAt: entries that would take it further
+// go in through a cut-back, which keeps at most KeptBytes of the newest, so
+// that two windows writing in turn never make a file too long to read.
+constexpr qint64 CutBackAt = 4 << 20;
+constexpr qint64 KeptBytes = 2 << 20;
+// A text in UTF-8 and escaped takes at most three bytes a unit, so that a
+// line is shorter than LongestLine, and a cut-back keeps several.
+constexpr qsizetype LongestText = 64 << 10;
+constexpr qint64 LongestLine = 1 << 20;
+static_assert(2 * 3 * (LongestText + 3) + 32 < LongestLine && LongestLine < KeptBytes
+    && KeptBytes < CutBackAt && CutBackAt < ReadLimit);
+// At the end a busy lock is waited for a moment: the window is going away.
+constexpr int LockWaitAtEnd = 2000;
 
-QByteArray escaped(const QString &text)
+// A text too long for a line of the file keeps its beginning and its end, as
+// the tape does with a long calculation.
+QString shortened(const QString &text)
 {
-    QByteArray out;
-    for (const char c : text.toUtf8()) {
-        switch (c) {
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
+    if (text.size() <= LongestText)
+        return text;
+    qsizetype head = LongestText / 2, tail = LongestText / 2;
+    if (text[head - 1].isHighSurrogate())
+        --head;
+    if (text[text.size() - tail].isLowSurrogate())
+        --tail;
+    return text.first(head) + QStringLiteral(" \u2026 ") + text.last(tail);
 }
 
-std::optional<QString> unescaped(QByteArrayView field)
+QByteArray fileLine(TapeEntry entry)
 {
-    QByteArray out;
-    if (field.contains('\\')) {
-        out.reserve(field.size());
-        for (qsizetype i = 0; i < field.size(); ++i) {
-            if (field[i] != '\\') {
-                out += field[i];
-                continue;
-            }
-            const qsizetype which
-                = ++i < field.size() ? QByteArrayView("\\tnr").indexOf(field[i]) : -1;
-            if (which < 0)
-                return std::nullopt;
-            out += "\\\t\n\r"[which];
-        }
-        field = out;
-    }
-    if (field.isEmpty() || !field.isValidUtf8())
-        return std::nullopt;
-    return QString::fromUtf8(field);
+    entry.decimal = shortened(entry.decimal);
+    entry.roman = shortened(entry.roman);
+    return tapeLine(entry) + '\n';
 }
 
-// Every line of a whole file, or nothing when it is not a tape this version reads.
-std::optional<std::deque<TapeEntry>> parsed(const QByteArray &data)
+// How many of the newest entries a cut-back keeps.
+std::size_t newestFitting(const std::deque<TapeEntry> &entries)
+{
+    std::size_t count = 0;
+    for (qint64 bytes = Header.size(); count < std::min(entries.size(), TapeFile::Kept); ++count)
+        if ((bytes += fileLine(entries[entries.size() - count - 1]).size()) > KeptBytes)
+            break;
+    return count;
+}
+
+struct Read
 {
     std::deque<TapeEntry> entries;
-    // What follows the last line feed is nothing, or a line torn by a crash.
-    qsizetype start = data.indexOf('\n') + 1;
-    if (start == 0)
-        return entries;
-    if (!data.startsWith(Header))
-        return std::nullopt;
-    for (qsizetype end; (end = data.indexOf('\n', start)) >= 0; start = end + 1) {
-        std::optional<TapeEntry> entry
-            = readTapeLine(QByteArrayView(data).sliced(start, end - start));
+    std::size_t lines = 0;
+};
+
+// Whole lines, or nothing when one of them does not read.
+std::optional<Read> parsed(QByteArrayView data)
+{
+    Read read;
+    for (qsizetype start = 0, end; (end = data.indexOf('\n', start)) >= 0; start = end + 1) {
+        std::optional<TapeEntry> entry = readTapeLine(data.sliced(start, end - start));
         if (!entry)
             return std::nullopt;
-        entries.push_back(std::move(*entry));
-        if (entries.size() > TapeFile::Kept)
-            entries.pop_front();
+        read.entries.push_back(std::move(*entry));
+        if (read.entries.size() > TapeFile::Kept)
+            read.entries.pop_front();
+        ++read.lines;
     }
-    return entries;
+    return read;
+}
+
+// The newest entries of the file, read from no more than its last ReadLimit
+// bytes; nothing when it is not a tape this version reads.
+std::optional<Read> newestOf(QFile &file)
+{
+    const qint64 size = file.size();
+    const QByteArray head = file.seek(0) ? file.read(Header.size()) : QByteArray();
+    if (head != Header)
+        // A crash can tear the first line too.
+        return Header.startsWith(head) ? std::optional(Read()) : std::nullopt;
+    const qint64 from = std::max<qint64>(Header.size(), size - ReadLimit);
+    if (!file.seek(from))
+        return std::nullopt;
+    const QByteArray data = file.read(size - from);
+    // Past the limit the first line read is cut: the next one starts whole.
+    const qsizetype start = from == Header.size() ? 0 : data.indexOf('\n') + 1;
+    if (start == 0 && from > Header.size())
+        return std::nullopt;
+    return parsed(QByteArrayView(data).sliced(start));
+}
+
+// Where the file's whole lines end, before a line a crash tore; nothing when
+// another program or version has put a file here since.
+std::optional<qint64> wholeEnd(QFile &file)
+{
+    const qint64 size = file.size();
+    const QByteArray head = file.read(Header.size());
+    if (head != Header && !Header.startsWith(head))
+        return std::nullopt;
+    if (size == 0 || (file.seek(size - 1) && file.read(1) == "\n"))
+        return size;
+    const qint64 from = std::max<qint64>(0, size - LongestLine);
+    if (!file.seek(from))
+        return std::nullopt;
+    const qsizetype lastEnd = file.read(size - from).lastIndexOf('\n');
+    if (lastEnd < 0 && from > 0)
+        return std::nullopt;
+    return from + lastEnd + 1;
 }
 
 } // namespace
 
-QByteArray tapeLine(const TapeEntry &entry)
-{
-    const QByteArray result = entry.result ? QByteArray::number(*entry.result, 'g', 17) : "";
-    return result + '\t' + escaped(entry.decimal) + '\t' + escaped(entry.roman);
-}
-
-std::optional<TapeEntry> readTapeLine(QByteArrayView line)
-{
-    const qsizetype first = line.indexOf('\t');
-    const qsizetype second = first < 0 ? -1 : line.indexOf('\t', first + 1);
-    if (second < 0 || line.indexOf('\t', second + 1) >= 0)
-        return std::nullopt;
-    TapeEntry entry;
-    if (first > 0) {
-        bool ok = false;
-        entry.result = line.first(first).toDouble(&ok);
-        if (!ok || !std::isfinite(*entry.result))
-            return std::nullopt;
-    }
-    std::optional<QString> decimal = unescaped(line.sliced(first + 1, second - first - 1));
-    std::optional<QString> roman = unescaped(line.sliced(second + 1));
-    if (!decimal || !roman)
-        return std::nullopt;
-    entry.decimal = std::move(*decimal);
-    entry.roman = std::move(*roman);
-    return entry;
-}
-
 TapeFile::TapeFile(const QString &folder)
     : folder_(folder)
 { }
+
+TapeFile::~TapeFile()
+{
+    save(LockWaitAtEnd);
+}
 
 QString TapeFile::path() const
 {
@@ -129,117 +140,173 @@ QString TapeFile::path() const
 std::deque<TapeEntry> TapeFile::load()
 {
     setAsideAs_.clear();
-    QFile file(path());
-    if (inMemory() || !file.exists())
+    if (inMemory())
         return {};
-    QLockFile lock(path() + QStringLiteral(".lock"));
-    // Reading needs no lock; setting aside does, but an unwritable folder
-    // cannot set aside anyway.
-    const bool locked = lock.tryLock(LockWait);
-    if (file.size() > LargestFile) {
-        if (locked)
-            setAside();
+    const QString lockPath = path() + QStringLiteral(".lock");
+    QLockFile lock(lockPath);
+    // Reading needs no lock; tidying up and setting aside do, and wait for nothing.
+    const bool locked = fileKind(lockPath) != FileKind::Other && lock.tryLock(0);
+    if (locked)
+        removeLeftovers();
+    QFile file;
+    const FileKind kind = fileKind(path());
+    if (kind == FileKind::Absent || (kind == FileKind::Plain && !openPlain(file, path(), O_RDONLY)))
         return {};
-    }
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray data = file.readAll();
+    std::optional<Read> read = file.isOpen() ? newestOf(file) : std::nullopt;
+    const qint64 size = file.size();
     file.close();
-    std::optional<std::deque<TapeEntry>> entries = parsed(data);
-    if (!entries) {
+    if (!read) {
         if (locked)
             setAside();
         return {};
     }
-    // Entries, not counting the format's line.
-    lines_ = std::size_t(std::max<qsizetype>(0, data.count('\n') - 1));
-    return std::move(*entries);
+    lines_ = read->lines;
+    // Longer than this version lets it grow (by an earlier one, say): cut
+    // back to what the window shows.
+    if (size > CutBackAt) {
+        read->entries.erase(
+            read->entries.begin(), read->entries.end() - newestFitting(read->entries));
+        if (locked)
+            rewrite(read->entries);
+    }
+    return std::move(read->entries);
 }
 
 bool TapeFile::append(const std::vector<TapeEntry> &entries)
 {
     setAsideAs_.clear();
-    if (inMemory())
-        return true;
-    QLockFile lock(path() + QStringLiteral(".lock"));
-    if (!QDir().mkpath(folder_) || !lock.tryLock(LockWait))
-        return false;
-    QFile file(path());
-    if (!file.open(QIODevice::ReadWrite))
-        return false;
-    // Another program or version may have put a file here since: it is set
-    // aside, not written into.
-    const QByteArray head = file.read(Header.size());
-    bool foreign = !head.isEmpty() && head != Header && !Header.startsWith(head);
-    // A line torn by a crash goes, so that this one starts on a line of its own.
-    const qint64 size = file.size();
-    const bool whole = size == 0 || (file.seek(size - 1) && file.read(1) == "\n");
-    const qint64 tailStart = whole ? size : std::max<qint64>(0, size - LongestTail);
-    file.seek(tailStart);
-    const QByteArray tail = file.read(size - tailStart);
-    const qint64 torn = whole ? -1 : tailStart + tail.lastIndexOf('\n') + 1;
-    foreign = foreign || (torn >= 0 && torn == tailStart && tailStart > 0);
-    if (foreign) {
-        file.close();
-        setAside();
-        lines_ = 0;
-        if (setAsideAs_.isEmpty() || !file.open(QIODevice::ReadWrite))
-            return false;
-    } else if (torn >= 0) {
-        file.resize(torn);
-    }
-    QByteArray written = file.size() == 0 ? Header : QByteArray();
-    for (const TapeEntry &entry : entries)
-        written += tapeLine(entry) + '\n';
-    if (!file.seek(file.size()) || file.write(written) != written.size() || !file.flush())
-        return false;
-    file.close();
-    // The file keeps more than the tape shows, and is cut back now and then.
-    lines_ += entries.size();
-    if (lines_ > 2 * Kept) {
-        // Only ever cut back to what was read whole.
-        const std::optional<std::deque<TapeEntry>> all
-            = file.open(QIODevice::ReadOnly) ? parsed(file.readAll()) : std::nullopt;
-        if (all && !all->empty())
-            return rewrite(*all);
-    }
-    return true;
+    waiting_.insert(waiting_.end(), entries.begin(), entries.end());
+    // Older ones would be cut back at once.
+    while (waiting_.size() > Kept)
+        waiting_.pop_front();
+    return save(0);
 }
 
 bool TapeFile::clear()
 {
     setAsideAs_.clear();
-    if (inMemory())
+    waiting_.clear();
+    clearing_ = true;
+    return save(0);
+}
+
+bool TapeFile::put(QFile &file, QByteArrayView bytes)
+{
+    return file.write(bytes.data(), bytes.size()) == bytes.size();
+}
+
+bool TapeFile::save(int lockWait)
+{
+    if (inMemory()) {
+        waiting_.clear();
+        clearing_ = false;
+    }
+    if (waiting_.empty() && !clearing_)
         return true;
-    QLockFile lock(path() + QStringLiteral(".lock"));
-    return QDir().mkpath(folder_) && lock.tryLock(LockWait) && rewrite({});
+    // A lock that is not a file would never come free, and reading a pipe's
+    // would never end.
+    const QString lockPath = path() + QStringLiteral(".lock");
+    QLockFile lock(lockPath);
+    if (!QDir().mkpath(folder_) || fileKind(lockPath) == FileKind::Other || !lock.tryLock(lockWait))
+        return false;
+    if (fileKind(path()) == FileKind::Other && !setAside())
+        return false;
+    if (!clearing_)
+        return appendWaiting();
+    if (!rewrite(waiting_))
+        return false;
+    clearing_ = false;
+    waiting_.clear();
+    return true;
+}
+
+bool TapeFile::appendWaiting()
+{
+    QFile file;
+    if (!openPlain(file, path(), O_RDWR | O_CREAT))
+        return false;
+    std::optional<qint64> end = wholeEnd(file);
+    if (!end) {
+        file.close();
+        lines_ = 0;
+        if (!setAside() || !openPlain(file, path(), O_RDWR | O_CREAT | O_EXCL))
+            return false;
+        end = 0;
+    }
+    QByteArray lines = *end == 0 ? Header : QByteArray();
+    for (const TapeEntry &entry : waiting_)
+        lines += fileLine(entry);
+    if (*end + lines.size() > CutBackAt || lines_ + waiting_.size() > 2 * Kept)
+        return cutBack(file);
+    // A failed write leaves nothing of an entry behind, to be written twice.
+    if ((file.size() != *end && !file.resize(*end)) || !file.seek(*end) || !put(file, lines)) {
+        file.resize(*end);
+        return false;
+    }
+    lines_ += waiting_.size();
+    waiting_.clear();
+    return true;
+}
+
+bool TapeFile::cutBack(QFile &file)
+{
+    // Only ever to what was read whole: a file damaged within is set aside.
+    std::optional<Read> read = newestOf(file);
+    file.close();
+    if (!read) {
+        if (!setAside())
+            return false;
+        read.emplace();
+    }
+    read->entries.insert(read->entries.end(), waiting_.begin(), waiting_.end());
+    if (!rewrite(read->entries))
+        return false;
+    waiting_.clear();
+    return true;
 }
 
 bool TapeFile::rewrite(const std::deque<TapeEntry> &entries)
 {
-    // All or nothing: until the commit the old file stays whole.
-    QSaveFile file(path());
-    if (!file.open(QIODevice::WriteOnly))
+    const std::size_t kept = newestFitting(entries);
+    QByteArray all = Header;
+    for (auto entry = entries.end() - kept; entry != entries.end(); ++entry)
+        all += fileLine(*entry);
+    // All or nothing: until the rename the old file stays whole. The copy
+    // has one name, so that one a crash left behind is found.
+    const QString canonical = QFileInfo(path()).canonicalFilePath();
+    const QString target = canonical.isEmpty() ? path() : canonical;
+    const QString copy = target + QStringLiteral(".new");
+    QFile::remove(copy);
+    QFile file;
+    if (!openPlain(file, copy, O_WRONLY | O_CREAT | O_EXCL))
         return false;
-    file.write(Header);
-    for (const TapeEntry &entry : entries)
-        file.write(tapeLine(entry) + '\n');
-    lines_ = entries.size();
-    return file.commit();
+    if (!canonical.isEmpty())
+        file.setPermissions(QFile::permissions(target));
+    const bool written = put(file, all) && ::fsync(file.handle()) == 0;
+    file.close();
+    if (!written || ::rename(QFile::encodeName(copy), QFile::encodeName(target)) != 0) {
+        QFile::remove(copy);
+        return false;
+    }
+    lines_ = kept;
+    return true;
 }
 
-void TapeFile::setAside()
+bool TapeFile::setAside()
 {
-    const QString base = QDir(folder_).filePath(QStringLiteral("tape-unreadable"));
-    for (int n = 1; n < 1000; ++n) {
-        const QString name
-            = base + (n == 1 ? QString() : QStringLiteral("-%1").arg(n)) + QStringLiteral(".txt");
-        // A rename never replaces a file that is there.
-        if (QFile::rename(path(), name)) {
-            setAsideAs_ = name;
-            return;
-        }
-        if (!QFile::exists(name))
-            return;
-    }
+    setAsideAs_ = moveAside(
+        path(), QDir(folder_).filePath(QStringLiteral("tape-unreadable")), QStringLiteral(".txt"));
+    return !setAsideAs_.isEmpty();
+}
+
+void TapeFile::removeLeftovers()
+{
+    // The copy of a cut-back that was stopped, and those earlier versions
+    // left under random names.
+    QDir folder(folder_);
+    const QStringList names
+        = folder.entryList({QStringLiteral("tape.txt.new"), QStringLiteral("tape.txt.??????")},
+            QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names)
+        folder.remove(name);
 }

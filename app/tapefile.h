@@ -1,30 +1,29 @@
 #pragma once
 
+#include "app/tapeline.h"
 #include "core/tape.h"
 
-#include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
 
 #include <deque>
-#include <optional>
 #include <vector>
 
+class QFile;
+
 // The tape on disk, in the person's data folder: a text file that several
-// windows append to in turn, one entry a line, which another program can
-// read:
+// windows append to in turn, one entry a line (see tapeLine()), which another
+// program can read. The first line names the format and its version:
 //
 //     roman-calculator-tape<TAB>1
-//     <result><TAB><decimal line><TAB><Roman line>
 //
-// The first line names the format and its version. The result is written in
-// the C locale with 17 significant digits, and is empty for a calculation
-// that failed; in the two texts a backslash, tab, newline or carriage return
-// is written \\, \t, \n or \r. Text is UTF-8. A line is only ever added at
-// the end, so a crash can tear nothing but the last line, which has no line
-// feed yet and is ignored. A file with any other damage, of a newer version
-// or not of this program is set aside under another name, never written
-// into; a new tape begins.
+// A line is only ever added at the end, so a crash can tear nothing but the
+// last line, which has no line feed yet and is ignored. A file with any other
+// damage, of a newer version, not of this program, or not a file at all is
+// set aside under another name, never written into; a new tape begins.
+//
+// Nothing here waits: while the file cannot be written (the disk is full,
+// another window holds the lock) the entries wait in memory, and go in at
+// the next entry, or at the end.
 class TapeFile
 {
 public:
@@ -33,28 +32,42 @@ public:
 
     // An empty folder keeps the tape in memory only.
     explicit TapeFile(const QString &folder);
+    virtual ~TapeFile();
+    TapeFile(const TapeFile &) = delete;
+    TapeFile &operator=(const TapeFile &) = delete;
 
     // The newest entries, oldest first.
     std::deque<TapeEntry> load();
-    // Adds the entries at the end; false when they could not be saved.
+    // Adds the entries at the end, after any still waiting; false while some wait.
     bool append(const std::vector<TapeEntry> &entries);
+    // Empties the tape, now or as soon as the file can be written.
     bool clear();
+    // The entries that wait to be saved.
+    std::size_t unsaved() const { return waiting_.size(); }
 
     QString path() const;
     // Where the last call set an unreadable file aside, or "".
     QString setAsideAs() const { return setAsideAs_; }
 
+protected:
+    // Every byte written to the file passes here.
+    virtual bool put(QFile &file, QByteArrayView bytes);
+
 private:
     bool inMemory() const { return folder_.isEmpty(); }
-    void setAside();
+    bool save(int lockWait);
+    bool appendWaiting();
+    bool cutBack(QFile &file);
     bool rewrite(const std::deque<TapeEntry> &entries);
+    // False when it could not be moved.
+    bool setAside();
+    void removeLeftovers();
 
     QString folder_;
     QString setAsideAs_;
+    std::deque<TapeEntry> waiting_;
+    // The person cleared the tape before the file could be written.
+    bool clearing_ = false;
     // The lines of the file, as far as this window knows.
     std::size_t lines_ = 0;
 };
-
-// One entry as a line of the file, without its line feed, and back.
-QByteArray tapeLine(const TapeEntry &entry);
-std::optional<TapeEntry> readTapeLine(QByteArrayView line);

@@ -19,6 +19,13 @@
 
 #include <algorithm>
 
+namespace {
+
+// How often entries that could not be saved are tried again.
+constexpr int RetryDelay = 5000;
+
+} // namespace
+
 class TapeModel : public QAbstractListModel
 {
 public:
@@ -103,6 +110,11 @@ TapePanel::TapePanel(const QString &folder, QWidget *parent)
         "TapePanel", "Show or hide the tape (%1)", "%1 names the keys that do it, e.g. F9, Alt+T")
                                 .arg(keys.join(QStringLiteral(", "))));
     addAction(showAction_);
+    retry_ = new QTimer(this);
+    retry_->setSingleShot(true);
+    retry_->setInterval(RetryDelay);
+    connect(retry_, &QTimer::timeout, this,
+        [this] { guarded([this] { saved(file_.append({}), false); }); });
     connect(this, &QAbstractItemView::activated, this, [this](const QModelIndex &index) {
         const TapeEntry &entry = model_->entries[std::size_t(index.row())];
         if (!entry.result)
@@ -183,17 +195,22 @@ void TapePanel::keepingTheEnd(const std::function<void()> &change)
         scrollToBottom();
 }
 
-void TapePanel::saved(bool done)
+void TapePanel::saved(bool done, bool afterEntry)
 {
-    // Each trouble is told once: the tape goes on working either way.
+    // A file set aside is news once: the tape goes on working either way.
     if (const QString aside = file_.setAsideAs(); !aside.isEmpty())
         tell(QCoreApplication::translate("TapePanel",
             "The tape in %1 could not be read; it is kept as %2, and a new tape begins")
                  .arg(QDir::toNativeSeparators(file_.path()), QFileInfo(aside).fileName()));
-    if (!done && !std::exchange(toldUnsaved_, true))
+    if (done)
+        return;
+    // Each entry that waits says so, and they are tried again now and then
+    // until they are saved.
+    if (afterEntry)
         tell(QCoreApplication::translate(
             "TapePanel", "The tape cannot be saved in %1; it is kept until the window closes")
                  .arg(QDir::toNativeSeparators(file_.path())));
+    retry_->start();
 }
 
 void TapePanel::tell(const QString &news)

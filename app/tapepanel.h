@@ -11,6 +11,7 @@
 #include <vector>
 
 class QAction;
+class QTimer;
 class TapeModel;
 
 // The paper tape beside the calculator: every calculation that ended, the
@@ -57,7 +58,7 @@ private:
     void copySelected();
     void copyAll();
     void clearTape();
-    void saved(bool done);
+    void saved(bool done, bool afterEntry = true);
     void tell(const QString &news);
 
     TapeModel *model_;
@@ -69,7 +70,7 @@ private:
     QAction *showAction_;
     TapeFile file_;
     std::vector<TapeEntry> unsaved_;
-    bool toldUnsaved_ = false;
+    QTimer *retry_;
     bool loaded_ = false;
     bool deferNews_ = false;
     bool loadPosted_ = false;

@@ -1,29 +1,18 @@
 #include "app/windowsize.h"
 
+#include "app/settings.h"
 #include "core/errors.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QEvent>
-#include <QFile>
 #include <QScreen>
-#include <QSettings>
 #include <QWidget>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 
 const QString SizeKey = QStringLiteral("Window/size");
-
-std::unique_ptr<QSettings> settings()
-{
-    // QSettings writes through a temporary file and a lock, so a crash or a
-    // second window never leaves half a file.
-    return std::make_unique<QSettings>(
-        QStringLiteral("roman-calculator"), QStringLiteral("roman-calculator"));
-}
 
 QSize restored(const QWidget &window, QSize size)
 {
@@ -61,9 +50,7 @@ private:
         // person chose.
         if (window_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
             return;
-        const auto file = settings();
-        if (file->status() == QSettings::NoError)
-            file->setValue(SizeKey, window_->size());
+        keepSetting(SizeKey, window_->size());
     }
 
     QWidget *window_;
@@ -73,18 +60,7 @@ private:
 
 void rememberWindowSize(QWidget *window)
 {
-    {
-        const auto file = settings();
-        if (file->status() == QSettings::FormatError) {
-            // Kept for whoever wants to see what went wrong; the next save
-            // starts a new file.
-            QFile::rename(file->fileName(),
-                file->fileName() + QLatin1Char('.')
-                    + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss"))
-                    + QStringLiteral(".unreadable"));
-        } else if (const QSize size = file->value(SizeKey).toSize(); size.isValid()) {
-            window->resize(restored(*window, size));
-        }
-    }
+    if (const QSize size = setting(SizeKey).toSize(); size.isValid())
+        window->resize(restored(*window, size));
     new SizeKeeper(window);
 }

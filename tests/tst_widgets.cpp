@@ -34,9 +34,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSet>
-#include <QSettings>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QStyle>
 #include <QTemporaryDir>
 
@@ -169,7 +167,9 @@ private slots:
     void initTestCase()
     {
         // The person's settings and tape stay out of the tests.
-        useFoldersOfItsOwn();
+        QVERIFY(home.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
     }
     void init()
     {
@@ -441,7 +441,11 @@ private slots:
             if (i % 2 == 0)
                 statuses << first.status();
         }
-        QCOMPARE(statuses.filter(told).size(), told.isEmpty() ? statuses.size() : 1);
+        // A file set aside is news once; entries that cannot be saved say so each time.
+        QCOMPARE(statuses.filter(told).size(),
+            told.isEmpty()               ? statuses.size()
+                : told.contains("saved") ? statuses.size() - 1
+                                         : 1);
         QTEST(decimals(first), "kept");
         // What could not be read is kept as it was, under another name.
         const QStringList aside = QDir(home.path()).entryList({"tape-unreadable*"});
@@ -641,12 +645,13 @@ private slots:
     }
 
     // Any shape, up to far beyond what the layouts' 16-bit twips can hold:
-    // the design stops growing there, centred, and no error is raised.
+    // the design stops growing at eight times its size, centred, and no
+    // error is raised.
     void anyWindowSize_data()
     {
         QTest::addColumn<QSizeF>("times"); // the design's width and height
         QTest::addColumn<qreal>("scale");
-        QTest::newRow("20 by 20") << QSizeF(20, 20) << 36450.0 / 2535;
+        QTest::newRow("20 by 20") << QSizeF(20, 20) << 8.0;
         QTest::newRow("wide") << QSizeF(20, 1.5) << 1.5;
         QTest::newRow("tall") << QSizeF(3, 20) << 3.0;
         QTest::newRow("narrower than opened") << QSizeF(0.5, 2) << 1.0;
@@ -757,7 +762,9 @@ private slots:
         QFETCH(QByteArray, damage);
         QFETCH(QSize, opensAt);
         const QTemporaryDir settings;
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
+        const auto restore = qScopeGuard(
+            [&] { qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config"))); });
         if (opensAt == QSize(0, 0))
             opensAt = Calvaran().size();
         {
@@ -1065,6 +1072,10 @@ private slots:
         QCOMPARE(place(pad, "Div"), div);
         QTEST(place(pad, "Clear").topLeft(), "clear");
     }
+
+private:
+    // The settings and data folders of the tests.
+    const QTemporaryDir home;
 };
 
 QTEST_MAIN(TestWidgets)
