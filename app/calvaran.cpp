@@ -2,6 +2,7 @@
 
 #include "app/appicon.h"
 #include "app/helpwindow.h"
+#include "app/numeralchoices.h"
 #include "app/settings.h"
 #include "app/tapepanel.h"
 #include "calc/parenbase.h"
@@ -9,6 +10,7 @@
 #include "core/errors.h"
 #include "core/exacttext.h"
 #include "core/feeder.h"
+#include "core/numeralparse.h"
 #include "core/reader.h"
 #include "core/romannumeral.h"
 #include "core/statustext.h"
@@ -184,11 +186,16 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
         keepSetting(TapeShownKey, shown);
     });
     addAction(tapeToggle_);
+    numeralChoices_ = new NumeralChoices(this);
+    numeralChoices_->changed.connect([this] { writeNumeralsAgain(); });
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
         QMenu menu(this);
         menu.setToolTipsVisible(true);
         menu.addAction(tapeToggle_);
+        menu.addSeparator();
+        menu.addAction(numeralChoices_->largeNumbers());
+        menu.addAction(numeralChoices_->fractions());
         menu.exec(mapToGlobal(at));
     });
     showTape(setting(TapeShownKey, true).toBool());
@@ -229,6 +236,18 @@ void Calvaran::showValue(double value)
     typeInPad1_->setResultText(exactText(value));
 }
 
+void Calvaran::useNumeralFormsForThisRun(RomanForms forms)
+{
+    numeralChoices_->addForThisRun(forms);
+}
+
+void Calvaran::writeNumeralsAgain()
+{
+    if (!calculation_->failed())
+        showValue(romanDisplay1_->value());
+    showStatus();
+}
+
 void Calvaran::showFailure()
 {
     // A failed calculation has no result to show, nor to copy.
@@ -244,7 +263,11 @@ void Calvaran::typeInPadChanged()
     const double value = typeInPad1_->value();
     if (key.isEmpty()) {
         calculation_->enter(value, !text.isEmpty());
-        showStatus(statustext::readingHint(text, value, romanDisplay1_->display()));
+        const QString hint = statustext::readingHint(text, value, romanDisplay1_->display());
+        // A numeral read leniently: the readout says how the rules counted it.
+        if (!hint.isEmpty())
+            romanDisplay1_->explain(romanReading(text));
+        showStatus(hint);
         return;
     }
     // The number in the box came in the same edit as its key when it was
@@ -328,6 +351,8 @@ void Calvaran::showStatus(const QString &message)
         text = message;
     if (text.isEmpty())
         text = statustext::note(calculation_->note(), calculation_->noteValue());
+    if (text.isEmpty() && !calculation_->failed())
+        text = statustext::roundedToTwelfths(romanDisplay1_->value(), romanDisplay1_->display());
     if (text.isEmpty())
         text = progress();
     // The same text again is no news: a screen reader hears it once.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calculation.h"
+#include "core/romannumeral.h"
 
 #include <QRect>
 #include <QString>
@@ -11,6 +12,7 @@
 #include <vector>
 
 class ArabDisplay;
+class NumeralChoices;
 class ParenBase;
 class QLabel;
 class RomanDisplay;
@@ -49,6 +51,10 @@ public:
     // The factor the design is drawn at now.
     qreal scale() const { return scale_; }
 
+    // Writes numerals in these forms as well for this run, without saving
+    // them as the person's choice.
+    void useNumeralFormsForThisRun(RomanForms forms);
+
     // Shows a run-time error on the status line, marked and spoken, where it
     // stays while the result it spoiled is on show.
     void showError(const RuntimeError &error);
@@ -68,6 +74,7 @@ private:
     void typeInPadUnread();
     void typeInPadPasted(const QString &text);
     void showFailure();
+    void writeNumeralsAgain();
     // A fresh start, as a new window: what Escape does anywhere in the window.
     void clearAll();
 
@@ -86,6 +93,7 @@ private:
     QLabel *statusLine_;
     TapePanel *tapePanel_;
     QAction *tapeToggle_;
+    NumeralChoices *numeralChoices_;
 
     std::unique_ptr<Calculation> calculation_;
     std::unique_ptr<Tape> tape_;

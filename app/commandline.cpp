@@ -2,12 +2,14 @@
 
 #include "app/evaluate.h"
 #include "app/languages.h"
+#include "core/romannumeral.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -77,6 +79,27 @@ QCommandLineOption evalOption()
 }
 
 const QString NoHistory = QStringLiteral("no-history");
+const QString Vinculum = QStringLiteral("vinculum");
+const QString Twelfths = QStringLiteral("twelfths");
+
+// The options the window takes as well; with only these it opens at once.
+bool isWindowChoice(const QString &argument)
+{
+    for (const QString &name : {NoHistory, Vinculum, Twelfths}) {
+        if (argument == QStringLiteral("--") + name)
+            return true;
+    }
+    return false;
+}
+
+bool given(int argc, char *argv[], const QString &name)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (QString::fromLocal8Bit(argv[i]) == QStringLiteral("--") + name)
+            return true;
+    }
+    return false;
+}
 
 void describe(QCommandLineParser &parser)
 {
@@ -88,6 +111,14 @@ void describe(QCommandLineParser &parser)
     parser.addOption({NoHistory,
         QCoreApplication::translate(
             "main", "Keeps the tape of calculations in memory only: nothing is read or saved.")});
+    parser.addOption({Vinculum,
+        QCoreApplication::translate("main",
+            "Writes numbers from 4000 to 3999999 with a bar over the thousands, for this run: "
+            "12345 is X\u0305I\u0305I\u0305CCCXLV.")});
+    parser.addOption({Twelfths,
+        QCoreApplication::translate("main",
+            "Writes fractions in Roman twelfths, for this run: 1.5 is IS, 2.25 is "
+            "II\u00b7\u00b7\u00b7.")});
 }
 
 } // namespace
@@ -100,9 +131,9 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[])
     // would abort.
     const bool displayed = given.platformNamed || qEnvironmentVariableIsSet("QT_QPA_PLATFORM")
         || qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-    const bool onlyNoHistory
-        = given.own.size() == 2 && given.own[1] == QStringLiteral("--") + NoHistory;
-    if ((given.own.size() == 1 || onlyNoHistory) && given.missingValue.isEmpty() && displayed)
+    const bool onlyWindowChoices
+        = std::all_of(given.own.cbegin() + 1, given.own.cend(), isWindowChoice);
+    if (onlyWindowChoices && given.missingValue.isEmpty() && displayed)
         return std::nullopt;
     QCoreApplication app(argc, argv);
     installTranslations(QLocale::system());
@@ -126,6 +157,7 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[])
     if (!parser.positionalArguments().isEmpty())
         return refuse(QCoreApplication::translate("main", "Unexpected argument '%1'.")
                           .arg(parser.positionalArguments().constFirst()));
+    setRomanForms(askedRomanForms(argc, argv));
     if (parser.isSet(QStringLiteral("eval"))) {
         const QString expression = parser.value(QStringLiteral("eval"));
         if (expression == u"-")
@@ -140,9 +172,10 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[])
 
 bool tapeInMemoryOnly(int argc, char *argv[])
 {
-    for (int i = 1; i < argc; ++i) {
-        if (QString::fromLocal8Bit(argv[i]) == QStringLiteral("--") + NoHistory)
-            return true;
-    }
-    return false;
+    return given(argc, argv, NoHistory);
+}
+
+RomanForms askedRomanForms(int argc, char *argv[])
+{
+    return {given(argc, argv, Vinculum), given(argc, argv, Twelfths)};
 }

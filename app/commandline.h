@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/romannumeral.h"
+
 #include <optional>
 
 // Answers whatever the command line asks that needs no window: the help, the
@@ -12,3 +14,7 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[]);
 
 // Whether the window keeps its tape in memory only (--no-history).
 bool tapeInMemoryOnly(int argc, char *argv[]);
+
+// The numeral forms asked for this run (--vinculum, --twelfths), which the
+// window adds to the person's saved choices without saving them.
+RomanForms askedRomanForms(int argc, char *argv[]);

@@ -34,6 +34,7 @@ int main(int argc, char *argv[])
     // Errors show on the window's status line, never in a box that would
     // stop the person, or open inside a resize.
     setErrorReporter([&window](const RuntimeError &error) { window.showError(error); });
+    window.useNumeralFormsForThisRun(askedRomanForms(argc, argv));
     rememberWindowSize(&window);
     window.show();
     const int status = QApplication::exec();

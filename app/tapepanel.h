@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/tape.h"
 #include "app/tapefile.h"
 #include "core/event.h"
+#include "core/tape.h"
 
 #include <QListView>
 

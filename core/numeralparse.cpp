@@ -119,8 +119,8 @@ bool isBar(QChar c)
 // The Unicode Roman numerals as the letters they stand for.
 QString expandUnicodeNumerals(QStringView text)
 {
-    static constexpr const char16_t *Numbers[] = {u"I", u"II", u"III", u"IV", u"V", u"VI",
-        u"VII", u"VIII", u"IX", u"X", u"XI", u"XII", u"L", u"C", u"D", u"M"};
+    static constexpr const char16_t *Numbers[] = {u"I", u"II", u"III", u"IV", u"V", u"VI", u"VII",
+        u"VIII", u"IX", u"X", u"XI", u"XII", u"L", u"C", u"D", u"M"};
     QString letters;
     letters.reserve(text.size());
     for (const QChar c : text) {

@@ -182,14 +182,22 @@ QString romanBreakdown(double value)
     if (!(std::abs(value) < romanLimit()) || value == 0)
         return {};
     const Written written = writeMagnitude(std::abs(value), currentForms());
-    if (written.parts.size() < 2)
+    // Barred letters say their thousands better than a list of them would.
+    const bool barred = written.parts.join(QString()).contains(QChar(0x0305));
+    if (written.parts.size() < 2 && !barred)
         return {};
     const QString plus = QStringLiteral(" + ");
-    const QString parts = written.parts.join(plus);
-    const QString values = written.values.join(plus);
-    if (value > 0)
-        return QStringLiteral("%1 = %2 = %3").arg(written.parts.join(QString()), parts, values);
-    return QStringLiteral("(%1) = -(%2) = -(%3)").arg(written.parts.join(QString()), parts, values);
+    QString parts = written.parts.join(plus);
+    QString values = written.values.join(plus);
+    QString numeral = written.parts.join(QString());
+    if (value < 0) {
+        numeral = u'(' + numeral + u')';
+        parts = QStringLiteral("-(%1)").arg(parts);
+        values = QStringLiteral("-(%1)").arg(values);
+    }
+    if (barred)
+        return QStringLiteral("%1 = %2").arg(numeral, values);
+    return QStringLiteral("%1 = %2 = %3").arg(numeral, parts, values);
 }
 
 QString romanDescription(double value, const QString &shown)

@@ -117,10 +117,11 @@ QString readingHint(const QString &text, double value, const QString &numeral)
         return QCoreApplication::translate("StatusLine", "%1 reads as %2; reading stopped at %3")
             .arg(elided(entry), numberText(value), quoted(digits.sliced(read).toString()));
     }
-    if (!isRomanLetters(entry))
+    if (!isRomanLetters(entry) && !hasWiderRomanForm(entry))
         return {};
     const QString typed = upperCase(entry);
-    if (!(value < RomanLimit))
+    // A numeral that does not write the value exactly is no standard form of it.
+    if (!(value < romanLimit()) || !romanIsExact(value))
         return QCoreApplication::translate("StatusLine", "%1 reads as %2")
             .arg(elided(typed), numberText(value));
     if (numeral == typed)
@@ -184,6 +185,16 @@ QString linesCalculated(int calculated, int stoppedLine, const QString &why)
         .arg(done)
         .arg(stoppedLine)
         .arg(why);
+}
+
+QString roundedToTwelfths(double value, const QString &numeral)
+{
+    if (!romanForms().twelfths || value == std::floor(value) || romanIsExact(std::abs(value))
+        || !(std::abs(value) < romanLimit()))
+        return {};
+    return QCoreApplication::translate("StatusLine", "%1 is shown rounded to twelfths: %2",
+        "%1 is a decimal number, %2 its Roman numeral with S and dots")
+        .arg(numberText(value), numeral);
 }
 
 QString copied(const QString &text)

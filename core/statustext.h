@@ -28,6 +28,10 @@ QString progress(double acc, std::int16_t pend, int openParentheses, bool outerm
 
 QString copied(const QString &text);
 
+// That the Roman readout shows the value rounded to the nearest twelfth, when
+// fractions are written in twelfths and the value is none; "" otherwise.
+QString roundedToTwelfths(double value, const QString &numeral);
+
 // What a paste of several lines did: how many calculations it finished, and
 // why it stopped at a line (from 1), if it did.
 QString linesCalculated(int calculated, int stoppedLine = 0, const QString &why = {});

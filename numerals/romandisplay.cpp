@@ -30,14 +30,30 @@ void RomanDisplay::setValue(double value)
     showRoman = value;
     romString = romanNumeral(value);
     romanValue_->setText(romString);
-    romanValue_->setAccessibleDescription(romanDescription(value, romString));
+    // How the numeral is built, for the eye and the ear alike.
+    const QString breakdown = romanBreakdown(value);
+    romanValue_->setToolTip(breakdown);
+    const QString description = romanDescription(value, romString);
+    romanValue_->setAccessibleDescription(
+        breakdown.isEmpty() ? description : description + QStringLiteral("; ") + breakdown);
     change.raise();
+}
+
+void RomanDisplay::explain(const QString &reading)
+{
+    if (reading.isEmpty())
+        return;
+    const QString tip = romanValue_->toolTip();
+    romanValue_->setToolTip(tip.isEmpty() ? reading : reading + u'\n' + tip);
+    romanValue_->setAccessibleDescription(
+        romanValue_->accessibleDescription() + QStringLiteral("; ") + reading);
 }
 
 void RomanDisplay::setDisplay(const QString &text)
 {
     romString = text;
     romanValue_->setText(text);
+    romanValue_->setToolTip({});
     romanValue_->setAccessibleDescription(text);
 }
 

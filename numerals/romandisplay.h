@@ -17,6 +17,11 @@ public:
     double value() const { return showRoman; }
     void setValue(double value);
 
+    // How the number on show was read, when it was typed as a numeral the
+    // readout does not write ("IC = I + C = 101"): told with the readout's
+    // own breakdown until the next value.
+    void explain(const QString &reading);
+
     // Shows any text as it is, leaving the number alone.
     QString display() const { return romString; }
     void setDisplay(const QString &text);

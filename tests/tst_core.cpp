@@ -16,6 +16,7 @@
 #include "core/textservices.h"
 
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QtNumeric>
 
 #include <bit>
@@ -292,6 +293,110 @@ private slots:
                 continue;
             QLocale::setDefault(i % 2 ? QLocale::German : QLocale::English);
             QCOMPARE(readEntry(::exactText(value)), value);
+        }
+    }
+
+    // Numerals in the wider forms, written when chosen ("v" the vinculum,
+    // "t" twelfths) and read whatever the choice; "-" is a text that is no
+    // numeral, "" a value the forms write as the readout's fixed text.
+    void writtenRomanForms_data()
+    {
+        QTest::addColumn<QString>("forms");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("built");
+        const auto row = [](const char *forms, double value, const QString &written,
+                             const char *built) {
+            QTest::addRow("%s %.10g", forms, value) << QString(forms) << value << written << built;
+        };
+        const QChar bar(0x0305);
+        const auto barred = [&](QString letters) {
+            QString text;
+            for (const QChar c : letters)
+                text += c + QString(bar);
+            return text;
+        };
+        row("v", 4000, barred("IV"), "I\u0305V\u0305 = 4 × 1000");
+        row("v", 12345, barred("XII") + "CCCXLV",
+            "X\u0305I\u0305I\u0305CCCXLV = 12 × 1000 + 300 + 40 + 5");
+        row("v", 3999999, barred("MMMCMXCIX") + "CMXCIX",
+            "M\u0305M\u0305M\u0305C\u0305M\u0305X\u0305C\u0305I\u0305X\u0305CMXCIX = 3999 × 1000 + "
+            "900 + 90 + 9");
+        row("v", -12000, '(' + barred("XII") + ')', "(X\u0305I\u0305I\u0305) = -(12 × 1000)");
+        row("v", 3999, "MMMCMXCIX", "MMMCMXCIX = MMM + CM + XC + IX = 3000 + 900 + 90 + 9");
+        row("v", 4000000, "Roman overflow", "");
+        row("", 12345, "Roman overflow", "");
+        row("t", 1.5, "IS", "IS = I + S = 1 + 6/12");
+        row("t", 2.25, "II···", "II··· = II + ··· = 2 + 3/12");
+        row("t", 0.5, "S", "");
+        row("t", 7.0 / 12, "S·", "");
+        row("t", -1.5, "(IS)", "(IS) = -(I + S) = -(1 + 6/12)");
+        row("t", 2.3, "II····", "II···· = II + ···· = 2 + 4/12"); // the nearest twelfth
+        row("t", 2.99, "III", "");
+        row("vt", 12345.5, barred("XII") + "CCCXLVS",
+            "X\u0305I\u0305I\u0305CCCXLVS = 12 × 1000 + 300 + 40 + 5 + 6/12");
+        row("", 1.5, "II", ""); // halves to even, as ever
+    }
+    void writtenRomanForms()
+    {
+        QFETCH(QString, forms);
+        QFETCH(double, value);
+        QFETCH(QString, written);
+        setRomanForms({forms.contains('v'), forms.contains('t')});
+        const auto restore = qScopeGuard([] { setRomanForms({}); });
+        QCOMPARE(::romanNumeral(value), written);
+        QTEST(romanBreakdown(value).section(" = ", 0, -1), "built");
+        // What is written exactly reads back as the value, whatever the choice.
+        if (romanIsExact(value)) {
+            setRomanForms({});
+            QCOMPARE(parseRoman(written), value);
+        }
+    }
+
+    void widerRomanReading_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value"); // NaN: no numeral
+        QTest::addColumn<QString>("reading");
+        const auto row = [](const QString &text, double value, const char *reading) {
+            QTest::newRow(qPrintable(text)) << text << value << QString(reading);
+        };
+        row("X\u0305", 10000, "X\u0305 = X\u0305 = 10000");
+        row("X\u0304IV", 10004, "X\u0304IV = X\u0304 + IV = 10004");
+        row("C\u0305M\u0305", 900000, "C\u0305M\u0305 = C\u0305M\u0305 = 900000");
+        row("\u216B", 12, "\u216B = X + I + I = 12"); // Ⅻ
+        row("\u2173", 4, "\u2163 = IV = 4");          // ⅳ
+        row("\u2188\u2187\u2182", 160000,
+            "\u2188\u2187\u2182 = C\u0305 + L\u0305 + X\u0305 = 160000");
+        row("iis", 2.5, "IIS = I + I + S = 2.5");
+        row("S\u00b7", 7.0 / 12, "S\u00b7 = S\u00b7 = 0.583333333333333");
+        row("IC", 101, "IC = I + C = 101");
+        row("\u0305X", qQNaN(), "");
+        row("SI", qQNaN(), "");
+        row("V\u0305V\u0305", qQNaN(), "");
+    }
+    void widerRomanReading()
+    {
+        QFETCH(QString, text);
+        QTEST(readEntry(text).value_or(qQNaN()), "value");
+        QTEST(romanReading(text), "reading");
+    }
+
+    // Every value written in each form reads back as itself wherever the
+    // form writes it exactly.
+    void everyWrittenNumeralReadsBack()
+    {
+        QRandomGenerator random(2026);
+        const auto restore = qScopeGuard([] { setRomanForms({}); });
+        for (const RomanForms forms : {RomanForms {}, RomanForms {true, false},
+                 RomanForms {false, true}, RomanForms {true, true}}) {
+            setRomanForms(forms);
+            for (int i = 0; i < 20000; ++i) {
+                const double value = i % 2 ? double(random.bounded(1, 4000000))
+                                           : random.bounded(1, 9000 * 12) / 12.0;
+                if (romanIsExact(value))
+                    QCOMPARE(readEntry(::exactText(value)), value);
+            }
         }
     }
 
