@@ -141,6 +141,22 @@ QString numbersSection()
         + tableRow(QStringLiteral("0X1F") + gap + QStringLiteral("0xff"),
             helpText(QT_TRANSLATE_NOOP(
                 "HelpWindow", "A hexadecimal number after the prefix 0X: 0X1F is 31.")))
+        + tableRow(QStringLiteral("X\u0305") + gap + QStringLiteral("\u216B") + gap
+                + QStringLiteral("IIS"),
+            helpText(QT_TRANSLATE_NOOP("HelpWindow",
+                "Wider Roman forms, always read: a bar over a letter multiplies it by 1000 "
+                "(X\u0305 is 10000), Unicode numerals read as their letters (\u216B is 12), S "
+                "and dots are a half and twelfths (IIS is 2.5).")))
+        + tableRow(QCoreApplication::translate("NumeralChoices", "Large numbers with bars"),
+            helpText(QT_TRANSLATE_NOOP("HelpWindow",
+                "A choice in the window's right-click menu: numbers from 4000 to 3999999 "
+                "are written with a bar over the thousands, 12345 as "
+                "X\u0305I\u0305I\u0305CCCXLV.")))
+        + tableRow(QCoreApplication::translate("NumeralChoices", "Fractions in twelfths"),
+            helpText(QT_TRANSLATE_NOOP("HelpWindow",
+                "A choice in the window's right-click menu: fractions are written to the "
+                "nearest twelfth, 1.5 as IS and 2.25 as II\u00b7\u00b7\u00b7; the status "
+                "line says when that rounds.")))
         + QStringLiteral("</table><p>%1</p>")
               .arg(helpText(QT_TRANSLATE_NOOP("HelpWindow",
                                 "The Roman readout shows numbers below 9000 in size: a negative "

@@ -2,7 +2,9 @@
 // exactly as a person would see it on screen; typed text that ends in "{F1}"
 // opens the help, which is rendered instead:
 //
-//     roman-calculator-screenshot OUTPUT.png [TYPED-TEXT [SCALE]]
+//     roman-calculator-screenshot OUTPUT.png [TYPED-TEXT [SCALE [FORMS]]]
+//
+// FORMS holds v for large numbers with bars and t for fractions in twelfths.
 
 #include "app/calvaran.h"
 #include "app/helpwindow.h"
@@ -28,6 +30,10 @@ int main(int argc, char *argv[])
     // The tape shown whatever the machine's settings say, so that the picture does not depend on
     // them.
     window.showTape(true);
+    if (argc > 4) {
+        const QString forms = QString::fromLocal8Bit(argv[4]);
+        window.useNumeralFormsForThisRun({forms.contains(u'v'), forms.contains(u't')});
+    }
     if (argc > 3)
         window.resize(window.size() * QString::fromLocal8Bit(argv[3]).toDouble());
     window.show();

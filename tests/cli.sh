@@ -35,6 +35,10 @@ expect 1 '' 'line 1: Arithmetic error' '' --eval '1e308*10='
 # field reads back as exactly the result.
 expect 0 '2\tII\n5\tV\n20\tXX' '<none>' '2+\n3\n*4=' --eval -
 expect 0 '0.30000000000000004\t' '<none>' '' --eval '0.1+0.2'
+# The wider forms are read on every route, and written when asked for.
+expect 0 '12345\tRoman overflow\n2.5\tII\n24\tXXIV' '<none>' 'X\u0305I\u0305I\u0305CCCXLV\nIIS\n\u216B*II' --eval -
+expect 0 '12345\tX\u0305I\u0305I\u0305CCCXLV' '<none>' '' --vinculum --eval 12345
+expect 0 '2.5\tIIS\n2.3\tII\u00b7\u00b7\u00b7\u00b7' '<none>' '2.5\n2.3' --twelfths --eval -
 # A control character in the input is shown escaped, on a line of its own.
 expect 1 '' 'line 1: "VV\\u0000X" is not' 'VV\0X' --eval -
 # A write that fails ends the run with a message, never a loop.

@@ -14,6 +14,7 @@
 #include "app/windowsize.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
+#include "core/numeralparse.h"
 #include "numerals/arabdisplay.h"
 #include "numerals/romandisplay.h"
 #include "numerals/typeinpad.h"
@@ -547,10 +548,12 @@ private slots:
         row("[10\n20\n30\n]", "3 lines calculated"); // each line a calculation
         row("[5\n1+VV\n7]",
             "*1 line calculated; line 2: \"VV\" is not a number or a Roman numeral; the paste "
-            "stopped there, and \"7\" was not entered"); // never a line break on the line
-        row("9/4={Command1}", "Copied \"2.25\"");        // II would read back as 2
-        row("3-10={Command1}", "Copied \"-7\"");         // (VII) would read back as 7
-        row("2+-", "2 +");                               // a sign on its way is no mistake
+            "stopped there, and \"7\" was not entered");         // never a line break on the line
+        row("9/4={Command1}", "Copied \"2.25\"");                // II would read back as 2
+        row("3-10={Command1}", "Copied \"-7\"");                 // (VII) would read back as 7
+        row("2+-", "2 +");                                       // a sign on its way is no mistake
+        row("[\u216B]", "\u216B reads as 12 (standard form XII)"); // Ⅻ
+        row("IIS", "IIS reads as 2.5");
         row("10/(4-4)=", "Dividing by zero keeps the dividend: 10");
         row("(2+3)", "(\u2026) = 5, waiting for the next operation");
         row("9r", "Cleared; an operation key now starts from 9, a number typed first replaces it");
@@ -573,6 +576,50 @@ private slots:
         if (!input.contains('['))
             QCOMPARE(QGuiApplication::clipboard()->text(),
                 status.startsWith("Copied") ? status.section('"', 1, 1) : "old");
+    }
+
+    // The choices of numeral forms, as the person makes them in the menu: what
+    // the readout, the status line, Copy and the tape write, and the choice
+    // kept for the next window.
+    void numeralChoices_data()
+    {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("roman"); // the readout, then the status line
+        QTest::newRow("bars")
+            << "LargeNumbers"
+            << "12345+0={Command1}"
+            << "X\u0305I\u0305I\u0305CCCXLV|Copied \"X\u0305I\u0305I\u0305CCCXLV\"";
+        QTest::newRow("twelfths") << "Fractions"
+                                  << "5/2={Command1}"
+                                  << "IIS|Copied \"IIS\"";
+        QTest::newRow("rounded") << "Fractions"
+                                 << "2.3"
+                                 << "II\u00b7\u00b7\u00b7\u00b7|2.3 is shown rounded to twelfths: "
+                                    "II\u00b7\u00b7\u00b7\u00b7";
+    }
+    void numeralChoices()
+    {
+        QFETCH(QString, choice);
+        QFETCH(QString, input);
+        const auto chosen
+            = [&](const Window &w) { return w.calvaran.findChild<QAction *>(choice); };
+        {
+            Window w;
+            chosen(w)->trigger();
+        }
+        Window w;
+        const auto off = qScopeGuard([&] { chosen(w)->trigger(); });
+        QVERIFY(chosen(w)->isChecked());
+        w.enter(input);
+        const QString shown = w.calvaran.findChild<QLineEdit *>("RomanValue")->text();
+        QTEST(shown + '|' + w.status(), "roman");
+        // What was copied reads back as the value on show.
+        if (input.endsWith("{Command1}")) {
+            QCOMPARE(
+                readEntry(QGuiApplication::clipboard()->text()), w.calvaran.calculation().shown());
+            QVERIFY(w.tape().constLast().endsWith(" = " + shown)); // the tape writes it too
+        }
     }
 
     // The window at a scale, in the design's faces and in others; the readouts
@@ -979,8 +1026,9 @@ private slots:
         QCOMPARE(box->text() + '|' + roman.display() + '|' + QString::number(roman.value()),
             "any text|any text|-2.5");
         roman.setValue(1999);
-        QCOMPARE(shown, QStringList({"(II)|(II): -2.5",
-                     "MCMXCIX|MCMXCIX: 1999; MCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9"}));
+        QCOMPARE(shown,
+            QStringList({"(II)|(II): -2.5",
+                "MCMXCIX|MCMXCIX: 1999; MCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9"}));
         QCOMPARE(roman.display(), "MCMXCIX");
     }
 
