@@ -1,6 +1,7 @@
 #include "app/tapepanel.h"
 
 #include "app/statustext.h"
+#include "app/tapedelegate.h"
 #include "core/errors.h"
 #include "core/romannumeral.h"
 #include "core/textservices.h"
@@ -12,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
@@ -64,18 +66,17 @@ public:
 TapePanel::TapePanel(const QString &folder, QWidget *parent)
     : QListView(parent)
     , model_(new TapeModel(this))
+    , delegate_(new TapeDelegate(this))
     , file_(folder)
 {
     setObjectName(QStringLiteral("Tape"));
     setAccessibleName(QCoreApplication::translate("TapePanel", "Tape"));
     setModel(model_);
+    setItemDelegate(delegate_);
     setSelectionMode(ExtendedSelection);
     setEditTriggers(NoEditTriggers);
     // Every entry two lines high, so that a thousand need no measuring.
     setUniformItemSizes(true);
-    // A line that does not fit keeps its start and its end, where the result
-    // and any note are.
-    setTextElideMode(Qt::ElideMiddle);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAlternatingRowColors(true);
     copyRoman_ = addMenuAction("CopyResultRoman",
@@ -289,6 +290,46 @@ void TapePanel::contextMenuEvent(QContextMenuEvent *event)
     // Ctrl+C works again outside the menu.
     for (const auto &[action, on] : enabled)
         action->setEnabled(true);
+}
+
+QStringList TapePanel::shownLines(int row) const
+{
+    const QModelIndex index = model_->index(row);
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    QStringList lines;
+    for (const TapeDelegate::Line &line : delegate_->lines(option, index))
+        lines << line.text;
+    return lines;
+}
+
+void TapePanel::keyPressEvent(QKeyEvent *event)
+{
+    // Whatever writes text, and a paste, is the calculation's; keys with Ctrl
+    // or Alt, the arrows, Enter, Tab and the menu key stay here.
+    const Qt::KeyboardModifiers commands
+        = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const bool text = !event->text().isEmpty() && event->text().front().isPrint() && !commands;
+    if (text || event->matches(QKeySequence::Paste))
+        guarded([&] { typed.raise(event); });
+    else
+        QListView::keyPressEvent(event);
+}
+
+void TapePanel::focusInEvent(QFocusEvent *event)
+{
+    // Tabbed into, the tape starts from the newest entry, at the bottom where
+    // the person's eyes are, rather than from the oldest.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        load();
+        if (model_->rowCount() > 0) {
+            const QModelIndex newest = model_->index(model_->rowCount() - 1);
+            selectionModel()->setCurrentIndex(newest, QItemSelectionModel::NoUpdate);
+            scrollTo(newest);
+        }
+    }
+    QListView::focusInEvent(event);
 }
 
 void TapePanel::paintEvent(QPaintEvent *event)
