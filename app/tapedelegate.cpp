@@ -93,3 +93,8 @@ void TapeDelegate::paint(
     }
     painter->restore();
 }
+
+QSize TapeDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    return {0, QStyledItemDelegate::sizeHint(option, index).height()};
+}

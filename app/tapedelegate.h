@@ -30,6 +30,8 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
         const QModelIndex &index) const override;
+    // No wider than the column, whatever the text: the lines fit themselves.
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 private:
     QRect textRect(const QStyleOptionViewItem &option) const;

@@ -312,9 +312,13 @@ void TapePanel::keyPressEvent(QKeyEvent *event)
         = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const bool text = !event->text().isEmpty() && event->text().front().isPrint() && !commands;
     if (text || event->matches(QKeySequence::Paste))
-        guarded([&] { typed.raise(event); });
-    else
-        QListView::keyPressEvent(event);
+        return guarded([&] { typed.raise(event); });
+    // From no entry, as after a click below the last, the arrows start at
+    // the newest, as Tab does.
+    const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+    if (arrow && !currentIndex().isValid() && model_->rowCount() > 0)
+        return setCurrentIndex(model_->index(model_->rowCount() - 1));
+    QListView::keyPressEvent(event);
 }
 
 void TapePanel::focusInEvent(QFocusEvent *event)
