@@ -142,8 +142,8 @@ struct Window
             } else if (match.hasCaptured(3)) {
                 QGuiApplication::clipboard()->setText(match.captured(3));
                 text1()->paste();
-            } else { // wherever the keyboard is at that key
-                QTest::keyClicks(QApplication::focusWidget(), match.captured(4));
+            } else { // wherever this window's keyboard is at that key
+                QTest::keyClicks(calvaran.focusWidget(), match.captured(4));
             }
         }
     }
