@@ -70,6 +70,11 @@ TapePanel::TapePanel(const QString &folder, QWidget *parent)
     , file_(folder)
 {
     setObjectName(QStringLiteral("Tape"));
+    //: The list beside the calculator, as a screen reader names it. Each thing
+    //: has one word in every text, the help's and the menus' too: the tape;
+    //: an entry (a calculation on the tape, not what is typed); Clear (the
+    //: button, and r); all clear (Escape); a readout (either of the two
+    //: displays); the type-in box; the keypad; the keyboard; the help.
     setAccessibleName(QCoreApplication::translate("TapePanel", "Tape"));
     setModel(model_);
     setItemDelegate(delegate_);
@@ -310,7 +315,9 @@ void TapePanel::keyPressEvent(QKeyEvent *event)
     // or Alt, the arrows, Enter, Tab and the menu key stay here.
     const Qt::KeyboardModifiers commands
         = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    const bool text = !event->text().isEmpty() && event->text().front().isPrint() && !commands;
+    const QList<uint> characters = event->text().toUcs4();
+    const bool text
+        = !characters.isEmpty() && QChar::isPrint(char32_t(characters.front())) && !commands;
     if (text || event->matches(QKeySequence::Paste))
         return guarded([&] { typed.raise(event); });
     // From no entry, as after a click below the last, the arrows start at

@@ -32,6 +32,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -472,8 +473,12 @@ private:
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    // The tape's shown state goes to a settings file of the test's own.
+    // The tape's shown state and width go to a settings file of the run's
+    // own, so that a run starts as the last one did and leaves the person's
+    // and the other tests' settings alone.
     QStandardPaths::setTestModeEnabled(true);
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QCommandLineParser options;
     options.addHelpOption();
     options.addOptions({{"seed", "Seed of the random input.", "N", "1"},
