@@ -41,8 +41,9 @@ constexpr KeyHelp KeyTable[] = {
     {Keys::Sequences, "Return; Enter",
         QT_TRANSLATE_NOOP("HelpWindow", "In the type-in box: finish the entry as = does.")},
     {Keys::Sequences, "Esc",
-        QT_TRANSLATE_NOOP(
-            "HelpWindow", "All clear: a fresh start, whatever the type-in box holds.")},
+        QT_TRANSLATE_NOOP("HelpWindow",
+            "All clear: a fresh start, whatever the type-in box holds; the keyboard "
+            "goes back to the type-in box.")},
     {Keys::AccessKeys, "",
         QT_TRANSLATE_NOOP("HelpWindow",
             "Click that button of the keypad from anywhere in the window; its character is "
@@ -64,7 +65,8 @@ constexpr KeyHelp KeyTable[] = {
     {Keys::Sequences, "Ctrl+C; Return",
         QT_TRANSLATE_NOOP("HelpWindow",
             "In the tape: copy the selected entries; put the entry's result into the type-in "
-            "box, as a double click does.")},
+            "box, as a double click does. Numbers and operations typed there go to the type-in "
+            "box.")},
     {Keys::Sequences, "F1", QT_TRANSLATE_NOOP("HelpWindow", "Show this help.")},
     {Keys::Sequences, "Ctrl+Q", QT_TRANSLATE_NOOP("HelpWindow", "Quit.")},
 };

@@ -130,10 +130,6 @@
         <translation>Im Eingabefeld: die Eingabe abschließen wie mit =.</translation>
     </message>
     <message>
-        <source>All clear: a fresh start, whatever the type-in box holds.</source>
-        <translation>Alles löschen: ein Neuanfang, was auch immer im Eingabefeld steht.</translation>
-    </message>
-    <message>
         <source>Click that button of the keypad from anywhere in the window; its character is underlined while Alt is held.</source>
         <translation>Diese Taste des Tastenfelds von überall im Fenster klicken; ihr Zeichen ist unterstrichen, solange Alt gedrückt ist.</translation>
     </message>
@@ -155,7 +151,7 @@
     </message>
     <message>
         <source>Show or hide the tape, a paper-tape history of the calculations.</source>
-        <translation>Den Papierstreifen zeigen oder verbergen, den Verlauf der Rechnungen.</translation>
+        <translation>Den Rechenstreifen zeigen oder verbergen, den Verlauf der Rechnungen.</translation>
     </message>
     <message>
         <source>Show this help.</source>
@@ -237,8 +233,12 @@
 %2: Hilfe</translation>
     </message>
     <message>
-        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
-        <translation>Im Papierstreifen: die ausgewählten Einträge kopieren; das Ergebnis des Eintrags ins Eingabefeld setzen, wie ein Doppelklick.</translation>
+        <source>All clear: a fresh start, whatever the type-in box holds; the keyboard goes back to the type-in box.</source>
+        <translation>Alles löschen: ein Neuanfang, was auch immer im Eingabefeld steht; die Tastatur kehrt ins Eingabefeld zurück.</translation>
+    </message>
+    <message>
+        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does. Numbers and operations typed there go to the type-in box.</source>
+        <translation>Im Rechenstreifen: die ausgewählten Einträge kopieren; das Ergebnis des Eintrags ins Eingabefeld setzen, wie ein Doppelklick. Dort getippte Zahlen und Rechenarten gehen ins Eingabefeld.</translation>
     </message>
 </context>
 <context>
@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>Dividing by zero keeps the dividend: %1</source>
-        <translation>Eine Division durch Null behält den Dividenden: %1</translation>
+        <translation>Division durch null behält den Dividenden: %1</translation>
     </message>
     <message>
         <source>(…) = %1, waiting for the next operation</source>
@@ -471,6 +471,8 @@
     </message>
     <message>
         <source>Tape</source>
+        <extracomment>The list beside the calculator, as a screen reader names it. Each thing has one word in every text, the help&apos;s and the menus&apos; too: the tape; an entry (a calculation on the tape, not what is typed); Clear (the button, and r); all clear (Escape); a readout (either of the two displays); the type-in box; the keypad; the keyboard; the help.</extracomment>
+        <translatorcomment>Glossar, ein Wort für jedes Ding: Rechenstreifen (tape); Eintrag (entry auf dem Rechenstreifen); Eingabe (was getippt wird); Löschen (Clear, auch r); Alles löschen (all clear, Escape); Anzeige (readout); Eingabefeld (type-in box); Tastenfeld (keypad); Tastatur (keyboard); Rechenart (operation); Hilfe (help).</translatorcomment>
         <translation>Rechenstreifen</translation>
     </message>
     <message>

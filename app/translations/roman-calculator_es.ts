@@ -70,7 +70,7 @@
     <message>
         <source>A small desktop calculator for Roman numerals. Type numbers as decimal numerals, as Roman numerals in either case, or as hexadecimal numbers after the prefix 0X, and combine them with + - * / and parentheses by typing or by clicking the keypad. Every number you enter and every result shows at once as a decimal numeral and as a Roman numeral.</source>
         <extracomment>The software centre&apos;s description of the program.</extracomment>
-        <translation>Una pequeña calculadora de escritorio para números romanos. Escribe los números como números decimales, como números romanos en mayúsculas o minúsculas, o como números hexadecimales tras el prefijo 0X, y combínalos con + - * / y paréntesis, tecleando o haciendo clic en el teclado de la calculadora. Cada número que introduces y cada resultado aparecen al instante como número decimal y como número romano.</translation>
+        <translation>Una pequeña calculadora de escritorio para números romanos. Escribe los números como números decimales, como números romanos en mayúsculas o minúsculas, o como números hexadecimales tras el prefijo 0X, y combínalos con + - * / y paréntesis, tecleando o haciendo clic en la botonera. Cada número que introduces y cada resultado aparecen al instante como número decimal y como número romano.</translation>
     </message>
     <message>
         <source>Strictly from left to right: 2 + 3 * 4 gives 20, and parentheses group the rest</source>
@@ -130,16 +130,12 @@
         <translation>En el área de entrada: terminar la entrada como con =.</translation>
     </message>
     <message>
-        <source>All clear: a fresh start, whatever the type-in box holds.</source>
-        <translation>Borrar todo: empezar de cero, contenga lo que contenga el área de entrada.</translation>
-    </message>
-    <message>
         <source>Click that button of the keypad from anywhere in the window; its character is underlined while Alt is held.</source>
-        <translation>Pulsar ese botón del teclado desde cualquier lugar de la ventana; su carácter aparece subrayado mientras se mantiene pulsada Alt.</translation>
+        <translation>Pulsar ese botón de la botonera desde cualquier lugar de la ventana; su carácter aparece subrayado mientras se mantiene pulsada Alt.</translation>
     </message>
     <message>
         <source>Move between the keypad, the readouts and the type-in box.</source>
-        <translation>Moverse entre el teclado, los visores y el área de entrada.</translation>
+        <translation>Moverse entre la botonera, los visores y el área de entrada.</translation>
     </message>
     <message>
         <source>In the type-in box with nothing selected: copy the result, as Copy does.</source>
@@ -237,8 +233,12 @@
 %2: ayuda</translation>
     </message>
     <message>
-        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
-        <translation>En la cinta: copiar las entradas seleccionadas; poner el resultado de la entrada en el área de entrada, como un doble clic.</translation>
+        <source>All clear: a fresh start, whatever the type-in box holds; the keyboard goes back to the type-in box.</source>
+        <translation>Borrar todo: empezar de cero, contenga lo que contenga el área de entrada; el teclado vuelve al área de entrada.</translation>
+    </message>
+    <message>
+        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does. Numbers and operations typed there go to the type-in box.</source>
+        <translation>En la cinta: copiar los apuntes seleccionados; poner el resultado del apunte en el área de entrada, como un doble clic. Los números y las operaciones escritos allí van al área de entrada.</translation>
     </message>
 </context>
 <context>
@@ -437,12 +437,12 @@
     <message>
         <source>Cleared; an operation key now starts from %1, a number typed first replaces it</source>
         <comment>after the clear key, which keeps the last number entered</comment>
-        <translation>Borrado; una tecla de operación empieza ahora desde %1, un número tecleado antes lo sustituye</translation>
+        <translation>Borrado; una tecla de operación empieza ahora desde %1, un número escrito antes lo sustituye</translation>
     </message>
     <message>
         <source>Press r or Escape to start again</source>
         <comment>r is the letter typed to clear in every language; Escape is the key</comment>
-        <translation>Pulse r o Escape para empezar de nuevo</translation>
+        <translation>Pulsa r o Escape para empezar de nuevo</translation>
     </message>
     <message>
         <source>⚠ %1</source>
@@ -471,6 +471,8 @@
     </message>
     <message>
         <source>Tape</source>
+        <extracomment>The list beside the calculator, as a screen reader names it. Each thing has one word in every text, the help&apos;s and the menus&apos; too: the tape; an entry (a calculation on the tape, not what is typed); Clear (the button, and r); all clear (Escape); a readout (either of the two displays); the type-in box; the keypad; the keyboard; the help.</extracomment>
+        <translatorcomment>Glosario, una palabra por cosa: cinta (tape); apunte (entry de la cinta); entrada (lo que se escribe); Borrar (Clear, y r); Borrar todo (all clear, Escape); visor (readout); área de entrada (type-in box); botonera (keypad); teclado (keyboard); operación (operation); ayuda (help). Trato de tú.</translatorcomment>
         <translation>Cinta</translation>
     </message>
     <message>
@@ -483,7 +485,7 @@
     </message>
     <message>
         <source>&amp;Copy entry</source>
-        <translation>&amp;Copiar la entrada</translation>
+        <translation>&amp;Copiar el apunte</translation>
     </message>
     <message>
         <source>Copy &amp;whole tape</source>
@@ -504,8 +506,8 @@
     <message numerus="yes">
         <source>Copied %n entries</source>
         <translation>
-            <numerusform>%n entrada copiada</numerusform>
-            <numerusform>%n entradas copiadas</numerusform>
+            <numerusform>%n apunte copiado</numerusform>
+            <numerusform>%n apuntes copiados</numerusform>
         </translation>
     </message>
     <message>
@@ -550,7 +552,7 @@
     </message>
     <message>
         <source>Try --help for the options.</source>
-        <translation>Pruebe --help para ver las opciones.</translation>
+        <translation>Prueba --help para ver las opciones.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>

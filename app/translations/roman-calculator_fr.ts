@@ -45,7 +45,7 @@
     <message>
         <source>Calculate with Roman, decimal and hexadecimal numerals</source>
         <extracomment>The one-line summary in the application menu and the software centre.</extracomment>
-        <translation>Calculer avec des nombres romains, décimaux et hexadécimaux</translation>
+        <translation>Calculer en chiffres romains, décimaux et hexadécimaux</translation>
     </message>
     <message>
         <source>roman;numeral;calculator;decimal;hexadecimal;arithmetic;</source>
@@ -130,10 +130,6 @@
         <translation>Dans la zone de saisie&#xa0;: terminer la saisie comme avec =.</translation>
     </message>
     <message>
-        <source>All clear: a fresh start, whatever the type-in box holds.</source>
-        <translation>Tout effacer&#xa0;: un nouveau départ, quel que soit le contenu de la zone de saisie.</translation>
-    </message>
-    <message>
         <source>Click that button of the keypad from anywhere in the window; its character is underlined while Alt is held.</source>
         <translation>Cliquer ce bouton du pavé depuis n’importe où dans la fenêtre&#xa0;; son caractère est souligné tant qu’Alt est enfoncée.</translation>
     </message>
@@ -155,7 +151,7 @@
     </message>
     <message>
         <source>Show or hide the tape, a paper-tape history of the calculations.</source>
-        <translation>Afficher ou masquer la bande, l’historique des calculs comme sur un rouleau de papier.</translation>
+        <translation>Afficher ou masquer le ruban, l’historique des calculs comme sur un rouleau de papier.</translation>
     </message>
     <message>
         <source>Show this help.</source>
@@ -237,8 +233,12 @@
 %2&#xa0;: aide</translation>
     </message>
     <message>
-        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
-        <translation>Dans la bande : copier les entrées sélectionnées ; mettre le résultat de l’entrée dans la zone de saisie, comme un double-clic.</translation>
+        <source>All clear: a fresh start, whatever the type-in box holds; the keyboard goes back to the type-in box.</source>
+        <translation>Tout effacer : un nouveau départ, quel que soit le contenu de la zone de saisie ; le clavier revient à la zone de saisie.</translation>
+    </message>
+    <message>
+        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does. Numbers and operations typed there go to the type-in box.</source>
+        <translation>Dans le ruban : copier les entrées sélectionnées ; mettre le résultat de l’entrée dans la zone de saisie, comme un double-clic. Les nombres et les opérations tapés là vont dans la zone de saisie.</translation>
     </message>
 </context>
 <context>
@@ -471,6 +471,8 @@
     </message>
     <message>
         <source>Tape</source>
+        <extracomment>The list beside the calculator, as a screen reader names it. Each thing has one word in every text, the help&apos;s and the menus&apos; too: the tape; an entry (a calculation on the tape, not what is typed); Clear (the button, and r); all clear (Escape); a readout (either of the two displays); the type-in box; the keypad; the keyboard; the help.</extracomment>
+        <translatorcomment>Glossaire, un mot par chose : ruban (tape) ; entrée (entry du ruban) ; saisie (ce qui est tapé) ; Effacer (Clear, et r) ; Tout effacer (all clear, Échap) ; affichage (readout) ; zone de saisie (type-in box) ; pavé (keypad) ; clavier (keyboard) ; opération (operation) ; aide (help) ; chiffres romains (Roman numerals).</translatorcomment>
         <translation>Ruban</translation>
     </message>
     <message>
@@ -538,7 +540,7 @@
     <name>main</name>
     <message>
         <source>A calculator for Roman, decimal and hexadecimal numerals, evaluated from left to right.</source>
-        <translation>Une calculatrice pour les nombres romains, décimaux et hexadécimaux, évalués de gauche à droite.</translation>
+        <translation>Une calculatrice en chiffres romains, décimaux et hexadécimaux, qui calcule de gauche à droite.</translation>
     </message>
     <message>
         <source>Calculates &lt;expression&gt; as if typed into the window and prints the result, decimal and Roman, separated by a tab. With -, reads one calculation a line from standard input.</source>

@@ -130,10 +130,6 @@
         <translation>Nell’area di inserimento: concludere l’inserimento come con =.</translation>
     </message>
     <message>
-        <source>All clear: a fresh start, whatever the type-in box holds.</source>
-        <translation>Azzerare tutto: si ricomincia da capo, qualunque cosa contenga l’area di inserimento.</translation>
-    </message>
-    <message>
         <source>Click that button of the keypad from anywhere in the window; its character is underlined while Alt is held.</source>
         <translation>Premere quel pulsante del tastierino da qualunque punto della finestra; il suo carattere è sottolineato finché si tiene premuto Alt.</translation>
     </message>
@@ -237,8 +233,12 @@
 %2: aiuto</translation>
     </message>
     <message>
-        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
-        <translation>Nel nastro: copiare le voci selezionate; mettere il risultato della voce nell’area di inserimento, come un doppio clic.</translation>
+        <source>All clear: a fresh start, whatever the type-in box holds; the keyboard goes back to the type-in box.</source>
+        <translation>Azzerare tutto: si ricomincia da capo, qualunque cosa contenga l’area di inserimento; la tastiera torna all’area di inserimento.</translation>
+    </message>
+    <message>
+        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does. Numbers and operations typed there go to the type-in box.</source>
+        <translation>Nel nastro: copiare le voci selezionate; mettere il risultato della voce nell’area di inserimento, come un doppio clic. I numeri e le operazioni digitati lì vanno nell’area di inserimento.</translation>
     </message>
 </context>
 <context>
@@ -471,6 +471,8 @@
     </message>
     <message>
         <source>Tape</source>
+        <extracomment>The list beside the calculator, as a screen reader names it. Each thing has one word in every text, the help&apos;s and the menus&apos; too: the tape; an entry (a calculation on the tape, not what is typed); Clear (the button, and r); all clear (Escape); a readout (either of the two displays); the type-in box; the keypad; the keyboard; the help.</extracomment>
+        <translatorcomment>Glossario, una parola per ogni cosa: nastro (tape); voce (entry del nastro); inserimento (ciò che si digita); Azzera (Clear, e r); Azzerare tutto (all clear, Esc); visualizzazione (readout); area di inserimento (type-in box); tastierino (keypad); tastiera (keyboard); operazione (operation); aiuto (help).</translatorcomment>
         <translation>Nastro</translation>
     </message>
     <message>

@@ -13,7 +13,7 @@
     <name>ArabDisplay</name>
     <message>
         <source>Arabic numeral readout</source>
-        <translation>Tabula numerorum Arabicorum</translation>
+        <translation>Index numerorum Arabicorum</translation>
     </message>
 </context>
 <context>
@@ -130,16 +130,12 @@
         <translation>In tabula scribendi: scripturam finire ut signo =.</translation>
     </message>
     <message>
-        <source>All clear: a fresh start, whatever the type-in box holds.</source>
-        <translation>Omnia delere: initium novum, quidquid tabula scribendi continet.</translation>
-    </message>
-    <message>
         <source>Click that button of the keypad from anywhere in the window; its character is underlined while Alt is held.</source>
-        <translation>Eam clavem tabulae premere ex quolibet fenestrae loco; nota eius subducitur dum Alt premitur.</translation>
+        <translation>Eam clavem ex quolibet fenestrae loco premere; nota eius subducitur dum Alt premitur.</translation>
     </message>
     <message>
         <source>Move between the keypad, the readouts and the type-in box.</source>
-        <translation>Inter claves, tabulas et tabulam scribendi transire.</translation>
+        <translation>Inter claves, indices et tabulam scribendi transire.</translation>
     </message>
     <message>
         <source>In the type-in box with nothing selected: copy the result, as Copy does.</source>
@@ -147,7 +143,7 @@
     </message>
     <message>
         <source>In a readout: select and copy what it shows.</source>
-        <translation>In tabula: quod ostendit seligere et exscribere.</translation>
+        <translation>In indice: quod ostendit seligere et exscribere.</translation>
     </message>
     <message>
         <source>Paste a whole calculation, such as 12+5=, into the type-in box.</source>
@@ -155,7 +151,7 @@
     </message>
     <message>
         <source>Show or hide the tape, a paper-tape history of the calculations.</source>
-        <translation>Taeniam chartaceam, computationum memoriam, ostendere aut celare.</translation>
+        <translation>Taeniam, computationum memoriam, ostendere aut celare.</translation>
     </message>
     <message>
         <source>Show this help.</source>
@@ -187,7 +183,7 @@
     </message>
     <message>
         <source>The Roman readout shows numbers below 9000 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
-        <translation>Tabula Romana numeros infra 9000 magnitudine ostendit: numerum negativum in parenthesibus, (XIV), et nihil ut ordinem linearum.</translation>
+        <translation>Index Romanus numeros infra 9000 magnitudine ostendit: numerum negativum in parenthesibus, (XIV), et nihil ut ordinem linearum.</translation>
     </message>
     <message>
         <source>Strictly left to right: 2+3*4= gives 20, not 14. Parentheses group anything else: 2+(3*4)= gives 14.</source>
@@ -195,7 +191,7 @@
     </message>
     <message>
         <source>A closing parenthesis shows its value only at the next key: after ) the readouts still show the last number typed.</source>
-        <translation>Parenthesis claudens valorem suum demum proxima clave ostendit: post ) tabulae adhuc ultimum numerum scriptum ostendunt.</translation>
+        <translation>Parenthesis claudens valorem suum demum proxima clave ostendit: post ) indices adhuc ultimum numerum scriptum ostendunt.</translation>
     </message>
     <message>
         <source>After = a new operation starts from the last number entered, not from the result on show: 2+3= then *4= gives 12.</source>
@@ -237,8 +233,12 @@
 %2: auxilium</translation>
     </message>
     <message>
-        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
-        <translation>In taenia: inscriptiones selectas exscribere; summam inscriptionis in tabulam scribendi ponere, ut duplex pulsus facit.</translation>
+        <source>All clear: a fresh start, whatever the type-in box holds; the keyboard goes back to the type-in box.</source>
+        <translation>Omnia delere: initium novum, quidquid tabula scribendi continet; claviatura ad tabulam scribendi redit.</translation>
+    </message>
+    <message>
+        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does. Numbers and operations typed there go to the type-in box.</source>
+        <translation>In taenia: inscriptiones selectas exscribere; summam inscriptionis in tabulam scribendi ponere, ut duplex pulsus facit. Numeri et operationes ibi scripti in tabulam scribendi eunt.</translation>
     </message>
 </context>
 <context>
@@ -293,7 +293,7 @@
     <name>RomanDisplay</name>
     <message>
         <source>Roman numeral readout</source>
-        <translation>Tabula numerorum Romanorum</translation>
+        <translation>Index numerorum Romanorum</translation>
     </message>
 </context>
 <context>
@@ -471,6 +471,8 @@
     </message>
     <message>
         <source>Tape</source>
+        <extracomment>The list beside the calculator, as a screen reader names it. Each thing has one word in every text, the help&apos;s and the menus&apos; too: the tape; an entry (a calculation on the tape, not what is typed); Clear (the button, and r); all clear (Escape); a readout (either of the two displays); the type-in box; the keypad; the keyboard; the help.</extracomment>
+        <translatorcomment>Glossarium, verbum unum rei cuique: taenia (tape); inscriptio (entry taeniae); scriptura (quod scribitur); Dele (Clear, et r); Omnia delere (all clear, Escape); index (readout); tabula scribendi (type-in box); claves (keypad); claviatura (keyboard); operatio (operation); auxilium (help).</translatorcomment>
         <translation>Taenia</translation>
     </message>
     <message>
@@ -483,7 +485,7 @@
     </message>
     <message>
         <source>&amp;Copy entry</source>
-        <translation>&amp;Exscribe versum</translation>
+        <translation>&amp;Exscribe inscriptionem</translation>
     </message>
     <message>
         <source>Copy &amp;whole tape</source>
@@ -504,8 +506,8 @@
     <message numerus="yes">
         <source>Copied %n entries</source>
         <translation>
-            <numerusform>%n versus exscriptus</numerusform>
-            <numerusform>%n versus exscripti</numerusform>
+            <numerusform>%n inscriptio exscripta</numerusform>
+            <numerusform>%n inscriptiones exscriptae</numerusform>
         </translation>
     </message>
     <message>
