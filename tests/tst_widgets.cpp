@@ -914,6 +914,13 @@ private slots:
         // The help speaks the language; the application menu names the program as its title does.
         QFETCH(QString, help);
         QVERIFY(HelpWindow(&w.calvaran).text().contains(help));
+        // One word for the tape: in its name, its menus and the help.
+        QStringList naming {HelpWindow(&w.calvaran).text()};
+        for (const char *name : {"ShowTape", "CopyWholeTape", "ClearTape"})
+            naming << w.calvaran.findChild<QAction *>(name)->text().remove('&');
+        for (const QString &text : std::as_const(naming))
+            QVERIFY2(text.contains(w.calvaran.tapePanel()->accessibleName(), Qt::CaseInsensitive),
+                qPrintable(text));
         QFile entry(ROMAN_DESKTOP_ENTRY);
         QVERIFY(entry.open(QIODevice::ReadOnly));
         QVERIFY(QString(entry.readAll())
