@@ -52,6 +52,7 @@ public:
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // Letters are numerals here: typed into the tape they never jump the list.
     void keyboardSearch(const QString &) override { }
     void focusInEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
