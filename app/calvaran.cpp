@@ -5,6 +5,7 @@
 #include "app/numeralchoices.h"
 #include "app/settings.h"
 #include "app/tapepanel.h"
+#include "app/tapesplitter.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
 #include "core/errors.h"
@@ -47,10 +48,15 @@ namespace {
 constexpr int DesignWidth = 4530;
 constexpr int DesignHeight = 2940;
 constexpr QRect StatusPlace(120, 2490, 4335, 405);
-// The tape, when shown, is a column to the right of the design.
+// The tape, when shown, is a column to the right of the design, as wide as
+// the person drags its handle: from a few short numbers to a long calculation.
 constexpr QRect TapePlace(4575, 0, 2760, 2895);
+constexpr QRect TapeHandlePlace(4470, 0, 90, 2895);
 constexpr int WidthWithTape = 7410;
+constexpr int NarrowestTape = 1200;
+constexpr int WidestTape = 15000;
 const QString TapeShownKey = QStringLiteral("Tape/shown");
+const QString TapeWidthKey = QStringLiteral("Tape/width");
 
 constexpr qreal DesignPoints = 8.25;
 // The largest factor the design grows to; a larger window centres it. Fonts
@@ -125,8 +131,12 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     typeInPad1_->setFocus();
     stack1_ = new Stack(this);
     stack1_->setObjectName(QStringLiteral("Stack1"));
+    tapeSplitter_ = new TapeSplitter(this);
+    tapeSplitter_->hide();
     tapePanel_ = new TapePanel(tapeFolder, this);
     tapePanel_->hide();
+    tapeWidth_
+        = std::clamp(setting(TapeWidthKey, TapePlace.width()).toInt(), NarrowestTape, WidestTape);
 
     designPlaces_ = {
         {stack1_, {2040, 1800, 495, 135}},
@@ -137,7 +147,8 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
         {label2_, {480, 1680, 1935, 255}},
         {label1_, {360, 720, 1935, 255}},
         {statusLine_, StatusPlace},
-        {tapePanel_, TapePlace},
+        {tapeSplitter_, TapeHandlePlace},
+        {tapePanel_, TapePlace.adjusted(0, 0, tapeWidth_ - TapePlace.width(), 0)},
     };
     setMinimumSize(designPixels(contentWidth(), openingScale_));
     resize(minimumSize());
@@ -180,6 +191,15 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
         typeInPad1_->enterText(text);
         typeInPad1_->setFocus();
     });
+    tapePanel_->typed.connect([this](QKeyEvent *key) {
+        typeInPad1_->setFocus();
+        QCoreApplication::sendEvent(focusWidget(), key);
+    });
+    tapeSplitter_->pressed.connect([this] { tapeWidthAtPress_ = tapeWidth_; });
+    tapeSplitter_->dragged.connect([this](int pixels) {
+        setTapeWidth(tapeWidthAtPress_ + int(std::lround(pixels * TwipsPerPixel / scale_)));
+    });
+    tapeSplitter_->released.connect([this] { keepSetting(TapeWidthKey, tapeWidth_); });
     tapeToggle_ = tapePanel_->showAction();
     connect(tapeToggle_, &QAction::triggered, this, [this](bool shown) {
         guarded([&] { showTape(shown); });
@@ -205,15 +225,34 @@ Calvaran::~Calvaran() = default;
 
 void Calvaran::showTape(bool shown)
 {
+    makeRoom([&] {
+        tapeShown_ = shown;
+        tapeToggle_->setChecked(shown);
+        tapePanel_->setVisible(shown);
+        tapeSplitter_->setVisible(shown);
+        if (shown)
+            tapePanel_->scrollToBottom();
+        if (!shown && tapePanel_->hasFocus())
+            typeInPad1_->setFocus();
+    });
+}
+
+void Calvaran::setTapeWidth(int twips)
+{
+    twips = std::clamp(twips, NarrowestTape, WidestTape);
+    if (twips == tapeWidth_)
+        return;
+    makeRoom([&] {
+        tapeWidth_ = twips;
+        std::ranges::find(designPlaces_, tapePanel_, &std::pair<QWidget *, QRect>::first)
+            ->second.setWidth(twips);
+    });
+}
+
+void Calvaran::makeRoom(const std::function<void()> &change)
+{
     const QSize before = designPixels(contentWidth(), scale_);
-    tapeShown_ = shown;
-    tapeToggle_->setChecked(shown);
-    tapePanel_->setVisible(shown);
-    if (shown)
-        tapePanel_->scrollToBottom();
-    if (!shown && tapePanel_->hasFocus())
-        typeInPad1_->setFocus();
-    // The design keeps its factor; the window makes room for the tape, or gives it back.
+    change();
     const QSize room = size() + designPixels(contentWidth(), scale_) - before;
     setMinimumSize(designPixels(contentWidth(), openingScale_));
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
@@ -225,7 +264,7 @@ void Calvaran::showTape(bool shown)
 
 int Calvaran::contentWidth() const
 {
-    return tapeShown_ ? WidthWithTape : DesignWidth;
+    return tapeShown_ ? WidthWithTape + tapeWidth_ - TapePlace.width() : DesignWidth;
 }
 
 void Calvaran::showValue(double value)
@@ -406,8 +445,10 @@ void Calvaran::resizeEvent(QResizeEvent *event)
 
 void Calvaran::keyPressEvent(QKeyEvent *event)
 {
-    // Escape reaches the window from whichever widget has the focus.
+    // Escape reaches the window from whichever widget has the focus, and
+    // takes the keyboard back to the type-in box, where a fresh start begins.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        typeInPad1_->setFocus();
         guarded([this] { clearAll(); });
         return;
     }

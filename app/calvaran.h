@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -21,6 +22,7 @@ class RuntimeError;
 class Stack;
 class Tape;
 class TapePanel;
+class TapeSplitter;
 class TypeInPad;
 
 // The calculator's window. It owns one of each component and is the only
@@ -78,6 +80,10 @@ private:
     // A fresh start, as a new window: what Escape does anywhere in the window.
     void clearAll();
 
+    // The design keeps its factor while the tape comes, goes or changes its
+    // width: the window grows or shrinks by the difference.
+    void makeRoom(const std::function<void()> &change);
+    void setTapeWidth(int twips);
     void placeDesign(qreal factor);
     qreal fittingScale() const;
     int contentWidth() const;
@@ -92,12 +98,16 @@ private:
     QLabel *label2_;
     QLabel *statusLine_;
     TapePanel *tapePanel_;
+    TapeSplitter *tapeSplitter_;
     QAction *tapeToggle_;
     NumeralChoices *numeralChoices_;
 
     std::unique_ptr<Calculation> calculation_;
     std::unique_ptr<Tape> tape_;
     bool tapeShown_ = false;
+    // The tape's width at the design's size, as the person dragged it.
+    int tapeWidth_ = 0;
+    int tapeWidthAtPress_ = 0;
     // The last run-time error, shown until the next input, or for as long as
     // the result it left is not a number.
     QString error_;

@@ -114,11 +114,11 @@ void describe(QCommandLineParser &parser)
     parser.addOption({Vinculum,
         QCoreApplication::translate("main",
             "Writes numbers from 4000 to 3999999 with a bar over the thousands, for this run: "
-            "12345 is X\u0305I\u0305I\u0305CCCXLV.")});
+            "12345 is X̅I̅I̅CCCXLV.")});
     parser.addOption({Twelfths,
         QCoreApplication::translate("main",
             "Writes fractions in Roman twelfths, for this run: 1.5 is IS, 2.25 is "
-            "II\u00b7\u00b7\u00b7.")});
+            "II···.")});
 }
 
 } // namespace

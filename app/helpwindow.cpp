@@ -41,8 +41,9 @@ constexpr KeyHelp KeyTable[] = {
     {Keys::Sequences, "Return; Enter",
         QT_TRANSLATE_NOOP("HelpWindow", "In the type-in box: finish the entry as = does.")},
     {Keys::Sequences, "Esc",
-        QT_TRANSLATE_NOOP(
-            "HelpWindow", "All clear: a fresh start, whatever the type-in box holds.")},
+        QT_TRANSLATE_NOOP("HelpWindow",
+            "All clear: a fresh start, whatever the type-in box holds; the keyboard "
+            "goes back to the type-in box.")},
     {Keys::AccessKeys, "",
         QT_TRANSLATE_NOOP("HelpWindow",
             "Click that button of the keypad from anywhere in the window; its character is "
@@ -64,7 +65,8 @@ constexpr KeyHelp KeyTable[] = {
     {Keys::Sequences, "Ctrl+C; Return",
         QT_TRANSLATE_NOOP("HelpWindow",
             "In the tape: copy the selected entries; put the entry's result into the type-in "
-            "box, as a double click does.")},
+            "box, as a double click does. Numbers and operations typed there go to the type-in "
+            "box.")},
     {Keys::Sequences, "F1", QT_TRANSLATE_NOOP("HelpWindow", "Show this help.")},
     {Keys::Sequences, "Ctrl+Q", QT_TRANSLATE_NOOP("HelpWindow", "Quit.")},
 };
@@ -141,21 +143,20 @@ QString numbersSection()
         + tableRow(QStringLiteral("0X1F") + gap + QStringLiteral("0xff"),
             helpText(QT_TRANSLATE_NOOP(
                 "HelpWindow", "A hexadecimal number after the prefix 0X: 0X1F is 31.")))
-        + tableRow(QStringLiteral("X\u0305") + gap + QStringLiteral("\u216B") + gap
-                + QStringLiteral("IIS"),
+        + tableRow(QStringLiteral("X̅") + gap + QStringLiteral("Ⅻ") + gap + QStringLiteral("IIS"),
             helpText(QT_TRANSLATE_NOOP("HelpWindow",
                 "Wider Roman forms, always read: a bar over a letter multiplies it by 1000 "
-                "(X\u0305 is 10000), Unicode numerals read as their letters (\u216B is 12), S "
+                "(X̅ is 10000), Unicode numerals read as their letters (Ⅻ is 12), S "
                 "and dots are a half and twelfths (IIS is 2.5).")))
         + tableRow(QCoreApplication::translate("NumeralChoices", "Large numbers with bars"),
             helpText(QT_TRANSLATE_NOOP("HelpWindow",
                 "A choice in the window's right-click menu: numbers from 4000 to 3999999 "
                 "are written with a bar over the thousands, 12345 as "
-                "X\u0305I\u0305I\u0305CCCXLV.")))
+                "X̅I̅I̅CCCXLV.")))
         + tableRow(QCoreApplication::translate("NumeralChoices", "Fractions in twelfths"),
             helpText(QT_TRANSLATE_NOOP("HelpWindow",
                 "A choice in the window's right-click menu: fractions are written to the "
-                "nearest twelfth, 1.5 as IS and 2.25 as II\u00b7\u00b7\u00b7; the status "
+                "nearest twelfth, 1.5 as IS and 2.25 as II···; the status "
                 "line says when that rounds.")))
         + QStringLiteral("</table><p>%1</p>")
               .arg(helpText(QT_TRANSLATE_NOOP("HelpWindow",

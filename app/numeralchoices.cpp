@@ -21,13 +21,13 @@ NumeralChoices::NumeralChoices(QWidget *window)
           makeChoice("LargeNumbers", QT_TRANSLATE_NOOP("NumeralChoices", "Large numbers with bars"),
               QT_TRANSLATE_NOOP("NumeralChoices",
                   "Numbers from 4000 to 3999999 with a bar over the thousands: 12345 is "
-                  "X\u0305I\u0305I\u0305CCCXLV"),
+                  "X̅I̅I̅CCCXLV"),
               LargeNumbersKey))
     , fractions_(makeChoice("Fractions",
           QT_TRANSLATE_NOOP("NumeralChoices", "Fractions in twelfths"),
           QT_TRANSLATE_NOOP("NumeralChoices",
               "Fractions to the nearest twelfth, S for a half and a dot for each twelfth: 2.25 is "
-              "II\u00b7\u00b7\u00b7"),
+              "II···"),
           FractionsKey))
 {
     window->addAction(largeNumbers_);

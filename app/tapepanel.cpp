@@ -1,5 +1,6 @@
 #include "app/tapepanel.h"
 
+#include "app/tapedelegate.h"
 #include "core/errors.h"
 #include "core/exacttext.h"
 #include "core/romannumeral.h"
@@ -12,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
@@ -70,18 +72,22 @@ public:
 TapePanel::TapePanel(const QString &folder, QWidget *parent)
     : QListView(parent)
     , model_(new TapeModel(this))
+    , delegate_(new TapeDelegate(this))
     , file_(folder)
 {
     setObjectName(QStringLiteral("Tape"));
+    //: The list beside the calculator, as a screen reader names it. Each thing
+    //: has one word in every text, the help's and the menus' too: the tape;
+    //: an entry (a calculation on the tape, not what is typed); Clear (the
+    //: button, and r); all clear (Escape); a readout (either of the two
+    //: displays); the type-in box; the keypad; the keyboard; the help.
     setAccessibleName(QCoreApplication::translate("TapePanel", "Tape"));
     setModel(model_);
+    setItemDelegate(delegate_);
     setSelectionMode(ExtendedSelection);
     setEditTriggers(NoEditTriggers);
     // Every entry two lines high, so that a thousand need no measuring.
     setUniformItemSizes(true);
-    // A line that does not fit keeps its start and its end, where the result
-    // and any note are.
-    setTextElideMode(Qt::ElideMiddle);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAlternatingRowColors(true);
     copyRoman_ = addMenuAction("CopyResultRoman",
@@ -303,6 +309,52 @@ void TapePanel::contextMenuEvent(QContextMenuEvent *event)
     // Ctrl+C works again outside the menu.
     for (const auto &[action, on] : enabled)
         action->setEnabled(true);
+}
+
+QStringList TapePanel::shownLines(int row) const
+{
+    const QModelIndex index = model_->index(row);
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    QStringList lines;
+    for (const TapeDelegate::Line &line : delegate_->lines(option, index))
+        lines << line.text;
+    return lines;
+}
+
+void TapePanel::keyPressEvent(QKeyEvent *event)
+{
+    // Whatever writes text, and a paste, is the calculation's; keys with Ctrl
+    // or Alt, the arrows, Enter, Tab and the menu key stay here.
+    const Qt::KeyboardModifiers commands
+        = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const QList<uint> characters = event->text().toUcs4();
+    const bool text
+        = !characters.isEmpty() && QChar::isPrint(char32_t(characters.front())) && !commands;
+    if (text || event->matches(QKeySequence::Paste))
+        return guarded([&] { typed.raise(event); });
+    // From no entry, as after a click below the last, the arrows start at
+    // the newest, as Tab does.
+    const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+    if (arrow && !currentIndex().isValid() && model_->rowCount() > 0)
+        return setCurrentIndex(model_->index(model_->rowCount() - 1));
+    QListView::keyPressEvent(event);
+}
+
+void TapePanel::focusInEvent(QFocusEvent *event)
+{
+    // Tabbed into, the tape starts from the newest entry, at the bottom where
+    // the person's eyes are, rather than from the oldest.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        load();
+        if (model_->rowCount() > 0) {
+            const QModelIndex newest = model_->index(model_->rowCount() - 1);
+            selectionModel()->setCurrentIndex(newest, QItemSelectionModel::NoUpdate);
+            scrollTo(newest);
+        }
+    }
+    QListView::focusInEvent(event);
 }
 
 void TapePanel::paintEvent(QPaintEvent *event)

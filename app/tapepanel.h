@@ -12,6 +12,7 @@
 
 class QAction;
 class QTimer;
+class TapeDelegate;
 class TapeModel;
 
 // The paper tape beside the calculator: every calculation that ended, the
@@ -19,6 +20,10 @@ class TapeModel;
 // text, and Enter or a double click takes an entry's result back into the
 // calculation. The tape is saved after every entry, unless it is kept in
 // memory only.
+//
+// The tape is a place to look, not to type: what a person types while it has
+// the keyboard is meant for the calculation, and goes there (typed); it keeps
+// only the keys that move through it, copy and take an entry back.
 class TapePanel : public QListView
 {
 public:
@@ -38,9 +43,19 @@ public:
     BasicEvent<const QString &> said;
     // A result as a person would type it, to enter into the calculation.
     BasicEvent<const QString &> reused;
+    // A key meant for the type-in box, pressed while the tape had the
+    // keyboard: the host takes the keyboard there and delivers the key.
+    BasicEvent<QKeyEvent *> typed;
+
+    // The entry's lines as they are drawn now, shortened to fit the column.
+    QStringList shownLines(int row) const;
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    // Letters are numerals here: typed into the tape they never jump the list.
+    void keyboardSearch(const QString &) override { }
+    void focusInEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -62,6 +77,7 @@ private:
     void tell(const QString &news);
 
     TapeModel *model_;
+    TapeDelegate *delegate_;
     QAction *copyRoman_;
     QAction *copyDecimal_;
     QAction *copyEntry_;

@@ -37,6 +37,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -301,6 +302,51 @@ private:
                 }};
     }
 
+    // A click on the tape, wherever it lands, then keys at once: those that
+    // write text go to the type-in box, and the keyboard with them; or
+    // Escape, which clears all and takes the keyboard back too.
+    Input typeIntoTape(const QString &text)
+    {
+        TapePanel *tape = window_.tapePanel();
+        const QPoint at(int(below(std::max(1, tape->viewport()->width()))),
+            int(below(std::max(1, tape->viewport()->height()))));
+        Input input {
+            "click the tape at " + std::to_string(at.y()) + ", type " + escapedText(text, 60),
+            [this, tape, at, text] {
+                if (tape->isVisible())
+                    QTest::mouseClick(tape->viewport(), Qt::LeftButton, {}, at);
+                bool writes = false;
+                for (const char32_t c : text.toUcs4()) {
+                    writes = writes || QChar::isPrint(c);
+                    const Qt::Key key = c == u'\x1b' ? Qt::Key_Escape
+                        : c < 0x7f                   ? Qt::Key(QChar::toUpper(c))
+                                                     : Qt::Key_unknown;
+                    QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), key,
+                        QString::fromUcs4(&c, 1), Qt::NoModifier);
+                }
+                if (writes && QApplication::focusWidget() != box_)
+                    failure_ = "keys typed into the tape left the keyboard there";
+            }};
+        input.clearsAll = text == u"\x1b";
+        return input;
+    }
+
+    // The handle between the design and the tape, dragged either way past
+    // the narrowest and widest tape: the window makes room, never an error.
+    Input dragTapeHandle()
+    {
+        const int by = int(below(601)) - 300;
+        return {"drag the tape's handle by " + std::to_string(by),
+            [this, by] {
+                auto *handle = window_.findChild<QWidget *>(QStringLiteral("TapeSplitter"));
+                const QPoint grip = handle->rect().center();
+                QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+                QTest::mouseMove(handle, grip - QPoint(by, 0));
+                QTest::mouseRelease(handle, Qt::LeftButton, {}, grip - QPoint(by, 0));
+            },
+            0};
+    }
+
     // F1 opens the help over the window, and Escape closes it again.
     Input help()
     {
@@ -382,6 +428,8 @@ private:
             && !(window_.calculation().isFresh() && box_->text().isEmpty()
                 && window_.typeInPad()->problem().isEmpty() && arabVal_->text() == u"0"))
             return "all clear left something of the calculation behind";
+        if (input.clearsAll && QApplication::focusWidget() != box_)
+            return "all clear left the keyboard away from the type-in box";
         if (input.clearsAll)
             failed_ = false;
         return check();
@@ -430,7 +478,9 @@ private:
             + " and " + escapedText(roman) + " for " + digits15(romanValue);
     }
 
-    Calvaran window_;
+    // The tape is saved as the person's is, in a folder of the run's own.
+    QTemporaryDir tapeFolder_;
+    Calvaran window_ {tapeFolder_.path()};
     std::mt19937_64 rng_;
     QLineEdit *box_ = window_.findChild<QLineEdit *>(QStringLiteral("Text1"));
     QLineEdit *arabVal_ = window_.findChild<QLineEdit *>(QStringLiteral("ArabVal"));
@@ -497,6 +547,9 @@ private:
         {5, [this] { return press(Qt::Key_F9, &window_); }},
         {10, [this] { return tapeAction(); }},
         {15, [this] { return reuse(); }},
+        {20, [this] { return typeIntoTape(pieces(1 + int(below(3)))); }},
+        {5, [this] { return typeIntoTape(QStringLiteral("\x1b")); }},
+        {3, [this] { return dragTapeHandle(); }},
         {1, [this] { return help(); }},
         {100, [this] { return resize(); }},
         {4, [this] { return resizeWindow(); }},

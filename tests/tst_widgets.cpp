@@ -37,8 +37,10 @@
 #include <QSet>
 #include <QShortcut>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 
+#include <memory>
 #include <utility>
 
 namespace {
@@ -121,7 +123,7 @@ struct Window
             entries << entry.decimal + " | " + entry.roman;
         return entries;
     }
-    // One keystroke at a time, without waiting: "{Name}" clicks that button
+    // One keystroke at a time, without waiting: "{Name}" clicks that widget
     // or triggers that action, "{End}", "{Alt++}" or "{Ctrl+C}" presses
     // those keys, "[text]" pastes the text.
     void enter(const QString &input)
@@ -139,8 +141,8 @@ struct Window
             } else if (match.hasCaptured(3)) {
                 QGuiApplication::clipboard()->setText(match.captured(3));
                 text1()->paste();
-            } else {
-                QTest::keyClicks(text1(), match.captured(4));
+            } else { // wherever this window's keyboard is at that key
+                QTest::keyClicks(calvaran.focusWidget(), match.captured(4));
             }
         }
     }
@@ -380,6 +382,103 @@ private slots:
         w.enter(input);
         QTEST(QGuiApplication::clipboard()->text(), "clipboard");
         QTEST(w.shown(), "shown");
+    }
+
+    // The tape keeps only the keys that move through it, copy and take an
+    // entry back: what is typed there at full speed goes to the type-in box,
+    // and so does the keyboard. Where the keyboard is afterwards.
+    void keysInTheTape_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char *input, const char *focus, const char *shown) {
+            QTest::newRow(input) << QString(input) << QString(focus) << QString(shown);
+        };
+        row("1+1={Tape}2+3=", "Text1", "5|V||5");
+        row("1+1={Tape} 2.5*2=", "Text1", "5|V||5");
+        row("1+1={Tape}xiv+", "Text1", "14|XIV||14");
+        row("[7]{Tape}{Ctrl+V}", "Text1", "77|LXXVII|77|0");
+        row("1+1={Tape}{Escape}", "Text1", "0| - - - - - -||0");
+        row("1+1=2+2={Tab}{Tab}", "Tape", "4|IV||4");
+        row("1+1=2+2={Tab}{Tab}{Return}", "Text1", "4|IV|IV|4"); // the newest, not the oldest
+        row("1+1=2+2={Tape}{Up}{Return}", "Text1", "4|IV|IV|4");
+        row("1+1=2+2={Tape}{Up}{Up}{Return}", "Text1", "2|II|II|4");
+    }
+    void keysInTheTape()
+    {
+        QFETCH(QString, input);
+        recordErrors();
+        Window w;
+        w.enter(input);
+        QTEST(QApplication::focusWidget()->objectName(), "focus");
+        QTEST(w.shown(), "shown");
+    }
+
+    // The entry that has the keyboard is marked, with nothing selected, in
+    // each style.
+    void tapeMarksTheFocusedEntry_data()
+    {
+        QTest::addColumn<QString>("style");
+        for (const char *style : {"Fusion", "Windows"})
+            QTest::newRow(style) << QString(style);
+    }
+    void tapeMarksTheFocusedEntry()
+    {
+        QFETCH(QString, style);
+        Window w;
+        w.enter("1+1=2+2=");
+        TapePanel *tape = w.calvaran.tapePanel();
+        std::unique_ptr<QStyle> drawn(QStyleFactory::create(style));
+        tape->setStyle(drawn.get());
+        tape->selectionModel()->setCurrentIndex(
+            tape->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+        tape->setFocus();
+        const QImage focused = tape->viewport()->grab().toImage();
+        w.text1()->setFocus();
+        QVERIFY(focused != tape->viewport()->grab().toImage());
+        tape->setStyle(nullptr);
+    }
+
+    // A long entry in the narrow column keeps its result, and any note after
+    // it, in sight; the middle of the calculation gives way.
+    void tapeShowsEveryResult_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<qreal>("factor");
+        QTest::addColumn<QString>("result");
+        QString sum = "1";
+        for (int i = 2; i <= 16; ++i)
+            sum += QString("+%1").arg(i);
+        for (const qreal factor : {1.0, 2.0}) {
+            QTest::addRow("dividend at %g", factor)
+                << "10/0=" << factor << " = 10; ÷ 0 keeps the dividend";
+            QTest::addRow("sum at %g", factor) << sum + "=" << factor << " = 136";
+        }
+        QTest::newRow("error") << "1e308*10=" << 1.0
+                               << " = Arithmetic error: the result is too large, or not a number.";
+    }
+    void tapeShowsEveryResult()
+    {
+        QFETCH(QString, input);
+        QFETCH(qreal, factor);
+        recordErrors();
+        Window w;
+        w.calvaran.resize(w.calvaran.size() * factor);
+        w.enter(input);
+        TapePanel *tape = w.calvaran.tapePanel();
+        const TapeEntry &entry = tape->entries().back();
+        QTEST(entry.decimal.mid(entry.decimal.lastIndexOf(" = ")), "result");
+        const QStringList shown = tape->shownLines(tape->model()->rowCount() - 1);
+        QCOMPARE(shown.size(), 2);
+        for (const QString &line : {entry.decimal, entry.roman}) {
+            const QString &drawn = shown[line == entry.decimal ? 0 : 1];
+            QVERIFY2(drawn.endsWith(line.mid(line.lastIndexOf(" = "))), qPrintable(drawn));
+            // Shortened exactly where the whole line would not fit.
+            const bool fits
+                = QFontMetrics(tape->font()).horizontalAdvance(line) <= tape->viewport()->width();
+            QCOMPARE(drawn.contains(u'\u2026'), !fits);
+        }
     }
 
     // The saved tape: what the file held, the windows' inputs ("|" passes to
@@ -791,17 +890,22 @@ private slots:
     }
 
     // The size a window closed at, after the settings file was left alone,
-    // cut short or overwritten.
+    // cut short or overwritten, and the tape's width as its handle was
+    // dragged towards the design.
     void remembersItsSize_data()
     {
         QTest::addColumn<QSize>("closedAt");
         QTest::addColumn<QByteArray>("damage"); // written over the file; "torn": cut in half
         QTest::addColumn<QSize>("opensAt");     // none: the screen's; 0x0: a new window's
+        QTest::addColumn<int>("dragged");
         const QSize design(0, 0);
-        QTest::newRow("enlarged") << QSize(604, 392) << QByteArray() << QSize(604, 392);
-        QTest::newRow("beyond the screen") << QSize(3000, 2000) << QByteArray() << QSize();
-        QTest::newRow("torn") << QSize(604, 392) << QByteArray("torn") << design;
-        QTest::newRow("binary") << QSize(604, 392) << QByteArray("[\x89PNG\0\xff\n=", 9) << design;
+        QTest::newRow("enlarged") << QSize(604, 392) << QByteArray() << QSize(604, 392) << 0;
+        QTest::newRow("beyond the screen") << QSize(3000, 2000) << QByteArray() << QSize() << 0;
+        QTest::newRow("torn") << QSize(604, 392) << QByteArray("torn") << design << 0;
+        QTest::newRow("binary") << QSize(604, 392) << QByteArray("[\x89PNG\0\xff\n=", 9) << design
+                                << 0;
+        QTest::newRow("tape widened") << QSize(604, 392) << QByteArray() << QSize(604, 392) << 60;
+        QTest::newRow("tape narrowed") << QSize(604, 392) << QByteArray() << QSize(604, 392) << -60;
     }
     void remembersItsSize()
     {
@@ -812,13 +916,21 @@ private slots:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
         const auto restore = qScopeGuard(
             [&] { qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config"))); });
+        QFETCH(int, dragged);
         if (opensAt == QSize(0, 0))
             opensAt = Calvaran().size();
+        int tapeWidth = 0;
         {
             Calvaran window;
             rememberWindowSize(&window);
             window.show();
+            QWidget *handle = window.findChild<QWidget *>("TapeSplitter");
+            const QPoint grip = handle->rect().center();
+            QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+            QTest::mouseMove(handle, grip - QPoint(dragged, 0));
+            QTest::mouseRelease(handle, Qt::LeftButton, {}, grip - QPoint(dragged, 0));
             window.resize(closedAt);
+            tapeWidth = window.tapePanel()->width();
             window.close();
         }
         for (QDirIterator it(settings.path(), QDir::Files, QDirIterator::Subdirectories);
@@ -834,6 +946,8 @@ private slots:
         rememberWindowSize(&w.calvaran);
         QCOMPARE(w.calvaran.size(),
             opensAt.isEmpty() ? w.calvaran.screen()->availableGeometry().size() : opensAt);
+        if (opensAt == closedAt)
+            QCOMPARE(w.calvaran.tapePanel()->width(), tapeWidth);
     }
 
     // A caption and a message in each language, access keys that stay
@@ -877,6 +991,13 @@ private slots:
         // The help speaks the language; the application menu names the program as its title does.
         QFETCH(QString, help);
         QVERIFY(HelpWindow(&w.calvaran).text().contains(help));
+        // One word for the tape: in its name, its menus and the help.
+        QStringList naming {HelpWindow(&w.calvaran).text()};
+        for (const char *name : {"ShowTape", "CopyWholeTape", "ClearTape"})
+            naming << w.calvaran.findChild<QAction *>(name)->text().remove('&');
+        for (const QString &text : std::as_const(naming))
+            QVERIFY2(text.contains(w.calvaran.tapePanel()->accessibleName(), Qt::CaseInsensitive),
+                qPrintable(text));
         QFile entry(ROMAN_DESKTOP_ENTRY);
         QVERIFY(entry.open(QIODevice::ReadOnly));
         QVERIFY(QString(entry.readAll())

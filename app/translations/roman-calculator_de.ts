@@ -134,10 +134,6 @@
         <translation>Im Eingabefeld: die Eingabe abschließen wie mit =.</translation>
     </message>
     <message>
-        <source>All clear: a fresh start, whatever the type-in box holds.</source>
-        <translation>Alles löschen: ein Neuanfang, was auch immer im Eingabefeld steht.</translation>
-    </message>
-    <message>
         <source>Click that button of the keypad from anywhere in the window; its character is underlined while Alt is held.</source>
         <translation>Diese Taste des Tastenfelds von überall im Fenster klicken; ihr Zeichen ist unterstrichen, solange Alt gedrückt ist.</translation>
     </message>
@@ -159,7 +155,7 @@
     </message>
     <message>
         <source>Show or hide the tape, a paper-tape history of the calculations.</source>
-        <translation>Den Papierstreifen zeigen oder verbergen, den Verlauf der Rechnungen.</translation>
+        <translation>Den Rechenstreifen zeigen oder verbergen, den Verlauf der Rechnungen.</translation>
     </message>
     <message>
         <source>Show this help.</source>
@@ -229,8 +225,12 @@
 %2: Hilfe</translation>
     </message>
     <message>
-        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
-        <translation>Im Papierstreifen: die ausgewählten Einträge kopieren; das Ergebnis des Eintrags ins Eingabefeld setzen, wie ein Doppelklick.</translation>
+        <source>All clear: a fresh start, whatever the type-in box holds; the keyboard goes back to the type-in box.</source>
+        <translation>Alles löschen: ein Neuanfang, was auch immer im Eingabefeld steht; die Tastatur kehrt ins Eingabefeld zurück.</translation>
+    </message>
+    <message>
+        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does. Numbers and operations typed there go to the type-in box.</source>
+        <translation>Im Rechenstreifen: die ausgewählten Einträge kopieren; das Ergebnis des Eintrags ins Eingabefeld setzen, wie ein Doppelklick. Dort getippte Zahlen und Rechenarten gehen ins Eingabefeld.</translation>
     </message>
     <message>
         <source>After = the result on show is what the next operation works on: 2+3= then *4= gives 20.</source>
@@ -251,6 +251,37 @@
     <message>
         <source>Pasted lines are calculations of their own, each finished with = unless it ends with an operation.</source>
         <translation>Eingefügte Zeilen sind eigene Rechnungen, jede mit = abgeschlossen, außer sie endet mit einer Operation.</translation>
+    </message>
+    <message>
+        <source>Wider Roman forms, always read: a bar over a letter multiplies it by 1000 (X̅ is 10000), Unicode numerals read as their letters (Ⅻ is 12), S and dots are a half and twelfths (IIS is 2.5).</source>
+        <translation>Weitere römische Formen, immer gelesen: ein Strich über einem Buchstaben vervielfacht ihn mit 1000 (X̅ ist 10000), Unicode-Zahlzeichen gelten als ihre Buchstaben (Ⅻ ist 12), S und Punkte sind ein Halb und Zwölftel (IIS ist 2,5).</translation>
+    </message>
+    <message>
+        <source>A choice in the window&apos;s right-click menu: fractions are written to the nearest twelfth, 1.5 as IS and 2.25 as II···; the status line says when that rounds.</source>
+        <translation>Eine Wahl im Kontextmenü des Fensters: Brüche werden auf das nächste Zwölftel geschrieben, 1,5 als IS und 2,25 als II···; die Statuszeile sagt, wenn das rundet.</translation>
+    </message>
+    <message>
+        <source>A choice in the window&apos;s right-click menu: numbers from 4000 to 3999999 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
+        <translation>Eine Wahl im Kontextmenü des Fensters: Zahlen von 4000 bis 3999999 werden mit einem Strich über den Tausendern geschrieben, 12345 als X̅I̅I̅CCCXLV.</translation>
+    </message>
+</context>
+<context>
+    <name>NumeralChoices</name>
+    <message>
+        <source>Large numbers with bars</source>
+        <translation>Große Zahlen mit Strichen</translation>
+    </message>
+    <message>
+        <source>Fractions in twelfths</source>
+        <translation>Brüche in Zwölfteln</translation>
+    </message>
+    <message>
+        <source>Fractions to the nearest twelfth, S for a half and a dot for each twelfth: 2.25 is II···</source>
+        <translation>Brüche auf das nächste Zwölftel, S für ein Halb und ein Punkt je Zwölftel: 2,25 ist II···</translation>
+    </message>
+    <message>
+        <source>Numbers from 4000 to 3999999 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
+        <translation>Zahlen von 4000 bis 3999999 mit einem Strich über den Tausendern: 12345 ist X̅I̅I̅CCCXLV</translation>
     </message>
 </context>
 <context>
@@ -351,6 +382,11 @@
         <comment>a Roman numeral and its decimal value, e.g. XIV: 14</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1: %2, rounded to twelfths</source>
+        <comment>a Roman numeral and the decimal value it rounds</comment>
+        <translation>%1: %2, auf Zwölftel gerundet</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
@@ -439,7 +475,7 @@
     </message>
     <message>
         <source>Dividing by zero keeps the dividend: %1</source>
-        <translation>Eine Division durch Null behält den Dividenden: %1</translation>
+        <translation>Division durch null behält den Dividenden: %1</translation>
     </message>
     <message>
         <source>(…) = %1, waiting for the next operation</source>
@@ -473,6 +509,11 @@
         <comment>%1 says how many lines were calculated, %2 is the line that stopped, %3 why</comment>
         <translation>%1; Zeile %2: %3</translation>
     </message>
+    <message>
+        <source>%1 is shown rounded to twelfths: %2</source>
+        <comment>%1 is a decimal number, %2 its Roman numeral with S and dots</comment>
+        <translation>%1 wird auf Zwölftel gerundet angezeigt: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>
@@ -495,6 +536,8 @@
     </message>
     <message>
         <source>Tape</source>
+        <extracomment>The list beside the calculator, as a screen reader names it. Each thing has one word in every text, the help&apos;s and the menus&apos; too: the tape; an entry (a calculation on the tape, not what is typed); Clear (the button, and r); all clear (Escape); a readout (either of the two displays); the type-in box; the keypad; the keyboard; the help.</extracomment>
+        <translatorcomment>Glossar, ein Wort für jedes Ding: Rechenstreifen (tape); Eintrag (entry auf dem Rechenstreifen); Eingabe (was getippt wird); Löschen (Clear, auch r); Alles löschen (all clear, Escape); Anzeige (readout); Eingabefeld (type-in box); Tastenfeld (keypad); Tastatur (keyboard); Rechenart (operation); Hilfe (help).</translatorcomment>
         <translation>Rechenstreifen</translation>
     </message>
     <message>
@@ -591,6 +634,14 @@
     <message>
         <source>Keeps the tape of calculations in memory only: nothing is read or saved.</source>
         <translation>Hält den Rechenstreifen nur im Speicher: nichts wird gelesen oder gespeichert.</translation>
+    </message>
+    <message>
+        <source>Writes fractions in Roman twelfths, for this run: 1.5 is IS, 2.25 is II···.</source>
+        <translation>Schreibt Brüche in römischen Zwölfteln, für diesen Lauf: 1,5 ist IS, 2,25 ist II···.</translation>
+    </message>
+    <message>
+        <source>Writes numbers from 4000 to 3999999 with a bar over the thousands, for this run: 12345 is X̅I̅I̅CCCXLV.</source>
+        <translation>Schreibt Zahlen von 4000 bis 3999999 mit einem Strich über den Tausendern, für diesen Lauf: 12345 ist X̅I̅I̅CCCXLV.</translation>
     </message>
 </context>
 </TS>

@@ -70,7 +70,7 @@
     <message>
         <source>A small desktop calculator for Roman numerals. Type numbers as decimal numerals, as Roman numerals in either case, or as hexadecimal numbers after the prefix 0X, and combine them with + - * / and parentheses by typing or by clicking the keypad. Every number you enter and every result shows at once as a decimal numeral and as a Roman numeral.</source>
         <extracomment>The software centre&apos;s description of the program.</extracomment>
-        <translation>Una pequeña calculadora de escritorio para números romanos. Escribe los números como números decimales, como números romanos en mayúsculas o minúsculas, o como números hexadecimales tras el prefijo 0X, y combínalos con + - * / y paréntesis, tecleando o haciendo clic en el teclado de la calculadora. Cada número que introduces y cada resultado aparecen al instante como número decimal y como número romano.</translation>
+        <translation>Una pequeña calculadora de escritorio para números romanos. Escribe los números como números decimales, como números romanos en mayúsculas o minúsculas, o como números hexadecimales tras el prefijo 0X, y combínalos con + - * / y paréntesis, tecleando o haciendo clic en la botonera. Cada número que introduces y cada resultado aparecen al instante como número decimal y como número romano.</translation>
     </message>
     <message>
         <source>Strictly from left to right: 2 + 3 * 4 gives 20, and parentheses group the rest</source>
@@ -134,16 +134,12 @@
         <translation>En el área de entrada: terminar la entrada como con =.</translation>
     </message>
     <message>
-        <source>All clear: a fresh start, whatever the type-in box holds.</source>
-        <translation>Borrar todo: empezar de cero, contenga lo que contenga el área de entrada.</translation>
-    </message>
-    <message>
         <source>Click that button of the keypad from anywhere in the window; its character is underlined while Alt is held.</source>
-        <translation>Pulsar ese botón del teclado desde cualquier lugar de la ventana; su carácter aparece subrayado mientras se mantiene pulsada Alt.</translation>
+        <translation>Pulsar ese botón de la botonera desde cualquier lugar de la ventana; su carácter aparece subrayado mientras se mantiene pulsada Alt.</translation>
     </message>
     <message>
         <source>Move between the keypad, the readouts and the type-in box.</source>
-        <translation>Moverse entre el teclado, los visores y el área de entrada.</translation>
+        <translation>Moverse entre la botonera, los visores y el área de entrada.</translation>
     </message>
     <message>
         <source>In the type-in box with nothing selected: copy the result, as Copy does.</source>
@@ -229,8 +225,12 @@
 %2: ayuda</translation>
     </message>
     <message>
-        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
-        <translation>En la cinta: copiar las entradas seleccionadas; poner el resultado de la entrada en el área de entrada, como un doble clic.</translation>
+        <source>All clear: a fresh start, whatever the type-in box holds; the keyboard goes back to the type-in box.</source>
+        <translation>Borrar todo: empezar de cero, contenga lo que contenga el área de entrada; el teclado vuelve al área de entrada.</translation>
+    </message>
+    <message>
+        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does. Numbers and operations typed there go to the type-in box.</source>
+        <translation>En la cinta: copiar los apuntes seleccionados; poner el resultado del apunte en el área de entrada, como un doble clic. Los números y las operaciones escritos allí van al área de entrada.</translation>
     </message>
     <message>
         <source>After = the result on show is what the next operation works on: 2+3= then *4= gives 20.</source>
@@ -251,6 +251,37 @@
     <message>
         <source>Pasted lines are calculations of their own, each finished with = unless it ends with an operation.</source>
         <translation>Las líneas pegadas son cálculos propios, cada uno terminado con = salvo que acabe en una operación.</translation>
+    </message>
+    <message>
+        <source>Wider Roman forms, always read: a bar over a letter multiplies it by 1000 (X̅ is 10000), Unicode numerals read as their letters (Ⅻ is 12), S and dots are a half and twelfths (IIS is 2.5).</source>
+        <translation>Otras formas romanas, siempre leídas: una barra sobre una letra la multiplica por 1000 (X̅ es 10000), los numerales romanos Unicode valen sus letras (Ⅻ es 12), S y los puntos son una mitad y doceavos (IIS es 2,5).</translation>
+    </message>
+    <message>
+        <source>A choice in the window&apos;s right-click menu: fractions are written to the nearest twelfth, 1.5 as IS and 2.25 as II···; the status line says when that rounds.</source>
+        <translation>Una opción del menú contextual de la ventana: las fracciones se escriben al doceavo más cercano, 1,5 como IS y 2,25 como II···; la línea de estado dice cuándo redondea.</translation>
+    </message>
+    <message>
+        <source>A choice in the window&apos;s right-click menu: numbers from 4000 to 3999999 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
+        <translation>Una opción del menú contextual de la ventana: los números de 4000 a 3999999 se escriben con una barra sobre los millares, 12345 como X̅I̅I̅CCCXLV.</translation>
+    </message>
+</context>
+<context>
+    <name>NumeralChoices</name>
+    <message>
+        <source>Large numbers with bars</source>
+        <translation>Números grandes con barras</translation>
+    </message>
+    <message>
+        <source>Fractions in twelfths</source>
+        <translation>Fracciones en doceavos</translation>
+    </message>
+    <message>
+        <source>Fractions to the nearest twelfth, S for a half and a dot for each twelfth: 2.25 is II···</source>
+        <translation>Fracciones al doceavo más cercano, S para una mitad y un punto por doceavo: 2,25 es II···</translation>
+    </message>
+    <message>
+        <source>Numbers from 4000 to 3999999 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
+        <translation>Números de 4000 a 3999999 con una barra sobre los millares: 12345 es X̅I̅I̅CCCXLV</translation>
     </message>
 </context>
 <context>
@@ -351,6 +382,11 @@
         <comment>a Roman numeral and its decimal value, e.g. XIV: 14</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1: %2, rounded to twelfths</source>
+        <comment>a Roman numeral and the decimal value it rounds</comment>
+        <translation>%1: %2, redondeado a doceavos</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
@@ -449,12 +485,12 @@
     <message>
         <source>Cleared; an operation key now starts from %1, a number typed first replaces it</source>
         <comment>after the clear key, which keeps the last number entered</comment>
-        <translation>Borrado; una tecla de operación empieza ahora desde %1, un número tecleado antes lo sustituye</translation>
+        <translation>Borrado; una tecla de operación empieza ahora desde %1, un número escrito antes lo sustituye</translation>
     </message>
     <message>
         <source>Press r or Escape to start again</source>
         <comment>r is the letter typed to clear in every language; Escape is the key</comment>
-        <translation>Pulse r o Escape para empezar de nuevo</translation>
+        <translation>Pulsa r o Escape para empezar de nuevo</translation>
     </message>
     <message>
         <source>⚠ %1</source>
@@ -472,6 +508,11 @@
         <source>%1; line %2: %3</source>
         <comment>%1 says how many lines were calculated, %2 is the line that stopped, %3 why</comment>
         <translation>%1; línea %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 is shown rounded to twelfths: %2</source>
+        <comment>%1 is a decimal number, %2 its Roman numeral with S and dots</comment>
+        <translation>%1 se muestra redondeado a doceavos: %2</translation>
     </message>
 </context>
 <context>
@@ -495,6 +536,8 @@
     </message>
     <message>
         <source>Tape</source>
+        <extracomment>The list beside the calculator, as a screen reader names it. Each thing has one word in every text, the help&apos;s and the menus&apos; too: the tape; an entry (a calculation on the tape, not what is typed); Clear (the button, and r); all clear (Escape); a readout (either of the two displays); the type-in box; the keypad; the keyboard; the help.</extracomment>
+        <translatorcomment>Glosario, una palabra por cosa: cinta (tape); apunte (entry de la cinta); entrada (lo que se escribe); Borrar (Clear, y r); Borrar todo (all clear, Escape); visor (readout); área de entrada (type-in box); botonera (keypad); teclado (keyboard); operación (operation); ayuda (help). Trato de tú.</translatorcomment>
         <translation>Cinta</translation>
     </message>
     <message>
@@ -507,7 +550,7 @@
     </message>
     <message>
         <source>&amp;Copy entry</source>
-        <translation>&amp;Copiar la entrada</translation>
+        <translation>&amp;Copiar el apunte</translation>
     </message>
     <message>
         <source>Copy &amp;whole tape</source>
@@ -528,8 +571,8 @@
     <message numerus="yes">
         <source>Copied %n entries</source>
         <translation>
-            <numerusform>%n entrada copiada</numerusform>
-            <numerusform>%n entradas copiadas</numerusform>
+            <numerusform>%n apunte copiado</numerusform>
+            <numerusform>%n apuntes copiados</numerusform>
         </translation>
     </message>
     <message>
@@ -574,7 +617,7 @@
     </message>
     <message>
         <source>Try --help for the options.</source>
-        <translation>Pruebe --help para ver las opciones.</translation>
+        <translation>Prueba --help para ver las opciones.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
@@ -591,6 +634,14 @@
     <message>
         <source>Keeps the tape of calculations in memory only: nothing is read or saved.</source>
         <translation>Guarda la cinta de cálculos solo en memoria: no se lee ni se guarda nada.</translation>
+    </message>
+    <message>
+        <source>Writes fractions in Roman twelfths, for this run: 1.5 is IS, 2.25 is II···.</source>
+        <translation>Escribe las fracciones en doceavos romanos, en esta ejecución: 1,5 es IS, 2,25 es II···.</translation>
+    </message>
+    <message>
+        <source>Writes numbers from 4000 to 3999999 with a bar over the thousands, for this run: 12345 is X̅I̅I̅CCCXLV.</source>
+        <translation>Escribe los números de 4000 a 3999999 con una barra sobre los millares, en esta ejecución: 12345 es X̅I̅I̅CCCXLV.</translation>
     </message>
 </context>
 </TS>

@@ -45,7 +45,7 @@
     <message>
         <source>Calculate with Roman, decimal and hexadecimal numerals</source>
         <extracomment>The one-line summary in the application menu and the software centre.</extracomment>
-        <translation>Calculer avec des nombres romains, décimaux et hexadécimaux</translation>
+        <translation>Calculer en chiffres romains, décimaux et hexadécimaux</translation>
     </message>
     <message>
         <source>roman;numeral;calculator;decimal;hexadecimal;arithmetic;</source>
@@ -134,10 +134,6 @@
         <translation>Dans la zone de saisie&#xa0;: terminer la saisie comme avec =.</translation>
     </message>
     <message>
-        <source>All clear: a fresh start, whatever the type-in box holds.</source>
-        <translation>Tout effacer&#xa0;: un nouveau départ, quel que soit le contenu de la zone de saisie.</translation>
-    </message>
-    <message>
         <source>Click that button of the keypad from anywhere in the window; its character is underlined while Alt is held.</source>
         <translation>Cliquer ce bouton du pavé depuis n’importe où dans la fenêtre&#xa0;; son caractère est souligné tant qu’Alt est enfoncée.</translation>
     </message>
@@ -159,7 +155,7 @@
     </message>
     <message>
         <source>Show or hide the tape, a paper-tape history of the calculations.</source>
-        <translation>Afficher ou masquer la bande, l’historique des calculs comme sur un rouleau de papier.</translation>
+        <translation>Afficher ou masquer le ruban, l’historique des calculs comme sur un rouleau de papier.</translation>
     </message>
     <message>
         <source>Show this help.</source>
@@ -229,28 +225,63 @@
 %2&#xa0;: aide</translation>
     </message>
     <message>
-        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
-        <translation>Dans la bande&#xa0;: copier les entrées sélectionnées&#xa0;; mettre le résultat de l’entrée dans la zone de saisie, comme un double-clic.</translation>
+        <source>All clear: a fresh start, whatever the type-in box holds; the keyboard goes back to the type-in box.</source>
+        <translation>Tout effacer : un nouveau départ, quel que soit le contenu de la zone de saisie ; le clavier revient à la zone de saisie.</translation>
+    </message>
+    <message>
+        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does. Numbers and operations typed there go to the type-in box.</source>
+        <translation>Dans le ruban : copier les entrées sélectionnées ; mettre le résultat de l’entrée dans la zone de saisie, comme un double-clic. Les nombres et les opérations tapés là vont dans la zone de saisie.</translation>
     </message>
     <message>
         <source>After = the result on show is what the next operation works on: 2+3= then *4= gives 20.</source>
-        <translation>Après =, l’opération suivante part du résultat affiché : 2+3= puis *4= donne 20.</translation>
+        <translation>Après =, l’opération suivante part du résultat affiché&#xa0;: 2+3= puis *4= donne 20.</translation>
     </message>
     <message>
         <source>A - at the start, after ( or after an operation is the sign of the number after it: 100+-50= gives 50. After ), = or r it subtracts.</source>
-        <translation>Un - au début, après ( ou après une opération est le signe du nombre qui suit : 100+-50= donne 50. Après ), = ou r, il soustrait.</translation>
+        <translation>Un - au début, après ( ou après une opération est le signe du nombre qui suit&#xa0;: 100+-50= donne 50. Après ), = ou r, il soustrait.</translation>
     </message>
     <message>
         <source>Dividing by zero keeps the dividend, for that division only: 5/0= gives 5, 0+= gives 0.</source>
-        <translation>Diviser par zéro garde le dividende, pour cette division seulement : 5/0= donne 5, 0+= donne 0.</translation>
+        <translation>Diviser par zéro garde le dividende, pour cette division seulement&#xa0;: 5/0= donne 5, 0+= donne 0.</translation>
     </message>
     <message>
         <source>After an error the readouts show no number; the next number typed starts a new calculation.</source>
-        <translation>Après une erreur, les afficheurs ne montrent aucun nombre ; le nombre tapé ensuite commence un nouveau calcul.</translation>
+        <translation>Après une erreur, les afficheurs ne montrent aucun nombre&#xa0;; le nombre tapé ensuite commence un nouveau calcul.</translation>
     </message>
     <message>
         <source>Pasted lines are calculations of their own, each finished with = unless it ends with an operation.</source>
         <translation>Les lignes collées sont des calculs distincts, chacun terminé par = sauf s’il finit par une opération.</translation>
+    </message>
+    <message>
+        <source>Wider Roman forms, always read: a bar over a letter multiplies it by 1000 (X̅ is 10000), Unicode numerals read as their letters (Ⅻ is 12), S and dots are a half and twelfths (IIS is 2.5).</source>
+        <translation>Autres formes romaines, toujours lues : une barre sur une lettre la multiplie par 1000 (X̅ vaut 10000), les chiffres romains Unicode valent leurs lettres (Ⅻ vaut 12), S et les points sont une moitié et des douzièmes (IIS vaut 2,5).</translation>
+    </message>
+    <message>
+        <source>A choice in the window&apos;s right-click menu: fractions are written to the nearest twelfth, 1.5 as IS and 2.25 as II···; the status line says when that rounds.</source>
+        <translation>Un choix du menu contextuel de la fenêtre : les fractions sont écrites au douzième le plus proche, 1,5 en IS et 2,25 en II··· ; la ligne d’état dit quand cela arrondit.</translation>
+    </message>
+    <message>
+        <source>A choice in the window&apos;s right-click menu: numbers from 4000 to 3999999 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
+        <translation>Un choix du menu contextuel de la fenêtre : les nombres de 4000 à 3999999 sont écrits avec une barre sur les milliers, 12345 en X̅I̅I̅CCCXLV.</translation>
+    </message>
+</context>
+<context>
+    <name>NumeralChoices</name>
+    <message>
+        <source>Large numbers with bars</source>
+        <translation>Grands nombres avec barres</translation>
+    </message>
+    <message>
+        <source>Fractions in twelfths</source>
+        <translation>Fractions en douzièmes</translation>
+    </message>
+    <message>
+        <source>Fractions to the nearest twelfth, S for a half and a dot for each twelfth: 2.25 is II···</source>
+        <translation>Fractions au douzième le plus proche, S pour une moitié et un point par douzième : 2,25 s’écrit II···</translation>
+    </message>
+    <message>
+        <source>Numbers from 4000 to 3999999 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
+        <translation>Nombres de 4000 à 3999999 avec une barre sur les milliers : 12345 s’écrit X̅I̅I̅CCCXLV</translation>
     </message>
 </context>
 <context>
@@ -350,6 +381,11 @@
         <source>%1: %2</source>
         <comment>a Roman numeral and its decimal value, e.g. XIV: 14</comment>
         <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, rounded to twelfths</source>
+        <comment>a Roman numeral and the decimal value it rounds</comment>
+        <translation>%1 : %2, arrondi aux douzièmes</translation>
     </message>
 </context>
 <context>
@@ -473,6 +509,11 @@
         <comment>%1 says how many lines were calculated, %2 is the line that stopped, %3 why</comment>
         <translation>%1&#xa0;; ligne %2&#xa0;: %3</translation>
     </message>
+    <message>
+        <source>%1 is shown rounded to twelfths: %2</source>
+        <comment>%1 is a decimal number, %2 its Roman numeral with S and dots</comment>
+        <translation>%1 est affiché arrondi aux douzièmes : %2</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>
@@ -495,6 +536,8 @@
     </message>
     <message>
         <source>Tape</source>
+        <extracomment>The list beside the calculator, as a screen reader names it. Each thing has one word in every text, the help&apos;s and the menus&apos; too: the tape; an entry (a calculation on the tape, not what is typed); Clear (the button, and r); all clear (Escape); a readout (either of the two displays); the type-in box; the keypad; the keyboard; the help.</extracomment>
+        <translatorcomment>Glossaire, un mot par chose : ruban (tape) ; entrée (entry du ruban) ; saisie (ce qui est tapé) ; Effacer (Clear, et r) ; Tout effacer (all clear, Échap) ; affichage (readout) ; zone de saisie (type-in box) ; pavé (keypad) ; clavier (keyboard) ; opération (operation) ; aide (help) ; chiffres romains (Roman numerals).</translatorcomment>
         <translation>Ruban</translation>
     </message>
     <message>
@@ -562,7 +605,7 @@
     <name>main</name>
     <message>
         <source>A calculator for Roman, decimal and hexadecimal numerals, evaluated from left to right.</source>
-        <translation>Une calculatrice pour les nombres romains, décimaux et hexadécimaux, évalués de gauche à droite.</translation>
+        <translation>Une calculatrice en chiffres romains, décimaux et hexadécimaux, qui calcule de gauche à droite.</translation>
     </message>
     <message>
         <source>Calculates &lt;expression&gt; as if typed into the window and prints the result, decimal and Roman, separated by a tab. With -, reads one calculation a line from standard input.</source>
@@ -591,6 +634,14 @@
     <message>
         <source>Keeps the tape of calculations in memory only: nothing is read or saved.</source>
         <translation>Garde le ruban des calculs en mémoire seulement&#xa0;: rien n’est lu ni enregistré.</translation>
+    </message>
+    <message>
+        <source>Writes fractions in Roman twelfths, for this run: 1.5 is IS, 2.25 is II···.</source>
+        <translation>Écrit les fractions en douzièmes romains, pour cette exécution : 1,5 s’écrit IS, 2,25 II···.</translation>
+    </message>
+    <message>
+        <source>Writes numbers from 4000 to 3999999 with a bar over the thousands, for this run: 12345 is X̅I̅I̅CCCXLV.</source>
+        <translation>Écrit les nombres de 4000 à 3999999 avec une barre sur les milliers, pour cette exécution : 12345 s’écrit X̅I̅I̅CCCXLV.</translation>
     </message>
 </context>
 </TS>

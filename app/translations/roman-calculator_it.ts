@@ -134,10 +134,6 @@
         <translation>Nell’area di inserimento: concludere l’inserimento come con =.</translation>
     </message>
     <message>
-        <source>All clear: a fresh start, whatever the type-in box holds.</source>
-        <translation>Azzerare tutto: si ricomincia da capo, qualunque cosa contenga l’area di inserimento.</translation>
-    </message>
-    <message>
         <source>Click that button of the keypad from anywhere in the window; its character is underlined while Alt is held.</source>
         <translation>Premere quel pulsante del tastierino da qualunque punto della finestra; il suo carattere è sottolineato finché si tiene premuto Alt.</translation>
     </message>
@@ -229,8 +225,12 @@
 %2: aiuto</translation>
     </message>
     <message>
-        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
-        <translation>Nel nastro: copiare le voci selezionate; mettere il risultato della voce nell’area di inserimento, come un doppio clic.</translation>
+        <source>All clear: a fresh start, whatever the type-in box holds; the keyboard goes back to the type-in box.</source>
+        <translation>Azzerare tutto: si ricomincia da capo, qualunque cosa contenga l’area di inserimento; la tastiera torna all’area di inserimento.</translation>
+    </message>
+    <message>
+        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does. Numbers and operations typed there go to the type-in box.</source>
+        <translation>Nel nastro: copiare le voci selezionate; mettere il risultato della voce nell’area di inserimento, come un doppio clic. I numeri e le operazioni digitati lì vanno nell’area di inserimento.</translation>
     </message>
     <message>
         <source>After = the result on show is what the next operation works on: 2+3= then *4= gives 20.</source>
@@ -251,6 +251,37 @@
     <message>
         <source>Pasted lines are calculations of their own, each finished with = unless it ends with an operation.</source>
         <translation>Le righe incollate sono calcoli a sé, ciascuno concluso con = a meno che non finisca con un’operazione.</translation>
+    </message>
+    <message>
+        <source>Wider Roman forms, always read: a bar over a letter multiplies it by 1000 (X̅ is 10000), Unicode numerals read as their letters (Ⅻ is 12), S and dots are a half and twelfths (IIS is 2.5).</source>
+        <translation>Altre forme romane, sempre lette: una barra su una lettera la moltiplica per 1000 (X̅ è 10000), i numerali romani Unicode valgono le loro lettere (Ⅻ è 12), S e i punti sono una metà e dodicesimi (IIS è 2,5).</translation>
+    </message>
+    <message>
+        <source>A choice in the window&apos;s right-click menu: fractions are written to the nearest twelfth, 1.5 as IS and 2.25 as II···; the status line says when that rounds.</source>
+        <translation>Una scelta nel menu contestuale della finestra: le frazioni sono scritte al dodicesimo più vicino, 1,5 come IS e 2,25 come II···; la riga di stato dice quando arrotonda.</translation>
+    </message>
+    <message>
+        <source>A choice in the window&apos;s right-click menu: numbers from 4000 to 3999999 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
+        <translation>Una scelta nel menu contestuale della finestra: i numeri da 4000 a 3999999 sono scritti con una barra sulle migliaia, 12345 come X̅I̅I̅CCCXLV.</translation>
+    </message>
+</context>
+<context>
+    <name>NumeralChoices</name>
+    <message>
+        <source>Large numbers with bars</source>
+        <translation>Numeri grandi con barre</translation>
+    </message>
+    <message>
+        <source>Fractions in twelfths</source>
+        <translation>Frazioni in dodicesimi</translation>
+    </message>
+    <message>
+        <source>Fractions to the nearest twelfth, S for a half and a dot for each twelfth: 2.25 is II···</source>
+        <translation>Frazioni al dodicesimo più vicino, S per una metà e un punto per dodicesimo: 2,25 è II···</translation>
+    </message>
+    <message>
+        <source>Numbers from 4000 to 3999999 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
+        <translation>Numeri da 4000 a 3999999 con una barra sulle migliaia: 12345 è X̅I̅I̅CCCXLV</translation>
     </message>
 </context>
 <context>
@@ -350,6 +381,11 @@
         <source>%1: %2</source>
         <comment>a Roman numeral and its decimal value, e.g. XIV: 14</comment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, rounded to twelfths</source>
+        <comment>a Roman numeral and the decimal value it rounds</comment>
+        <translation>%1: %2, arrotondato ai dodicesimi</translation>
     </message>
 </context>
 <context>
@@ -473,6 +509,11 @@
         <comment>%1 says how many lines were calculated, %2 is the line that stopped, %3 why</comment>
         <translation>%1; riga %2: %3</translation>
     </message>
+    <message>
+        <source>%1 is shown rounded to twelfths: %2</source>
+        <comment>%1 is a decimal number, %2 its Roman numeral with S and dots</comment>
+        <translation>%1 è mostrato arrotondato ai dodicesimi: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>
@@ -495,6 +536,8 @@
     </message>
     <message>
         <source>Tape</source>
+        <extracomment>The list beside the calculator, as a screen reader names it. Each thing has one word in every text, the help&apos;s and the menus&apos; too: the tape; an entry (a calculation on the tape, not what is typed); Clear (the button, and r); all clear (Escape); a readout (either of the two displays); the type-in box; the keypad; the keyboard; the help.</extracomment>
+        <translatorcomment>Glossario, una parola per ogni cosa: nastro (tape); voce (entry del nastro); inserimento (ciò che si digita); Azzera (Clear, e r); Azzerare tutto (all clear, Esc); visualizzazione (readout); area di inserimento (type-in box); tastierino (keypad); tastiera (keyboard); operazione (operation); aiuto (help).</translatorcomment>
         <translation>Nastro</translation>
     </message>
     <message>
@@ -591,6 +634,14 @@
     <message>
         <source>Keeps the tape of calculations in memory only: nothing is read or saved.</source>
         <translation>Tiene il nastro dei calcoli solo in memoria: nulla viene letto o salvato.</translation>
+    </message>
+    <message>
+        <source>Writes fractions in Roman twelfths, for this run: 1.5 is IS, 2.25 is II···.</source>
+        <translation>Scrive le frazioni in dodicesimi romani, per questa esecuzione: 1,5 è IS, 2,25 è II···.</translation>
+    </message>
+    <message>
+        <source>Writes numbers from 4000 to 3999999 with a bar over the thousands, for this run: 12345 is X̅I̅I̅CCCXLV.</source>
+        <translation>Scrive i numeri da 4000 a 3999999 con una barra sulle migliaia, per questa esecuzione: 12345 è X̅I̅I̅CCCXLV.</translation>
     </message>
 </context>
 </TS>

@@ -13,7 +13,7 @@
     <name>ArabDisplay</name>
     <message>
         <source>Arabic numeral readout</source>
-        <translation>Tabula numerorum Arabicorum</translation>
+        <translation>Index numerorum Arabicorum</translation>
     </message>
 </context>
 <context>
@@ -134,16 +134,12 @@
         <translation>In tabula scribendi: scripturam finire ut signo =.</translation>
     </message>
     <message>
-        <source>All clear: a fresh start, whatever the type-in box holds.</source>
-        <translation>Omnia delere: initium novum, quidquid tabula scribendi continet.</translation>
-    </message>
-    <message>
         <source>Click that button of the keypad from anywhere in the window; its character is underlined while Alt is held.</source>
-        <translation>Eam clavem tabulae premere ex quolibet fenestrae loco; nota eius subducitur dum Alt premitur.</translation>
+        <translation>Eam clavem ex quolibet fenestrae loco premere; nota eius subducitur dum Alt premitur.</translation>
     </message>
     <message>
         <source>Move between the keypad, the readouts and the type-in box.</source>
-        <translation>Inter claves, tabulas et tabulam scribendi transire.</translation>
+        <translation>Inter claves, indices et tabulam scribendi transire.</translation>
     </message>
     <message>
         <source>In the type-in box with nothing selected: copy the result, as Copy does.</source>
@@ -151,7 +147,7 @@
     </message>
     <message>
         <source>In a readout: select and copy what it shows.</source>
-        <translation>In tabula: quod ostendit seligere et exscribere.</translation>
+        <translation>In indice: quod ostendit seligere et exscribere.</translation>
     </message>
     <message>
         <source>Paste a whole calculation, such as 12+5=, into the type-in box.</source>
@@ -159,7 +155,7 @@
     </message>
     <message>
         <source>Show or hide the tape, a paper-tape history of the calculations.</source>
-        <translation>Taeniam chartaceam, computationum memoriam, ostendere aut celare.</translation>
+        <translation>Taeniam, computationum memoriam, ostendere aut celare.</translation>
     </message>
     <message>
         <source>Show this help.</source>
@@ -191,7 +187,7 @@
     </message>
     <message>
         <source>The Roman readout shows numbers below 9000 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
-        <translation>Tabula Romana numeros infra 9000 magnitudine ostendit: numerum negativum in parenthesibus, (XIV), et nihil ut ordinem linearum.</translation>
+        <translation>Index Romanus numeros infra 9000 magnitudine ostendit: numerum negativum in parenthesibus, (XIV), et nihil ut ordinem linearum.</translation>
     </message>
     <message>
         <source>Strictly left to right: 2+3*4= gives 20, not 14. Parentheses group anything else: 2+(3*4)= gives 14.</source>
@@ -199,7 +195,7 @@
     </message>
     <message>
         <source>A closing parenthesis shows its value only at the next key: after ) the readouts still show the last number typed.</source>
-        <translation>Parenthesis claudens valorem suum demum proxima clave ostendit: post ) tabulae adhuc ultimum numerum scriptum ostendunt.</translation>
+        <translation>Parenthesis claudens valorem suum demum proxima clave ostendit: post ) indices adhuc ultimum numerum scriptum ostendunt.</translation>
     </message>
     <message>
         <source>Good to know</source>
@@ -229,8 +225,12 @@
 %2: auxilium</translation>
     </message>
     <message>
-        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does.</source>
-        <translation>In taenia: inscriptiones selectas exscribere; summam inscriptionis in tabulam scribendi ponere, ut duplex pulsus facit.</translation>
+        <source>All clear: a fresh start, whatever the type-in box holds; the keyboard goes back to the type-in box.</source>
+        <translation>Omnia delere: initium novum, quidquid tabula scribendi continet; claviatura ad tabulam scribendi redit.</translation>
+    </message>
+    <message>
+        <source>In the tape: copy the selected entries; put the entry&apos;s result into the type-in box, as a double click does. Numbers and operations typed there go to the type-in box.</source>
+        <translation>In taenia: inscriptiones selectas exscribere; summam inscriptionis in tabulam scribendi ponere, ut duplex pulsus facit. Numeri et operationes ibi scripti in tabulam scribendi eunt.</translation>
     </message>
     <message>
         <source>After = the result on show is what the next operation works on: 2+3= then *4= gives 20.</source>
@@ -251,6 +251,37 @@
     <message>
         <source>Pasted lines are calculations of their own, each finished with = unless it ends with an operation.</source>
         <translation>Versus inserti rationes suae sunt, quisque = finitus, nisi operatione desinit.</translation>
+    </message>
+    <message>
+        <source>Wider Roman forms, always read: a bar over a letter multiplies it by 1000 (X̅ is 10000), Unicode numerals read as their letters (Ⅻ is 12), S and dots are a half and twelfths (IIS is 2.5).</source>
+        <translation>Formae Romanae latiores, semper lectae: virgula super litteram eam millies multiplicat (X̅ est 10000), notae Romanae Unicode ut litterae suae leguntur (Ⅻ est 12), S et puncta semis et unciae sunt (IIS est 2,5).</translation>
+    </message>
+    <message>
+        <source>A choice in the window&apos;s right-click menu: fractions are written to the nearest twelfth, 1.5 as IS and 2.25 as II···; the status line says when that rounds.</source>
+        <translation>Optio in indice fenestrae: partes ad unciam proximam scribuntur, 1,5 ut IS et 2,25 ut II···; linea status dicit cum rotundatur.</translation>
+    </message>
+    <message>
+        <source>A choice in the window&apos;s right-click menu: numbers from 4000 to 3999999 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
+        <translation>Optio in indice fenestrae: numeri a 4000 ad 3999999 cum virgula super milia scribuntur, 12345 ut X̅I̅I̅CCCXLV.</translation>
+    </message>
+</context>
+<context>
+    <name>NumeralChoices</name>
+    <message>
+        <source>Large numbers with bars</source>
+        <translation>Numeri magni cum virgulis</translation>
+    </message>
+    <message>
+        <source>Fractions in twelfths</source>
+        <translation>Partes in unciis</translation>
+    </message>
+    <message>
+        <source>Fractions to the nearest twelfth, S for a half and a dot for each twelfth: 2.25 is II···</source>
+        <translation>Partes ad unciam proximam, S pro semisse et punctum pro quaque uncia: 2,25 est II···</translation>
+    </message>
+    <message>
+        <source>Numbers from 4000 to 3999999 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
+        <translation>Numeri a 4000 ad 3999999 cum virgula super milia: 12345 est X̅I̅I̅CCCXLV</translation>
     </message>
 </context>
 <context>
@@ -305,7 +336,7 @@
     <name>RomanDisplay</name>
     <message>
         <source>Roman numeral readout</source>
-        <translation>Tabula numerorum Romanorum</translation>
+        <translation>Index numerorum Romanorum</translation>
     </message>
 </context>
 <context>
@@ -350,6 +381,11 @@
         <source>%1: %2</source>
         <comment>a Roman numeral and its decimal value, e.g. XIV: 14</comment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, rounded to twelfths</source>
+        <comment>a Roman numeral and the decimal value it rounds</comment>
+        <translation>%1: %2, ad uncias rotundatum</translation>
     </message>
 </context>
 <context>
@@ -473,6 +509,11 @@
         <comment>%1 says how many lines were calculated, %2 is the line that stopped, %3 why</comment>
         <translation>%1; versus %2: %3</translation>
     </message>
+    <message>
+        <source>%1 is shown rounded to twelfths: %2</source>
+        <comment>%1 is a decimal number, %2 its Roman numeral with S and dots</comment>
+        <translation>%1 ad uncias rotundatum ostenditur: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>
@@ -495,6 +536,8 @@
     </message>
     <message>
         <source>Tape</source>
+        <extracomment>The list beside the calculator, as a screen reader names it. Each thing has one word in every text, the help&apos;s and the menus&apos; too: the tape; an entry (a calculation on the tape, not what is typed); Clear (the button, and r); all clear (Escape); a readout (either of the two displays); the type-in box; the keypad; the keyboard; the help.</extracomment>
+        <translatorcomment>Glossarium, verbum unum rei cuique: taenia (tape); inscriptio (entry taeniae); scriptura (quod scribitur); Dele (Clear, et r); Omnia delere (all clear, Escape); index (readout); tabula scribendi (type-in box); claves (keypad); claviatura (keyboard); operatio (operation); auxilium (help).</translatorcomment>
         <translation>Taenia</translation>
     </message>
     <message>
@@ -507,7 +550,7 @@
     </message>
     <message>
         <source>&amp;Copy entry</source>
-        <translation>&amp;Exscribe versum</translation>
+        <translation>&amp;Exscribe inscriptionem</translation>
     </message>
     <message>
         <source>Copy &amp;whole tape</source>
@@ -528,8 +571,8 @@
     <message numerus="yes">
         <source>Copied %n entries</source>
         <translation>
-            <numerusform>%n versus exscriptus</numerusform>
-            <numerusform>%n versus exscripti</numerusform>
+            <numerusform>%n inscriptio exscripta</numerusform>
+            <numerusform>%n inscriptiones exscriptae</numerusform>
         </translation>
     </message>
     <message>
@@ -591,6 +634,14 @@
     <message>
         <source>Keeps the tape of calculations in memory only: nothing is read or saved.</source>
         <translation>Taeniam computationum in memoria tantum tenet: nihil legitur neque servatur.</translation>
+    </message>
+    <message>
+        <source>Writes fractions in Roman twelfths, for this run: 1.5 is IS, 2.25 is II···.</source>
+        <translation>Partes in unciis Romanis scribit, hac vice: 1,5 est IS, 2,25 est II···.</translation>
+    </message>
+    <message>
+        <source>Writes numbers from 4000 to 3999999 with a bar over the thousands, for this run: 12345 is X̅I̅I̅CCCXLV.</source>
+        <translation>Numeros a 4000 ad 3999999 cum virgula super milia scribit, hac vice: 12345 est X̅I̅I̅CCCXLV.</translation>
     </message>
 </context>
 </TS>
