@@ -3,15 +3,27 @@
 // the same texts and fonts, at the same opening scale, and its status line,
 // but nothing behind them: no components, no fitting, no icon, no
 // translations. What the calculator costs above it is its own work.
+//
+// The tape is there as a first start shows it: a handle and a list beside the
+// design. The list holds the same entries as the calculator's tape, read from
+// the same file in the plainest way (a line is "result<TAB>decimal<TAB>Roman";
+// the benchmark's entries have no escapes) before the window shows, and drawn
+// by Qt's own delegate; an empty one says what it is for, as the tape does.
 
 #include "widgets/fonts.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QPainter>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QStringListModel>
+#include <QStyleOption>
 
 #include <algorithm>
 #include <cmath>
@@ -19,7 +31,18 @@
 
 namespace {
 
-enum class Kind { Plain, Frame, Label, StatusLine, Button, Readout, RomanReadout, TypeIn };
+enum class Kind {
+    Plain,
+    Frame,
+    Label,
+    StatusLine,
+    Button,
+    Readout,
+    RomanReadout,
+    TypeIn,
+    Handle,
+    Tape
+};
 
 struct Child
 {
@@ -57,7 +80,66 @@ const Child Children[] = {
     {20, Kind::Button, "Command1", {117, 9, 42, 19}, "Copy"},
     {-1, Kind::Plain, "Stack1", {136, 120, 33, 9}, ""},
     {23, Kind::Frame, "outline", {0, 0, 33, 9}, ""},
+    {-1, Kind::Handle, "TapeSplitter", {298, 0, 6, 193}, ""},
+    {-1, Kind::Tape, "Tape", {305, 0, 184, 193}, ""},
 };
+// The design's size with the tape beside it.
+constexpr QSize Design(494, 196);
+
+// The handle drawn as a splitter's.
+class Handle : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        QStyleOption option;
+        option.initFrom(this);
+        option.state |= QStyle::State_Horizontal;
+        style()->drawControl(QStyle::CE_Splitter, &option, &painter, this);
+    }
+};
+
+// A list that says what it is for while it is empty.
+class TapeList : public QListView
+{
+public:
+    using QListView::QListView;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QListView::paintEvent(event);
+        if (model()->rowCount() > 0)
+            return;
+        QPainter painter(viewport());
+        painter.setPen(palette().color(QPalette::PlaceholderText));
+        painter.drawText(viewport()->rect().adjusted(6, 6, -6, -6),
+            Qt::AlignCenter | Qt::TextWordWrap,
+            QStringLiteral("Every calculation that ends with = is kept here, in both numeral "
+                           "forms. F9 hides the tape."));
+    }
+};
+
+// The newest entries of the calculator's tape file, each as its two lines.
+QStringList savedEntries()
+{
+    QFile file(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/roman-calculator/tape.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList entries;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QList<QByteArray> fields = lines[i].split('\t');
+        if (fields.size() == 3)
+            entries << QString::fromUtf8(fields[1]) + u'\n' + QString::fromUtf8(fields[2]);
+    }
+    return entries.mid(std::max<qsizetype>(0, entries.size() - 1000));
+}
 
 QWidget *make(const Child &child, QWidget *parent, qreal scale)
 {
@@ -104,6 +186,22 @@ QWidget *make(const Child &child, QWidget *parent, qreal scale)
         widget = box;
         break;
     }
+    case Kind::Handle:
+        widget = new Handle(parent);
+        break;
+    case Kind::Tape: {
+        auto *list = new TapeList(parent);
+        list->setAccessibleName(QStringLiteral("Tape"));
+        list->setModel(new QStringListModel(savedEntries(), list));
+        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        list->setUniformItemSizes(true);
+        list->setTextElideMode(Qt::ElideMiddle);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setAlternatingRowColors(true);
+        widget = list;
+        break;
+    }
     }
     widget->setObjectName(QString::fromLatin1(child.name));
     const QRect place = child.place;
@@ -126,20 +224,25 @@ int main(int argc, char *argv[])
         = desktop.pointSizeF() > 0 ? desktop.pointSizeF() : QFontInfo(desktop).pointSizeF();
     const qreal scale = std::max<qreal>(1, points / 8.25);
     window.setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25 * scale));
-    const QSize design(302, 196);
     window.setMinimumSize(
-        QSize(int(std::lround(design.width() * scale)), int(std::lround(design.height() * scale))));
+        QSize(int(std::lround(Design.width() * scale)), int(std::lround(Design.height() * scale))));
     window.resize(window.minimumSize());
 
     std::vector<QWidget *> made;
     for (const Child &child : Children)
         made.push_back(
             make(child, child.parent < 0 ? &window : made[std::size_t(child.parent)], scale));
-    QPalette palette = made.back()->palette();
+    const auto named = [&made](const char *name) {
+        return *std::find_if(made.begin(), made.end(),
+            [name](const QWidget *widget) { return widget->objectName() == QLatin1String(name); });
+    };
+    QWidget *outline = named("outline");
+    QPalette palette = outline->palette();
     palette.setColor(QPalette::Window, QColor(0, 255, 255));
-    made.back()->setPalette(palette);
-    made.back()->setAutoFillBackground(true);
-    made[21]->setFocus();
+    outline->setPalette(palette);
+    outline->setAutoFillBackground(true);
+    named("Text1")->setFocus();
+    static_cast<QListView *>(named("Tape"))->scrollToBottom();
 
     window.show();
     return QApplication::exec();

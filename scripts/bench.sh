@@ -3,9 +3,11 @@
 # them, each beside a bare Qt floor, printing tables of medians and ratios.
 # Start-up is measured headless (offscreen) and under X11 (Xvfb with a session
 # bus, as on a desktop: without one Qt's accessibility bridge waits for it),
-# where icon themes and the window icon cost what they cost a person. Times
-# on a shared machine are noisy, so the keystroke and the start-up are also
-# counted in instructions under callgrind, which repeat exactly.
+# where icon themes and the window icon cost what they cost a person, with an
+# empty tape as a first start shows it and with a full one; the keystrokes
+# too are measured on both. Times on a shared machine are noisy, so the
+# keystroke and the start-up are also counted in instructions under
+# callgrind, which repeat exactly.
 #
 # usage: scripts/bench.sh [--quick] [--before COMMIT]
 #   --quick          fewer repetitions, for trying the script itself
@@ -58,9 +60,12 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 chmod 700 "$work"
 export QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$work"
-# The calculator starts with a full tape of its own, not the person's: the
-# most it ever reads at start-up, and the same in every run.
-export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config"
+# The calculator keeps its tape and settings in folders of the run's own, not
+# the person's. The keystrokes and the full start-up use a full tape, the most
+# it ever reads at start-up, and the same in every run; the first start's
+# empty tape has folders of its own (the window's size, kept at each exit, is
+# all that the settings then hold).
+export XDG_DATA_HOME="$work/full/data" XDG_CONFIG_HOME="$work/full/config"
 "$bin/bench-fill-tape" "$XDG_DATA_HOME/roman-calculator" 1000
 x11=(xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session --)
 
@@ -70,41 +75,51 @@ echo "Machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/c
 
 keystroke=("$bin/bench-keystroke")
 [ -z "$before" ] || keystroke+=("$old/build/bench/bench-keystroke")
-for program in "${keystroke[@]}"; do
-    [ "$program" = "$bin/bench-keystroke" ] && which=now || which=before
-    echo
-    echo "## Keystroke into Text1 ($which), median µs per key ($keystroke_reps repetitions)"
-    "$program" "$keystroke_reps"
-done
+# keystrokes WHERE [WRAPPER...]: times and instructions of the keystrokes, on
+# the platform of QT_QPA_PLATFORM, started through the wrapper.
+keystrokes() {
+    local where=$1 program which
+    shift
+    for program in "${keystroke[@]}"; do
+        [ "$program" = "$bin/bench-keystroke" ] && which=now || which=before
+        echo
+        echo "## Keystroke into Text1 ($which, $where), median µs per key" \
+            "($keystroke_reps repetitions)"
+        "$@" "$program" "$keystroke_reps"
+    done
 
-for program in "${keystroke[@]}"; do
-    [ "$program" = "$bin/bench-keystroke" ] && which=now || which=before
-    echo
-    echo "## Keystroke into Text1 ($which), instructions per key (callgrind, $callgrind_reps repetitions)"
-    rm -f "$work"/keystroke.out*
-    valgrind --tool=callgrind --collect-atstart=no --toggle-collect='*typeKey*' \
-        --callgrind-out-file="$work/keystroke.out" "$program" "$callgrind_reps" --callgrind \
-        > "$work/callgrind.log" 2>&1 || { cat "$work/callgrind.log"; exit 1; }
-    # Each dump is labelled "target|entry|keystrokes" and holds only typeKey's instructions.
-    awk -F'|' '
-        /^desc: Trigger: Client Request: / { sub(/^desc: Trigger: Client Request: /, ""); label = $0 }
-        /^totals: / && label ~ /\|/ {
-            split(label, part, "|"); sub(/^totals: /, "")
-            per[part[1], part[2]] = $0 / part[3]; all[part[1]] += $0; keys[part[1]] += part[3]
-            if (!(part[2] in seen)) { seen[part[2]] = 1; order[++n] = part[2] }
-            label = ""
-        }
-        END {
-            print "| entry | calculator Ir/key | bare QLineEdit Ir/key | ratio |"
-            print "|---|---:|---:|---:|"
-            for (i = 1; i <= n; ++i) {
-                c = per["calculator", order[i]]; b = per["bare", order[i]]
-                printf "| %s | %.0f | %.0f | %.2f |\n", order[i], c, b, c / b
+    for program in "${keystroke[@]}"; do
+        [ "$program" = "$bin/bench-keystroke" ] && which=now || which=before
+        echo
+        echo "## Keystroke into Text1 ($which, $where), instructions per key" \
+            "(callgrind, $callgrind_reps repetitions)"
+        rm -f "$work"/keystroke.out*
+        "$@" valgrind --tool=callgrind --collect-atstart=no --toggle-collect='*typeKey*' \
+            --callgrind-out-file="$work/keystroke.out" "$program" "$callgrind_reps" --callgrind \
+            > "$work/callgrind.log" 2>&1 || { cat "$work/callgrind.log"; exit 1; }
+        # Each dump is labelled "target|entry|keystrokes" and holds only typeKey's instructions.
+        awk -F'|' '
+            /^desc: Trigger: Client Request: / { sub(/^desc: Trigger: Client Request: /, ""); label = $0 }
+            /^totals: / && label ~ /\|/ {
+                split(label, part, "|"); sub(/^totals: /, "")
+                per[part[1], part[2]] = $0 / part[3]; all[part[1]] += $0; keys[part[1]] += part[3]
+                if (!(part[2] in seen)) { seen[part[2]] = 1; order[++n] = part[2] }
+                label = ""
             }
-            c = all["calculator"] / keys["calculator"]; b = all["bare"] / keys["bare"]
-            printf "| all keystrokes | %.0f | %.0f | %.2f |\n", c, b, c / b
-        }' "$work"/keystroke.out.*
-done
+            END {
+                print "| entry | calculator Ir/key | bare QLineEdit Ir/key | ratio |"
+                print "|---|---:|---:|---:|"
+                for (i = 1; i <= n; ++i) {
+                    c = per["calculator", order[i]]; b = per["bare", order[i]]
+                    printf "| %s | %.0f | %.0f | %.2f |\n", order[i], c, b, c / b
+                }
+                c = all["calculator"] / keys["calculator"]; b = all["bare"] / keys["bare"]
+                printf "| all keystrokes | %.0f | %.0f | %.2f |\n", c, b, c / b
+            }' "$work"/keystroke.out.*
+    done
+}
+keystrokes offscreen
+QT_QPA_PLATFORM=xcb keystrokes X11 "${x11[@]}"
 
 # The last program is the floor: a window with the calculator's widgets,
 # fonts, scale and status line, and no logic behind them.
@@ -132,19 +147,31 @@ count_instructions() {
     done
 }
 
-echo
-echo "## Start-up to the first exposed frame and exit, and memory (offscreen; a tape of 1000 entries)"
-"$bin/bench-startup" "$startup_runs" "$settle_runs" "${programs[@]}"
-echo
-echo "## Start-up, instructions of the whole process (callgrind, offscreen)"
-count_instructions env
-
-echo
-echo "## Start-up to the first exposed frame and exit, and memory (X11: Xvfb, session bus; a tape of 1000 entries)"
-QT_QPA_PLATFORM=xcb "${x11[@]}" "$bin/bench-startup" "$startup_runs" "$settle_runs" "${programs[@]}"
-echo
-echo "## Start-up, instructions of the whole process (callgrind, X11)"
-QT_QPA_PLATFORM=xcb count_instructions "${x11[@]}"
+# start_up TAPE: both start-ups with the tape "empty" (as a first start shows
+# it) or "full" (1000 entries), each beside the floor with the same entries.
+start_up() {
+    local tape=$1 entries
+    [ "$tape" = full ] && entries="a tape of 1000 entries" || entries="an empty tape"
+    export XDG_DATA_HOME="$work/$tape/data" XDG_CONFIG_HOME="$work/$tape/config"
+    mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
+    echo
+    echo "## Start-up to the first frame and the work it sets off, and exit, and memory" \
+        "(offscreen; $entries)"
+    "$bin/bench-startup" "$startup_runs" "$settle_runs" "${programs[@]}"
+    echo
+    echo "## Start-up, instructions of the whole process (callgrind, offscreen; $entries)"
+    count_instructions env
+    echo
+    echo "## Start-up to the first frame and the work it sets off, and exit, and memory" \
+        "(X11: Xvfb, session bus; $entries)"
+    QT_QPA_PLATFORM=xcb "${x11[@]}" "$bin/bench-startup" "$startup_runs" "$settle_runs" \
+        "${programs[@]}"
+    echo
+    echo "## Start-up, instructions of the whole process (callgrind, X11; $entries)"
+    QT_QPA_PLATFORM=xcb count_instructions "${x11[@]}"
+}
+start_up empty
+start_up full
 
 echo
 echo "## Pasting a large entry into Text1, median of $paste_reps"
