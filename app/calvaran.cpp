@@ -271,8 +271,8 @@ void Calvaran::showValue(double value)
 {
     arabDisplay1_->setValue(value);
     romanDisplay1_->setValue(value);
-    // What Copy takes from an empty box: text that reads back as the value.
-    typeInPad1_->setResultText(exactText(value));
+    // What Copy takes from an empty box.
+    typeInPad1_->setResult(value);
 }
 
 void Calvaran::useNumeralFormsForThisRun(RomanForms forms)
@@ -292,7 +292,7 @@ void Calvaran::showFailure()
     // A failed calculation has no result to show, nor to copy.
     arabDisplay1_->setDisplay({});
     romanDisplay1_->setDisplay({});
-    typeInPad1_->setResultText({});
+    typeInPad1_->setResult(std::nullopt);
 }
 
 void Calvaran::typeInPadChanged()

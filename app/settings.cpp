@@ -54,6 +54,11 @@ void keepSetting(const QString &key, const QVariant &value)
     // QSettings waits for its lock without end, and one that is not a file
     // never comes free.
     const std::unique_ptr<QSettings> settings = opened();
-    if (settings && fileKind(settings->fileName() + QStringLiteral(".lock")) != FileKind::Other)
+    // A value kept already is not written again: each write locks the file,
+    // waits for the disk twice and renames, milliseconds at every exit,
+    // where the window's size is kept twice (on closing and on quitting).
+    if (!settings || (settings->contains(key) && settings->value(key) == value))
+        return;
+    if (fileKind(settings->fileName() + QStringLiteral(".lock")) != FileKind::Other)
         settings->setValue(key, value);
 }

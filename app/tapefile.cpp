@@ -302,11 +302,14 @@ bool TapeFile::setAside()
 void TapeFile::removeLeftovers()
 {
     // The copy of a cut-back that was stopped, and those earlier versions
-    // left under random names.
+    // left under random names ("tape.txt." and six characters). Told apart
+    // by hand: name filters would compile regular expressions at every
+    // start, which costs more memory than the tape.
     QDir folder(folder_);
-    const QStringList names
-        = folder.entryList({QStringLiteral("tape.txt.new"), QStringLiteral("tape.txt.??????")},
-            QDir::Files | QDir::Hidden | QDir::System);
+    const QString stem = QStringLiteral("tape.txt.");
+    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names)
-        folder.remove(name);
+        if (name == stem + QStringLiteral("new")
+            || (name.size() == stem.size() + 6 && name.startsWith(stem)))
+            folder.remove(name);
 }

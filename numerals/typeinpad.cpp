@@ -1,6 +1,7 @@
 #include "numerals/typeinpad.h"
 
 #include "core/errors.h"
+#include "core/exacttext.h"
 #include "core/numeralparse.h"
 #include "core/reader.h"
 #include "core/textservices.h"
@@ -78,8 +79,11 @@ void TypeInPad::setProblem(const QString &sentence)
 
 void TypeInPad::copy()
 {
-    // An empty box would wipe whatever the person copied before.
-    const QString text = text1_->text().isEmpty() ? resultText_ : text1_->text();
+    // An empty box would wipe whatever the person copied before. The
+    // result's text is made here, not at each keystroke that changes it.
+    QString text = text1_->text();
+    if (text.isEmpty() && result_)
+        text = exactText(*result_);
     if (text.isEmpty())
         return;
     setClipboardText(text);
@@ -205,31 +209,37 @@ bool TypeInPad::eventFilter(QObject *watched, QEvent *event)
     if (watched != text1_ || event->type() != QEvent::KeyPress)
         return UserControl::eventFilter(watched, event);
     const auto *press = static_cast<const QKeyEvent *>(event);
-    // Undo and redo bring back text, and no key with it; a character typed
-    // is a keystroke, which may be a key. The box handles the event here,
-    // so that its edit is known for what it is.
-    if (press->matches(QKeySequence::Undo) || press->matches(QKeySequence::Redo)) {
-        const QScopedValueRollback<bool> undoing(undoing_, true);
-        static_cast<QObject *>(text1_)->event(event);
-        return true;
-    }
-    // With nothing selected, the copy key copies what Copy would, rather
-    // than nothing at all.
-    if (press->matches(QKeySequence::Copy) && !text1_->hasSelectedText()) {
-        guarded([this] { copy(); });
-        return true;
-    }
-    // Enter finishes an entry as "=" does, the key a person reaches for first
-    // on any calculator. Escape is left to the host, which clears everything.
     const Qt::KeyboardModifiers modifiers = press->modifiers() & ~Qt::KeypadModifier;
-    const bool enter = press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter;
-    if (enter && modifiers == Qt::NoModifier) {
-        guarded([&] { deliverKey(u'='); });
-        return true;
+    const bool printable = !press->text().isEmpty() && press->text().front().isPrint();
+    // A character typed without Ctrl, Alt or Meta is no shortcut on any
+    // platform: it is typed at once. Asking the platform's key bindings
+    // whether it is one costs more than all the box does with the character.
+    if (!printable || (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        // Undo and redo bring back text, and no key with it; a character
+        // typed is a keystroke, which may be a key. The box handles the event
+        // here, so that its edit is known for what it is.
+        if (press->matches(QKeySequence::Undo) || press->matches(QKeySequence::Redo)) {
+            const QScopedValueRollback<bool> undoing(undoing_, true);
+            static_cast<QObject *>(text1_)->event(event);
+            return true;
+        }
+        // With nothing selected, the copy key copies what Copy would, rather
+        // than nothing at all.
+        if (press->matches(QKeySequence::Copy) && !text1_->hasSelectedText()) {
+            guarded([this] { copy(); });
+            return true;
+        }
+        // Enter finishes an entry as "=" does, the key a person reaches for
+        // first on any calculator. Escape is left to the host, which clears
+        // everything.
+        const bool enter = press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter;
+        if (enter && modifiers == Qt::NoModifier) {
+            guarded([&] { deliverKey(u'='); });
+            return true;
+        }
+        if (!printable || press->matches(QKeySequence::Paste))
+            return UserControl::eventFilter(watched, event);
     }
-    if (press->text().isEmpty() || !press->text().front().isPrint()
-        || press->matches(QKeySequence::Paste))
-        return UserControl::eventFilter(watched, event);
     const QScopedValueRollback<bool> typing(typing_, true);
     static_cast<QObject *>(text1_)->event(event);
     return true;

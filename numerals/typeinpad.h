@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -60,8 +61,9 @@ public:
     // Shows an entry in the box without reading it: the host has entered it.
     void showEntry(const QString &text);
 
-    // What Copy takes when the box is empty: the result on show.
-    void setResultText(const QString &text) { resultText_ = text; }
+    // What Copy takes when the box is empty: the result on show, as text that
+    // reads back as it; none when a calculation failed.
+    void setResult(std::optional<double> value) { result_ = value; }
     QString copiedText() const { return copiedText_; }
 
     QList<QWidget *> tabOrder() const override;
@@ -98,7 +100,7 @@ private:
     bool selfEdit_ = false;
     double value_ = 0;
     QString problem_;
-    QString resultText_;
+    std::optional<double> result_;
     QString copiedText_;
     // The text before the edit being processed, to tell typing, pasting and
     // deleting apart.
