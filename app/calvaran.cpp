@@ -163,7 +163,8 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     underlineAccessKeysWhileAlt(this);
     offerHelp(this);
 
-    calculation_ = std::make_unique<Calculation>(*parenBase1_, *stack1_);
+    calculation_ = std::make_unique<Calculation>(parenBase1_->engine(), stack1_->shiftStack());
+    parenBase1_->clicked = [this](PadAction action) { calculation_->act(action); };
     calculation_->show = [this](double value) { showValue(value); };
     calculation_->showFailure = [this] { showFailure(); };
     calculation_->emptyEntry = [this] { typeInPad1_->setValue(0); };
@@ -184,7 +185,7 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     auto *quit = new QShortcut(QKeySequence::Quit, this);
     connect(quit, &QShortcut::activated, this, &QWidget::close);
 
-    tape_ = std::make_unique<Tape>(*parenBase1_, *calculation_);
+    tape_ = std::make_unique<Tape>(parenBase1_->engine(), *calculation_);
     tape_->written.connect([this](const TapeEntry &entry) { tapePanel_->add(entry); });
     tapePanel_->said.connect([this](const QString &message) { showStatus(message); });
     tapePanel_->reused.connect([this](const QString &text) {
