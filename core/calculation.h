@@ -67,6 +67,8 @@ public:
     // after ")", or the operand a cleared calculation starts from.
     double noteValue() const { return noteValue_; }
 
+    const PadEngine &pad() const { return pad_; }
+
     // The number the readouts show.
     double shown() const { return shown_; }
 
