@@ -10,9 +10,9 @@
 // decimal comma. A failure prints the seed, the input number, a short state and
 // the last inputs.
 
-#include "app/calvaran.h"
+#include "app/window/calvaran.h"
 #include "app/evaluate.h"
-#include "app/tapepanel.h"
+#include "app/tape/tapepanel.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
 #include "core/errors.h"

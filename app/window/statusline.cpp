@@ -1,4 +1,4 @@
-#include "app/statusline.h"
+#include "app/window/statusline.h"
 
 #include "core/calculation.h"
 #include "core/statustext.h"

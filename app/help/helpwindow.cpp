@@ -1,4 +1,4 @@
-#include "app/helpwindow.h"
+#include "app/help/helpwindow.h"
 
 #include "app/buildinfo.h"
 #include "core/errors.h"

@@ -2,9 +2,9 @@
 // what the calculation shows: the half of Calvaran that moves values between
 // the type-in pad, the calculation and the readouts.
 
-#include "app/calvaran.h"
+#include "app/window/calvaran.h"
 
-#include "app/numeralchoices.h"
+#include "app/window/numeralchoices.h"
 #include "core/exacttext.h"
 #include "core/feeder.h"
 #include "core/numeralparse.h"
