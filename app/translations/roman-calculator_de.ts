@@ -214,8 +214,8 @@
         <translation>Eine hexadezimale Zahl nach dem Präfix 0X: 0X1F ist 31.</translation>
     </message>
     <message>
-        <source>The Roman readout shows numbers below 9000 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
-        <translation>Die römische Anzeige zeigt Zahlen mit einem Betrag unter 9000: eine negative Zahl in Klammern, (XIV), und null als Reihe von Strichen.</translation>
+        <source>The Roman readout shows numbers below %1 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
+        <translation>Die römische Anzeige zeigt Zahlen mit einem Betrag unter %1: eine negative Zahl in Klammern, (XIV), und null als Reihe von Strichen.</translation>
     </message>
     <message>
         <source>Strictly left to right: 2+3*4= gives 20, not 14. Parentheses group anything else: 2+(3*4)= gives 14.</source>

@@ -214,8 +214,8 @@
         <translation>Un número hexadecimal tras el prefijo 0X: 0X1F es 31.</translation>
     </message>
     <message>
-        <source>The Roman readout shows numbers below 9000 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
-        <translation>El visor romano muestra los números por debajo de 9000 en valor absoluto: un número negativo entre paréntesis, (XIV), y el cero como una fila de guiones.</translation>
+        <source>The Roman readout shows numbers below %1 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
+        <translation>El visor romano muestra los números por debajo de %1 en valor absoluto: un número negativo entre paréntesis, (XIV), y el cero como una fila de guiones.</translation>
     </message>
     <message>
         <source>Strictly left to right: 2+3*4= gives 20, not 14. Parentheses group anything else: 2+(3*4)= gives 14.</source>

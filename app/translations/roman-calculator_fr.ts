@@ -214,8 +214,8 @@
         <translation>Un nombre hexadécimal après le préfixe 0X&#xa0;: 0X1F vaut 31.</translation>
     </message>
     <message>
-        <source>The Roman readout shows numbers below 9000 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
-        <translation>L’affichage romain montre les nombres inférieurs à 9000 en valeur absolue&#xa0;: un nombre négatif entre parenthèses, (XIV), et zéro comme une rangée de tirets.</translation>
+        <source>The Roman readout shows numbers below %1 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
+        <translation>L’affichage romain montre les nombres inférieurs à %1 en valeur absolue&#xa0;: un nombre négatif entre parenthèses, (XIV), et zéro comme une rangée de tirets.</translation>
     </message>
     <message>
         <source>Strictly left to right: 2+3*4= gives 20, not 14. Parentheses group anything else: 2+(3*4)= gives 14.</source>

@@ -214,8 +214,8 @@
         <translation>Un numero esadecimale dopo il prefisso 0X: 0X1F è 31.</translation>
     </message>
     <message>
-        <source>The Roman readout shows numbers below 9000 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
-        <translation>La visualizzazione romana mostra i numeri sotto 9000 in valore assoluto: un numero negativo tra parentesi, (XIV), e lo zero come una fila di trattini.</translation>
+        <source>The Roman readout shows numbers below %1 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
+        <translation>La visualizzazione romana mostra i numeri sotto %1 in valore assoluto: un numero negativo tra parentesi, (XIV), e lo zero come una fila di trattini.</translation>
     </message>
     <message>
         <source>Strictly left to right: 2+3*4= gives 20, not 14. Parentheses group anything else: 2+(3*4)= gives 14.</source>

@@ -214,8 +214,8 @@
         <translation>Numerus hexadecimalis post praefixum 0X: 0X1F est 31.</translation>
     </message>
     <message>
-        <source>The Roman readout shows numbers below 9000 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
-        <translation>Index Romanus numeros infra 9000 magnitudine ostendit: numerum negativum in parenthesibus, (XIV), et nihil ut ordinem linearum.</translation>
+        <source>The Roman readout shows numbers below %1 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
+        <translation>Index Romanus numeros infra %1 magnitudine ostendit: numerum negativum in parenthesibus, (XIV), et nihil ut ordinem linearum.</translation>
     </message>
     <message>
         <source>Strictly left to right: 2+3*4= gives 20, not 14. Parentheses group anything else: 2+(3*4)= gives 14.</source>
