@@ -1,10 +1,9 @@
 #include "app/help/helpwindow.h"
 
-#include "core/romannumeral.h"
-#include "core/textservices.h"
-
 #include "app/buildinfo.h"
 #include "core/errors.h"
+#include "core/romannumeral.h"
+#include "core/textservices.h"
 
 #include <QAbstractButton>
 #include <QAction>
