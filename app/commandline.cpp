@@ -103,8 +103,13 @@ bool given(int argc, char *argv[], const QString &name)
 
 void describe(QCommandLineParser &parser)
 {
+    //: The start of --help: what the program does. Lines of at most 79 characters.
     parser.setApplicationDescription(QCoreApplication::translate("main",
-        "A calculator for Roman, decimal and hexadecimal numerals, evaluated from left to right."));
+        "A calculator for Roman, decimal and hexadecimal numerals, from left to right.\n"
+        "Its window shows each number as a decimal and a Roman numeral, keeps a tape\n"
+        "of every calculation (F9) and calculates pasted text line by line; its\n"
+        "right-click menu offers large numbers with bars and fractions in twelfths.\n"
+        "--eval calculates without a window and prints decimal<TAB>Roman per line."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(evalOption());

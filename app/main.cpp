@@ -1,8 +1,8 @@
 #include "app/buildinfo.h"
-#include "app/calvaran.h"
+#include "app/window/calvaran.h"
 #include "app/commandline.h"
 #include "app/languages.h"
-#include "app/windowsize.h"
+#include "app/window/windowsize.h"
 #include "core/errors.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/calvaran.h"
+#include "app/window/calvaran.h"
 
 #include <QWidget>
 

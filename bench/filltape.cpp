@@ -4,7 +4,7 @@
 //     bench-fill-tape DATA-HOME/roman-calculator [ENTRIES]
 //     XDG_DATA_HOME=DATA-HOME bench-startup RUNS bench-start-calculator bench-start-bare
 
-#include "app/tapefile.h"
+#include "app/tape/tapefile.h"
 #include "core/romannumeral.h"
 #include "core/textservices.h"
 

@@ -49,6 +49,9 @@ QString translated(const char *text)
 
 ParenBase::ParenBase(QWidget *parent)
     : UserControl(parent)
+    , change(engine_.change)
+    , push(engine_.push)
+    , pop(engine_.pop)
     , border_(makeFrame(this, QStringLiteral("Border"),
           QCoreApplication::translate("ParenBase", "Basic Calculations"),
           QCoreApplication::translate("ParenBase", "Basic Calculations")))
@@ -61,7 +64,7 @@ ParenBase::ParenBase(QWidget *parent)
         const auto which = static_cast<PadAction>(i);
         // A failed calculation is reported here and the pad stays usable.
         QObject::connect(buttons_[i], &QPushButton::clicked, this,
-            [this, which] { guarded([&] { perform(which); }); });
+            [this, which] { guarded([&] { clicked ? clicked(which) : engine_.perform(which); }); });
     }
     chainTabOrder(tabOrder());
     initTwipsSize(DesignWidth, DesignHeight);

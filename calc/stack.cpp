@@ -15,6 +15,7 @@ constexpr int DesignHeight = 750;
 
 Stack::Stack(QWidget *parent)
     : UserControl(parent)
+    , popped(stack_.popped)
     , outline_(makeFrame(this, QStringLiteral("outline"),
           QCoreApplication::translate("Stack", "Parenthesis stack")))
 {

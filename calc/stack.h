@@ -6,11 +6,26 @@
 class QFrame;
 
 // The parenthesis stack as a component of the window: a cyan strip that
-// shows nothing of its contents.
-class Stack : public UserControl, public ShiftStack
+// shows nothing of the register it holds, whose properties and event it
+// offers as its own.
+class Stack : public UserControl
 {
 public:
     explicit Stack(QWidget *parent = nullptr);
+
+    ShiftStack &shiftStack() { return stack_; }
+
+    double tos() { return stack_.tos(); }
+    void setTos(double value) { stack_.setTos(value); }
+    std::int16_t itos() const { return stack_.itos(); }
+    void setItos(std::int16_t code) { stack_.setItos(code); }
+    double clr() { return stack_.clr(); }
+    void setClr(double ignored) { stack_.setClr(ignored); }
+    double bos() const { return stack_.bos(); }
+    void setBos(double value) { stack_.setBos(value); }
+    std::int16_t ibos() const { return stack_.ibos(); }
+    void setIbos(std::int16_t code) { stack_.setIbos(code); }
+    Event &popped;
 
     QList<QWidget *> tabOrder() const override { return {}; }
 
@@ -18,5 +33,6 @@ protected:
     void layoutChildren() override;
 
 private:
+    ShiftStack stack_;
     QFrame *outline_;
 };

@@ -37,7 +37,18 @@ void Calculation::press(QChar key, std::optional<double> number)
         enter(*number);
     else
         entryHeld_ = false;
-    pad_.setTypeIn(key);
+    if (const std::optional<PadAction> action = padAction(key))
+        act(*action);
+}
+
+void Calculation::act(PadAction action)
+{
+    // A number right before "(" is a factor, as on paper: 2(3) is 2 * (3).
+    // Its result empties the entry, so this multiplies once. The product is
+    // its own action, done before "(", never inside it.
+    if (action == PadAction::LParen && entryHeld_)
+        pad_.perform(PadAction::Mult);
+    pad_.perform(action);
 }
 
 void Calculation::clearAll()
@@ -52,7 +63,7 @@ void Calculation::clearAll()
     failed_ = false;
     // Clear keeps the operand; a fresh start does not.
     pad_.setValue(0);
-    pad_.setTypeIn(QStringLiteral("r"));
+    pad_.perform(PadAction::Clear);
     note_ = Note::None;
     // A new keypad has typed nothing.
     pad_.setTypeIn({});
@@ -75,10 +86,6 @@ void Calculation::changed()
 
 void Calculation::pushed()
 {
-    // A number right before "(" is a factor, as on paper: 2(3) is 2 * (3).
-    // Its result empties the entry, so this multiplies once.
-    if (entryHeld_)
-        pad_.perform(PadAction::Mult);
     // The stack takes the code first: the write of the value pushes both.
     stack_.setItos(pad_.pend());
     stack_.setTos(pad_.acc());

@@ -41,6 +41,9 @@ public:
     // whether a number stands before "(" is decided by the text at this
     // moment. Throws ArithmeticError when the action fails.
     void press(QChar key, std::optional<double> number = {});
+    // A keypad action, as a click makes it: a number in the entry before
+    // "(" multiplies.
+    void act(PadAction action);
     // The entry holds no number any more (text that cannot be read).
     void forgetEntry() { entryHeld_ = false; }
     // Everything as a new calculator has it.
@@ -63,6 +66,8 @@ public:
     // The number the note is about: the dividend kept, the value waiting
     // after ")", or the operand a cleared calculation starts from.
     double noteValue() const { return noteValue_; }
+
+    const PadEngine &pad() const { return pad_; }
 
     // The number the readouts show.
     double shown() const { return shown_; }

@@ -57,6 +57,12 @@ QChar padKey(PadAction action)
     return QStringView(u"+/*-()=r")[static_cast<int>(action)];
 }
 
+std::optional<PadAction> padAction(QChar key)
+{
+    const qsizetype index = QStringView(u"+/*-()=r").indexOf(key);
+    return index < 0 ? std::nullopt : std::optional(static_cast<PadAction>(index));
+}
+
 void PadEngine::setTypeIn(const QString &text)
 {
     typeIn_ = text;

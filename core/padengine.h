@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 // The operation that waits for its right-hand operand. The numbers travel
 // between the keypad and the host's saved sub-expressions, so they are fixed.
@@ -37,6 +38,8 @@ enum class PadAction { Add, Div, Mult, Subt, LParen, RParen, Equals, Clear };
 
 // The operation key of an action: "+", "/", "*", "-", "(", ")", "=" or "r".
 QChar padKey(PadAction action);
+// The action of an operation key; none for any other character.
+std::optional<PadAction> padAction(QChar key);
 
 struct PadState
 {

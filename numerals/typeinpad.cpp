@@ -13,12 +13,15 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QInputMethodEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QStyle>
 
+#include <memory>
 #include <utility>
 
 TypeInPad::TypeInPad(QWidget *parent)
@@ -206,6 +209,10 @@ bool TypeInPad::eventFilter(QObject *watched, QEvent *event)
         const QScopedValueRollback<bool> typing(typing_, true);
         return static_cast<QObject *>(text1_)->event(event);
     }
+    if (watched == text1_ && event->type() == QEvent::ContextMenu) {
+        showContextMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
+    }
     if (watched != text1_ || event->type() != QEvent::KeyPress)
         return UserControl::eventFilter(watched, event);
     const auto *press = static_cast<const QKeyEvent *>(event);
@@ -243,4 +250,22 @@ bool TypeInPad::eventFilter(QObject *watched, QEvent *event)
     const QScopedValueRollback<bool> typing(typing_, true);
     static_cast<QObject *>(text1_)->event(event);
     return true;
+}
+
+void TypeInPad::showContextMenu(const QPoint &at)
+{
+    // The box's own menu, but its undo and redo bring text back as edits
+    // that press no key, as the keys for them do.
+    const std::unique_ptr<QMenu> menu(text1_->createStandardContextMenu());
+    for (QAction *action : menu->actions()) {
+        const bool undo = action->objectName() == u"edit-undo";
+        if (!undo && action->objectName() != u"edit-redo")
+            continue;
+        action->disconnect(text1_);
+        connect(action, &QAction::triggered, this, [this, undo] {
+            const QScopedValueRollback<bool> undoing(undoing_, true);
+            undo ? text1_->undo() : text1_->redo();
+        });
+    }
+    menu->exec(at);
 }

@@ -11,6 +11,7 @@
 class QAction;
 class QFrame;
 class QLineEdit;
+class QPoint;
 class QPushButton;
 
 // The text entry of the calculator. A person types a decimal number, a Roman
@@ -88,6 +89,7 @@ protected:
 private:
     void processEdit();
     void deliverKey(QChar key);
+    void showContextMenu(const QPoint &at);
     bool announce();
     void writeText(const QString &text);
     void copy();

@@ -10,14 +10,15 @@
 // decimal comma. A failure prints the seed, the input number, a short state and
 // the last inputs.
 
-#include "app/calvaran.h"
+#include "app/window/calvaran.h"
 #include "app/evaluate.h"
-#include "app/tapepanel.h"
+#include "app/tape/tapepanel.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
 #include "core/errors.h"
 #include "core/exacttext.h"
 #include "core/numeralparse.h"
+#include "core/romannumeral.h"
 #include "core/textservices.h"
 #include "numerals/arabdisplay.h"
 #include "numerals/romandisplay.h"
@@ -462,10 +463,19 @@ private:
         const QString roman = romanValue_->text();
         const QString numeral = canonical.match(roman).captured(1);
         const double romanValue = window_.romanDisplay()->value();
-        const bool romanRight = romanValue <= -9000 ? roman == QStringLiteral("Roman underflow")
-            : romanValue >= 9000                    ? roman == QStringLiteral("Roman overflow")
-            : romanValue == 0                       ? roman == QStringLiteral(" - - - - - -")
-                              : roman == (romanValue < 0 ? u'(' + numeral + u')' : numeral)
+        // In the wider forms: a numeral in parentheses for a negative value,
+        // which reads back within the rounding the forms make.
+        const bool plainForms = romanForms() == RomanForms {};
+        const QString inner = romanValue < 0 ? roman.mid(1).chopped(1) : roman;
+        const double rounding = romanForms().twelfths ? 1.0 / 24 + 1e-9 : 0.5;
+        const bool widerRight = (romanValue > 0 || (roman.startsWith(u'(') && roman.endsWith(u')')))
+            && std::abs(parseRoman(inner).value_or(-1e9) - std::abs(romanValue)) <= rounding;
+        const double limit = romanLimit();
+        const bool romanRight = romanValue <= -limit ? roman == QStringLiteral("Roman underflow")
+            : romanValue >= limit                    ? roman == QStringLiteral("Roman overflow")
+            : romanValue == 0                        ? roman == QStringLiteral(" - - - - - -")
+            : !plainForms                            ? widerRight
+                          : roman == (romanValue < 0 ? u'(' + numeral + u')' : numeral)
                 && parseRoman(numeral) == std::abs(std::nearbyint(romanValue));
 
         // What the calculator writes of the value for copying reads back as it.
@@ -546,6 +556,14 @@ private:
         {210, [this] { return click(chance(7) ? copy_ : oneOf(buttons_)); }},
         {5, [this] { return press(Qt::Key_F9, &window_); }},
         {10, [this] { return tapeAction(); }},
+        {3,
+            [this] {
+                // Large numbers with bars, or fractions in twelfths, on or off.
+                auto *choice = window_.findChild<QAction *>(
+                    chance(50) ? QStringLiteral("LargeNumbers") : QStringLiteral("Fractions"));
+                return Input {"trigger " + choice->objectName().toStdString(),
+                    [choice] { choice->trigger(); }};
+            }},
         {15, [this] { return reuse(); }},
         {20, [this] { return typeIntoTape(pieces(1 + int(below(3)))); }},
         {5, [this] { return typeIntoTape(QStringLiteral("\x1b")); }},

@@ -6,8 +6,8 @@
 #include "support.h"
 
 #include "app/settings.h"
-#include "app/tapefile.h"
-#include "app/tapepanel.h"
+#include "app/tape/tapefile.h"
+#include "app/tape/tapepanel.h"
 
 #include <QDir>
 #include <QFile>

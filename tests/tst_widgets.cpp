@@ -6,12 +6,12 @@
 
 #include "support.h"
 
-#include "app/calvaran.h"
-#include "app/helpwindow.h"
+#include "app/window/calvaran.h"
+#include "app/help/helpwindow.h"
 #include "app/languages.h"
-#include "app/tapefile.h"
-#include "app/tapepanel.h"
-#include "app/windowsize.h"
+#include "app/tape/tapefile.h"
+#include "app/tape/tapepanel.h"
+#include "app/window/windowsize.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
 #include "core/numeralparse.h"

@@ -110,6 +110,34 @@
         <extracomment>The caption of a picture of the help window in the software centre.</extracomment>
         <translation>Die Hilfe mit F1: die Tasten, die Schreibweisen einer Zahl und was Neulinge überraschen kann</translation>
     </message>
+    <message>
+        <source>Large numbers with bars, a choice in the right-click menu: 4,000 to 3,999,999 with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV</source>
+        <extracomment>The numbers keep their digits; the bars are combining overlines (U+0305).</extracomment>
+        <translation>Große Zahlen mit Überstrich, wählbar im Kontextmenü: 4.000 bis 3.999.999 mit einem Strich über den Tausendern, 12345 als X̅I̅I̅CCCXLV</translation>
+    </message>
+    <message>
+        <source>Fractions in twelfths, another choice: 1.5 as IS, 2.25 as II···</source>
+        <extracomment>The numerals stay as they are: S is a half, each dot (U+00B7) a twelfth.</extracomment>
+        <translation>Brüche in Zwölfteln, eine weitere Wahl: 1,5 als IS, 2,25 als II···</translation>
+    </message>
+    <message>
+        <source>Unicode Roman numerals read too: Ⅻ as 12, ⅳ as 4, ↀ as 1000</source>
+        <extracomment>The numerals are the Unicode characters U+216B, U+2173 and U+2180.</extracomment>
+        <translation>Auch römische Zahlzeichen aus Unicode werden gelesen: Ⅻ als 12, ⅳ als 4, ↀ als 1000</translation>
+    </message>
+    <message>
+        <source>A tape (F9) that keeps every calculation in both numeral forms, saved in your data folder, to copy and to reuse</source>
+        <translation>Ein Rechenstreifen (F9), der jede Rechnung in beiden Zahlschriften festhält, in Ihrem Datenordner gespeichert, zum Kopieren und Wiederverwenden</translation>
+    </message>
+    <message>
+        <source>Whole calculations pasted at once, several lines as several calculations</source>
+        <translation>Ganze Rechnungen auf einmal eingefügt, mehrere Zeilen als mehrere Rechnungen</translation>
+    </message>
+    <message>
+        <source>roman-calculator --eval calculates without a window, from the command line or standard input, and prints each result in decimal and Roman</source>
+        <extracomment>&quot;roman-calculator --eval&quot; is a command and stays as it is.</extracomment>
+        <translation>roman-calculator --eval rechnet ohne Fenster, von der Befehlszeile oder der Standardeingabe, und gibt jedes Ergebnis dezimal und römisch aus</translation>
+    </message>
 </context>
 <context>
     <name>Evaluate</name>
@@ -186,8 +214,8 @@
         <translation>Eine hexadezimale Zahl nach dem Präfix 0X: 0X1F ist 31.</translation>
     </message>
     <message>
-        <source>The Roman readout shows numbers below 9000 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
-        <translation>Die römische Anzeige zeigt Zahlen mit einem Betrag unter 9000: eine negative Zahl in Klammern, (XIV), und null als Reihe von Strichen.</translation>
+        <source>The Roman readout shows numbers below %1 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
+        <translation>Die römische Anzeige zeigt Zahlen mit einem Betrag unter %1: eine negative Zahl in Klammern, (XIV), und null als Reihe von Strichen.</translation>
     </message>
     <message>
         <source>Strictly left to right: 2+3*4= gives 20, not 14. Parentheses group anything else: 2+(3*4)= gives 14.</source>
@@ -604,10 +632,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>A calculator for Roman, decimal and hexadecimal numerals, evaluated from left to right.</source>
-        <translation>Ein Rechner für römische, dezimale und hexadezimale Zahlen, der von links nach rechts rechnet.</translation>
-    </message>
-    <message>
         <source>Calculates &lt;expression&gt; as if typed into the window and prints the result, decimal and Roman, separated by a tab. With -, reads one calculation a line from standard input.</source>
         <translation>Berechnet &lt;Ausdruck&gt;, als wäre er ins Fenster getippt, und gibt das Ergebnis dezimal und römisch aus, durch einen Tabulator getrennt. Mit - wird eine Rechnung je Zeile von der Standardeingabe gelesen.</translation>
     </message>
@@ -642,6 +666,15 @@
     <message>
         <source>Writes numbers from 4000 to 3999999 with a bar over the thousands, for this run: 12345 is X̅I̅I̅CCCXLV.</source>
         <translation>Schreibt Zahlen von 4000 bis 3999999 mit einem Strich über den Tausendern, für diesen Lauf: 12345 ist X̅I̅I̅CCCXLV.</translation>
+    </message>
+    <message>
+        <source>A calculator for Roman, decimal and hexadecimal numerals, from left to right.
+Its window shows each number as a decimal and a Roman numeral, keeps a tape
+of every calculation (F9) and calculates pasted text line by line; its
+right-click menu offers large numbers with bars and fractions in twelfths.
+--eval calculates without a window and prints decimal&lt;TAB&gt;Roman per line.</source>
+        <extracomment>The start of --help: what the program does. Lines of at most 79 characters.</extracomment>
+        <translation>Ein Rechner für römische, dezimale und hexadezimale Zahlen, der von links nach rechts rechnet. Sein Fenster zeigt jede Zahl dezimal und römisch, hält jede Rechnung auf einem Rechenstreifen fest (F9) und rechnet eingefügten Text Zeile für Zeile; sein Kontextmenü bietet große Zahlen mit Überstrich und Brüche in Zwölfteln. --eval rechnet ohne Fenster und gibt je Zeile dezimal&lt;TAB&gt;römisch aus.</translation>
     </message>
 </context>
 </TS>

@@ -110,6 +110,34 @@
         <extracomment>The caption of a picture of the help window in the software centre.</extracomment>
         <translation>La ayuda con F1: las teclas, las formas de un número y lo que puede sorprender a quien empieza</translation>
     </message>
+    <message>
+        <source>Large numbers with bars, a choice in the right-click menu: 4,000 to 3,999,999 with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV</source>
+        <extracomment>The numbers keep their digits; the bars are combining overlines (U+0305).</extracomment>
+        <translation>Números grandes con barras, una opción del menú contextual: de 4.000 a 3.999.999 con una barra sobre los millares, 12345 como X̅I̅I̅CCCXLV</translation>
+    </message>
+    <message>
+        <source>Fractions in twelfths, another choice: 1.5 as IS, 2.25 as II···</source>
+        <extracomment>The numerals stay as they are: S is a half, each dot (U+00B7) a twelfth.</extracomment>
+        <translation>Fracciones en doceavos, otra opción: 1,5 como IS, 2,25 como II···</translation>
+    </message>
+    <message>
+        <source>Unicode Roman numerals read too: Ⅻ as 12, ⅳ as 4, ↀ as 1000</source>
+        <extracomment>The numerals are the Unicode characters U+216B, U+2173 and U+2180.</extracomment>
+        <translation>También se leen los números romanos de Unicode: Ⅻ como 12, ⅳ como 4, ↀ como 1000</translation>
+    </message>
+    <message>
+        <source>A tape (F9) that keeps every calculation in both numeral forms, saved in your data folder, to copy and to reuse</source>
+        <translation>Una cinta (F9) que guarda cada cálculo en las dos escrituras, en tu carpeta de datos, para copiarlo y reutilizarlo</translation>
+    </message>
+    <message>
+        <source>Whole calculations pasted at once, several lines as several calculations</source>
+        <translation>Cálculos enteros pegados de una vez, varias líneas como varios cálculos</translation>
+    </message>
+    <message>
+        <source>roman-calculator --eval calculates without a window, from the command line or standard input, and prints each result in decimal and Roman</source>
+        <extracomment>&quot;roman-calculator --eval&quot; is a command and stays as it is.</extracomment>
+        <translation>roman-calculator --eval calcula sin ventana, desde la línea de órdenes o la entrada estándar, e imprime cada resultado en decimal y en romano</translation>
+    </message>
 </context>
 <context>
     <name>Evaluate</name>
@@ -186,8 +214,8 @@
         <translation>Un número hexadecimal tras el prefijo 0X: 0X1F es 31.</translation>
     </message>
     <message>
-        <source>The Roman readout shows numbers below 9000 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
-        <translation>El visor romano muestra los números por debajo de 9000 en valor absoluto: un número negativo entre paréntesis, (XIV), y el cero como una fila de guiones.</translation>
+        <source>The Roman readout shows numbers below %1 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
+        <translation>El visor romano muestra los números por debajo de %1 en valor absoluto: un número negativo entre paréntesis, (XIV), y el cero como una fila de guiones.</translation>
     </message>
     <message>
         <source>Strictly left to right: 2+3*4= gives 20, not 14. Parentheses group anything else: 2+(3*4)= gives 14.</source>
@@ -604,10 +632,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>A calculator for Roman, decimal and hexadecimal numerals, evaluated from left to right.</source>
-        <translation>Una calculadora de números romanos, decimales y hexadecimales, evaluados de izquierda a derecha.</translation>
-    </message>
-    <message>
         <source>Calculates &lt;expression&gt; as if typed into the window and prints the result, decimal and Roman, separated by a tab. With -, reads one calculation a line from standard input.</source>
         <translation>Calcula &lt;expresión&gt; como si se tecleara en la ventana e imprime el resultado, decimal y romano, separados por un tabulador. Con - lee un cálculo por línea de la entrada estándar.</translation>
     </message>
@@ -642,6 +666,15 @@
     <message>
         <source>Writes numbers from 4000 to 3999999 with a bar over the thousands, for this run: 12345 is X̅I̅I̅CCCXLV.</source>
         <translation>Escribe los números de 4000 a 3999999 con una barra sobre los millares, en esta ejecución: 12345 es X̅I̅I̅CCCXLV.</translation>
+    </message>
+    <message>
+        <source>A calculator for Roman, decimal and hexadecimal numerals, from left to right.
+Its window shows each number as a decimal and a Roman numeral, keeps a tape
+of every calculation (F9) and calculates pasted text line by line; its
+right-click menu offers large numbers with bars and fractions in twelfths.
+--eval calculates without a window and prints decimal&lt;TAB&gt;Roman per line.</source>
+        <extracomment>The start of --help: what the program does. Lines of at most 79 characters.</extracomment>
+        <translation>Una calculadora de números romanos, decimales y hexadecimales, evaluados de izquierda a derecha. Su ventana muestra cada número en decimal y en romano, guarda cada cálculo en una cinta (F9) y calcula el texto pegado línea a línea; su menú contextual ofrece números grandes con barras y fracciones en doceavos. --eval calcula sin ventana e imprime decimal&lt;TAB&gt;romano por línea.</translation>
     </message>
 </context>
 </TS>

@@ -110,6 +110,34 @@
         <extracomment>The caption of a picture of the help window in the software centre.</extracomment>
         <translation>L’aide sur F1&#xa0;: les touches, les formes d’un nombre et ce qui peut surprendre un nouvel utilisateur</translation>
     </message>
+    <message>
+        <source>Large numbers with bars, a choice in the right-click menu: 4,000 to 3,999,999 with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV</source>
+        <extracomment>The numbers keep their digits; the bars are combining overlines (U+0305).</extracomment>
+        <translation>Grands nombres avec barres, un choix du menu contextuel : de 4 000 à 3 999 999 avec une barre au-dessus des milliers, 12345 s’écrit X̅I̅I̅CCCXLV</translation>
+    </message>
+    <message>
+        <source>Fractions in twelfths, another choice: 1.5 as IS, 2.25 as II···</source>
+        <extracomment>The numerals stay as they are: S is a half, each dot (U+00B7) a twelfth.</extracomment>
+        <translation>Fractions en douzièmes, un autre choix : 1,5 s’écrit IS, 2,25 s’écrit II···</translation>
+    </message>
+    <message>
+        <source>Unicode Roman numerals read too: Ⅻ as 12, ⅳ as 4, ↀ as 1000</source>
+        <extracomment>The numerals are the Unicode characters U+216B, U+2173 and U+2180.</extracomment>
+        <translation>Chiffres romains Unicode lus aussi : Ⅻ pour 12, ⅳ pour 4, ↀ pour 1000</translation>
+    </message>
+    <message>
+        <source>A tape (F9) that keeps every calculation in both numeral forms, saved in your data folder, to copy and to reuse</source>
+        <translation>Un ruban (F9) qui garde chaque calcul dans les deux écritures, enregistré dans votre dossier de données, à copier et à réutiliser</translation>
+    </message>
+    <message>
+        <source>Whole calculations pasted at once, several lines as several calculations</source>
+        <translation>Des calculs entiers collés d’un coup, plusieurs lignes comme autant de calculs</translation>
+    </message>
+    <message>
+        <source>roman-calculator --eval calculates without a window, from the command line or standard input, and prints each result in decimal and Roman</source>
+        <extracomment>&quot;roman-calculator --eval&quot; is a command and stays as it is.</extracomment>
+        <translation>roman-calculator --eval calcule sans fenêtre, depuis la ligne de commande ou l’entrée standard, et affiche chaque résultat en décimal et en romain</translation>
+    </message>
 </context>
 <context>
     <name>Evaluate</name>
@@ -186,8 +214,8 @@
         <translation>Un nombre hexadécimal après le préfixe 0X&#xa0;: 0X1F vaut 31.</translation>
     </message>
     <message>
-        <source>The Roman readout shows numbers below 9000 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
-        <translation>L’affichage romain montre les nombres inférieurs à 9000 en valeur absolue&#xa0;: un nombre négatif entre parenthèses, (XIV), et zéro comme une rangée de tirets.</translation>
+        <source>The Roman readout shows numbers below %1 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
+        <translation>L’affichage romain montre les nombres inférieurs à %1 en valeur absolue&#xa0;: un nombre négatif entre parenthèses, (XIV), et zéro comme une rangée de tirets.</translation>
     </message>
     <message>
         <source>Strictly left to right: 2+3*4= gives 20, not 14. Parentheses group anything else: 2+(3*4)= gives 14.</source>
@@ -254,15 +282,15 @@
     </message>
     <message>
         <source>Wider Roman forms, always read: a bar over a letter multiplies it by 1000 (X̅ is 10000), Unicode numerals read as their letters (Ⅻ is 12), S and dots are a half and twelfths (IIS is 2.5).</source>
-        <translation>Autres formes romaines, toujours lues : une barre sur une lettre la multiplie par 1000 (X̅ vaut 10000), les chiffres romains Unicode valent leurs lettres (Ⅻ vaut 12), S et les points sont une moitié et des douzièmes (IIS vaut 2,5).</translation>
+        <translation>Autres formes romaines, toujours lues&#xa0;: une barre sur une lettre la multiplie par 1000 (X̅ vaut 10000), les chiffres romains Unicode valent leurs lettres (Ⅻ vaut 12), S et les points sont une moitié et des douzièmes (IIS vaut 2,5).</translation>
     </message>
     <message>
         <source>A choice in the window&apos;s right-click menu: fractions are written to the nearest twelfth, 1.5 as IS and 2.25 as II···; the status line says when that rounds.</source>
-        <translation>Un choix du menu contextuel de la fenêtre : les fractions sont écrites au douzième le plus proche, 1,5 en IS et 2,25 en II··· ; la ligne d’état dit quand cela arrondit.</translation>
+        <translation>Un choix du menu contextuel de la fenêtre&#xa0;: les fractions sont écrites au douzième le plus proche, 1,5 en IS et 2,25 en II···&#xa0;; la ligne d’état dit quand cela arrondit.</translation>
     </message>
     <message>
         <source>A choice in the window&apos;s right-click menu: numbers from 4000 to 3999999 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
-        <translation>Un choix du menu contextuel de la fenêtre : les nombres de 4000 à 3999999 sont écrits avec une barre sur les milliers, 12345 en X̅I̅I̅CCCXLV.</translation>
+        <translation>Un choix du menu contextuel de la fenêtre&#xa0;: les nombres de 4000 à 3999999 sont écrits avec une barre sur les milliers, 12345 en X̅I̅I̅CCCXLV.</translation>
     </message>
 </context>
 <context>
@@ -277,11 +305,11 @@
     </message>
     <message>
         <source>Fractions to the nearest twelfth, S for a half and a dot for each twelfth: 2.25 is II···</source>
-        <translation>Fractions au douzième le plus proche, S pour une moitié et un point par douzième : 2,25 s’écrit II···</translation>
+        <translation>Fractions au douzième le plus proche, S pour une moitié et un point par douzième&#xa0;: 2,25 s’écrit II···</translation>
     </message>
     <message>
         <source>Numbers from 4000 to 3999999 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
-        <translation>Nombres de 4000 à 3999999 avec une barre sur les milliers : 12345 s’écrit X̅I̅I̅CCCXLV</translation>
+        <translation>Nombres de 4000 à 3999999 avec une barre sur les milliers&#xa0;: 12345 s’écrit X̅I̅I̅CCCXLV</translation>
     </message>
 </context>
 <context>
@@ -385,7 +413,7 @@
     <message>
         <source>%1: %2, rounded to twelfths</source>
         <comment>a Roman numeral and the decimal value it rounds</comment>
-        <translation>%1 : %2, arrondi aux douzièmes</translation>
+        <translation>%1&#xa0;: %2, arrondi aux douzièmes</translation>
     </message>
 </context>
 <context>
@@ -512,7 +540,7 @@
     <message>
         <source>%1 is shown rounded to twelfths: %2</source>
         <comment>%1 is a decimal number, %2 its Roman numeral with S and dots</comment>
-        <translation>%1 est affiché arrondi aux douzièmes : %2</translation>
+        <translation>%1 est affiché arrondi aux douzièmes&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -604,10 +632,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>A calculator for Roman, decimal and hexadecimal numerals, evaluated from left to right.</source>
-        <translation>Une calculatrice en chiffres romains, décimaux et hexadécimaux, qui calcule de gauche à droite.</translation>
-    </message>
-    <message>
         <source>Calculates &lt;expression&gt; as if typed into the window and prints the result, decimal and Roman, separated by a tab. With -, reads one calculation a line from standard input.</source>
         <translation>Calcule &lt;expression&gt; comme si elle était tapée dans la fenêtre et affiche le résultat, décimal et romain, séparés par une tabulation. Avec -, lit un calcul par ligne sur l’entrée standard.</translation>
     </message>
@@ -637,11 +661,20 @@
     </message>
     <message>
         <source>Writes fractions in Roman twelfths, for this run: 1.5 is IS, 2.25 is II···.</source>
-        <translation>Écrit les fractions en douzièmes romains, pour cette exécution : 1,5 s’écrit IS, 2,25 II···.</translation>
+        <translation>Écrit les fractions en douzièmes romains, pour cette exécution&#xa0;: 1,5 s’écrit IS, 2,25 II···.</translation>
     </message>
     <message>
         <source>Writes numbers from 4000 to 3999999 with a bar over the thousands, for this run: 12345 is X̅I̅I̅CCCXLV.</source>
-        <translation>Écrit les nombres de 4000 à 3999999 avec une barre sur les milliers, pour cette exécution : 12345 s’écrit X̅I̅I̅CCCXLV.</translation>
+        <translation>Écrit les nombres de 4000 à 3999999 avec une barre sur les milliers, pour cette exécution&#xa0;: 12345 s’écrit X̅I̅I̅CCCXLV.</translation>
+    </message>
+    <message>
+        <source>A calculator for Roman, decimal and hexadecimal numerals, from left to right.
+Its window shows each number as a decimal and a Roman numeral, keeps a tape
+of every calculation (F9) and calculates pasted text line by line; its
+right-click menu offers large numbers with bars and fractions in twelfths.
+--eval calculates without a window and prints decimal&lt;TAB&gt;Roman per line.</source>
+        <extracomment>The start of --help: what the program does. Lines of at most 79 characters.</extracomment>
+        <translation>Une calculatrice pour les nombres romains, décimaux et hexadécimaux, évalués de gauche à droite. Sa fenêtre montre chaque nombre en décimal et en romain, garde chaque calcul sur un ruban (F9) et calcule le texte collé ligne par ligne ; son menu contextuel propose les grands nombres avec barres et les fractions en douzièmes. --eval calcule sans fenêtre et affiche décimal&lt;TAB&gt;romain par ligne.</translation>
     </message>
 </context>
 </TS>

@@ -110,6 +110,34 @@
         <extracomment>The caption of a picture of the help window in the software centre.</extracomment>
         <translation>L’aiuto con F1: i tasti, le forme di un numero e ciò che può sorprendere chi inizia</translation>
     </message>
+    <message>
+        <source>Large numbers with bars, a choice in the right-click menu: 4,000 to 3,999,999 with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV</source>
+        <extracomment>The numbers keep their digits; the bars are combining overlines (U+0305).</extracomment>
+        <translation>Numeri grandi con le barre, una scelta nel menu contestuale: da 4.000 a 3.999.999 con una barra sopra le migliaia, 12345 come X̅I̅I̅CCCXLV</translation>
+    </message>
+    <message>
+        <source>Fractions in twelfths, another choice: 1.5 as IS, 2.25 as II···</source>
+        <extracomment>The numerals stay as they are: S is a half, each dot (U+00B7) a twelfth.</extracomment>
+        <translation>Frazioni in dodicesimi, un’altra scelta: 1,5 come IS, 2,25 come II···</translation>
+    </message>
+    <message>
+        <source>Unicode Roman numerals read too: Ⅻ as 12, ⅳ as 4, ↀ as 1000</source>
+        <extracomment>The numerals are the Unicode characters U+216B, U+2173 and U+2180.</extracomment>
+        <translation>Anche i numeri romani Unicode vengono letti: Ⅻ come 12, ⅳ come 4, ↀ come 1000</translation>
+    </message>
+    <message>
+        <source>A tape (F9) that keeps every calculation in both numeral forms, saved in your data folder, to copy and to reuse</source>
+        <translation>Un nastro (F9) che conserva ogni calcolo in entrambe le scritture, salvato nella tua cartella dei dati, da copiare e riutilizzare</translation>
+    </message>
+    <message>
+        <source>Whole calculations pasted at once, several lines as several calculations</source>
+        <translation>Calcoli interi incollati in una volta, più righe come più calcoli</translation>
+    </message>
+    <message>
+        <source>roman-calculator --eval calculates without a window, from the command line or standard input, and prints each result in decimal and Roman</source>
+        <extracomment>&quot;roman-calculator --eval&quot; is a command and stays as it is.</extracomment>
+        <translation>roman-calculator --eval calcola senza finestra, dalla riga di comando o dall’input standard, e stampa ogni risultato in decimale e in romano</translation>
+    </message>
 </context>
 <context>
     <name>Evaluate</name>
@@ -186,8 +214,8 @@
         <translation>Un numero esadecimale dopo il prefisso 0X: 0X1F è 31.</translation>
     </message>
     <message>
-        <source>The Roman readout shows numbers below 9000 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
-        <translation>La visualizzazione romana mostra i numeri sotto 9000 in valore assoluto: un numero negativo tra parentesi, (XIV), e lo zero come una fila di trattini.</translation>
+        <source>The Roman readout shows numbers below %1 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
+        <translation>La visualizzazione romana mostra i numeri sotto %1 in valore assoluto: un numero negativo tra parentesi, (XIV), e lo zero come una fila di trattini.</translation>
     </message>
     <message>
         <source>Strictly left to right: 2+3*4= gives 20, not 14. Parentheses group anything else: 2+(3*4)= gives 14.</source>
@@ -604,10 +632,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>A calculator for Roman, decimal and hexadecimal numerals, evaluated from left to right.</source>
-        <translation>Una calcolatrice per numeri romani, decimali ed esadecimali, valutati da sinistra a destra.</translation>
-    </message>
-    <message>
         <source>Calculates &lt;expression&gt; as if typed into the window and prints the result, decimal and Roman, separated by a tab. With -, reads one calculation a line from standard input.</source>
         <translation>Calcola &lt;espressione&gt; come se fosse digitata nella finestra e stampa il risultato, decimale e romano, separati da una tabulazione. Con - legge un calcolo per riga dall’input standard.</translation>
     </message>
@@ -642,6 +666,15 @@
     <message>
         <source>Writes numbers from 4000 to 3999999 with a bar over the thousands, for this run: 12345 is X̅I̅I̅CCCXLV.</source>
         <translation>Scrive i numeri da 4000 a 3999999 con una barra sulle migliaia, per questa esecuzione: 12345 è X̅I̅I̅CCCXLV.</translation>
+    </message>
+    <message>
+        <source>A calculator for Roman, decimal and hexadecimal numerals, from left to right.
+Its window shows each number as a decimal and a Roman numeral, keeps a tape
+of every calculation (F9) and calculates pasted text line by line; its
+right-click menu offers large numbers with bars and fractions in twelfths.
+--eval calculates without a window and prints decimal&lt;TAB&gt;Roman per line.</source>
+        <extracomment>The start of --help: what the program does. Lines of at most 79 characters.</extracomment>
+        <translation>Una calcolatrice per numeri romani, decimali ed esadecimali, valutati da sinistra a destra. La sua finestra mostra ogni numero in decimale e in romano, tiene ogni calcolo su un nastro (F9) e calcola il testo incollato riga per riga; il suo menu contestuale offre i numeri grandi con le barre e le frazioni in dodicesimi. --eval calcola senza finestra e stampa decimale&lt;TAB&gt;romano per riga.</translation>
     </message>
 </context>
 </TS>

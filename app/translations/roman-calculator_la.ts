@@ -110,6 +110,34 @@
         <extracomment>The caption of a picture of the help window in the software centre.</extracomment>
         <translation>Auxilium sub F1: claves, formae numeri et quae novo utenti mirum videri possunt</translation>
     </message>
+    <message>
+        <source>Large numbers with bars, a choice in the right-click menu: 4,000 to 3,999,999 with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV</source>
+        <extracomment>The numbers keep their digits; the bars are combining overlines (U+0305).</extracomment>
+        <translation>Numeri magni cum virgulis, electio indicis qui pressu dextro aperitur: a 4000 ad 3999999 virgula super milia posita, 12345 ut X̅I̅I̅CCCXLV</translation>
+    </message>
+    <message>
+        <source>Fractions in twelfths, another choice: 1.5 as IS, 2.25 as II···</source>
+        <extracomment>The numerals stay as they are: S is a half, each dot (U+00B7) a twelfth.</extracomment>
+        <translation>Fractiones in unciis, altera electio: 1.5 ut IS, 2.25 ut II···</translation>
+    </message>
+    <message>
+        <source>Unicode Roman numerals read too: Ⅻ as 12, ⅳ as 4, ↀ as 1000</source>
+        <extracomment>The numerals are the Unicode characters U+216B, U+2173 and U+2180.</extracomment>
+        <translation>Numeri Romani Unicode quoque leguntur: Ⅻ pro 12, ⅳ pro 4, ↀ pro 1000</translation>
+    </message>
+    <message>
+        <source>A tape (F9) that keeps every calculation in both numeral forms, saved in your data folder, to copy and to reuse</source>
+        <translation>Taenia (F9) quae omnem computationem utraque notatione tenet, in tabulario tuo servata, ad exscribendum et iterum utendum</translation>
+    </message>
+    <message>
+        <source>Whole calculations pasted at once, several lines as several calculations</source>
+        <translation>Computationes totae simul insertae, plures versus ut plures computationes</translation>
+    </message>
+    <message>
+        <source>roman-calculator --eval calculates without a window, from the command line or standard input, and prints each result in decimal and Roman</source>
+        <extracomment>&quot;roman-calculator --eval&quot; is a command and stays as it is.</extracomment>
+        <translation>roman-calculator --eval sine fenestra computat, ex linea mandatorum aut ex introitu communi, et omnem summam decimaliter et Romane scribit</translation>
+    </message>
 </context>
 <context>
     <name>Evaluate</name>
@@ -186,8 +214,8 @@
         <translation>Numerus hexadecimalis post praefixum 0X: 0X1F est 31.</translation>
     </message>
     <message>
-        <source>The Roman readout shows numbers below 9000 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
-        <translation>Index Romanus numeros infra 9000 magnitudine ostendit: numerum negativum in parenthesibus, (XIV), et nihil ut ordinem linearum.</translation>
+        <source>The Roman readout shows numbers below %1 in size: a negative number in parentheses, (XIV), and zero as a row of dashes.</source>
+        <translation>Index Romanus numeros infra %1 magnitudine ostendit: numerum negativum in parenthesibus, (XIV), et nihil ut ordinem linearum.</translation>
     </message>
     <message>
         <source>Strictly left to right: 2+3*4= gives 20, not 14. Parentheses group anything else: 2+(3*4)= gives 14.</source>
@@ -604,10 +632,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>A calculator for Roman, decimal and hexadecimal numerals, evaluated from left to right.</source>
-        <translation>Abacus numerorum Romanorum, decimalium, hexadecimalium, qui a sinistra ad dextram computat.</translation>
-    </message>
-    <message>
         <source>Calculates &lt;expression&gt; as if typed into the window and prints the result, decimal and Roman, separated by a tab. With -, reads one calculation a line from standard input.</source>
         <translation>&lt;expressionem&gt; computat quasi in fenestra scriptam et summam, decimalem et Romanam, tabulatione separatas, scribit. Cum - computationem singulis versibus ex introitu communi legit.</translation>
     </message>
@@ -642,6 +666,15 @@
     <message>
         <source>Writes numbers from 4000 to 3999999 with a bar over the thousands, for this run: 12345 is X̅I̅I̅CCCXLV.</source>
         <translation>Numeros a 4000 ad 3999999 cum virgula super milia scribit, hac vice: 12345 est X̅I̅I̅CCCXLV.</translation>
+    </message>
+    <message>
+        <source>A calculator for Roman, decimal and hexadecimal numerals, from left to right.
+Its window shows each number as a decimal and a Roman numeral, keeps a tape
+of every calculation (F9) and calculates pasted text line by line; its
+right-click menu offers large numbers with bars and fractions in twelfths.
+--eval calculates without a window and prints decimal&lt;TAB&gt;Roman per line.</source>
+        <extracomment>The start of --help: what the program does. Lines of at most 79 characters.</extracomment>
+        <translation>Abacus numerorum Romanorum, decimalium, hexadecimalium, qui a sinistra ad dextram computat. Fenestra eius omnem numerum et decimaliter et Romane ostendit, omnem computationem in taenia (F9) tenet et textum insertum versum post versum computat; index eius pressu dextro apertus numeros magnos cum virgulis et fractiones in unciis praebet. --eval sine fenestra computat et singulis versibus decimalem&lt;TAB&gt;Romanum scribit.</translation>
     </message>
 </context>
 </TS>

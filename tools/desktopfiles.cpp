@@ -64,12 +64,40 @@ constexpr Text Texts[] = {
     {"DesktopEntry",
         QT_TRANSLATE_NOOP(
             "DesktopEntry", "Roman numerals up to 8999, negative numbers in parentheses")},
+    //: The numbers keep their digits; the bars are combining overlines (U+0305).
+    // The literal ends after the last bar: lupdate would read the C after it
+    // as a fifth digit of the escape.
+    {"DesktopEntry",
+        QT_TRANSLATE_NOOP("DesktopEntry",
+            "Large numbers with bars, a choice in the right-click menu: 4,000 to 3,999,999 "
+            "with a bar over the thousands, 12345 as X\u0305I\u0305I\u0305"
+            "CCCXLV")},
+    //: The numerals stay as they are: S is a half, each dot (U+00B7) a twelfth.
+    {"DesktopEntry",
+        QT_TRANSLATE_NOOP("DesktopEntry",
+            "Fractions in twelfths, another choice: 1.5 as IS, 2.25 as II\u00b7\u00b7\u00b7")},
     {"DesktopEntry",
         QT_TRANSLATE_NOOP("DesktopEntry",
             "Roman numerals read leniently, IIII as 4, with a hint at the standard form")},
+    //: The numerals are the Unicode characters U+216B, U+2173 and U+2180.
+    {"DesktopEntry",
+        QT_TRANSLATE_NOOP("DesktopEntry",
+            "Unicode Roman numerals read too: \u216b as 12, \u2173 as 4, \u2180 as 1000")},
     {"DesktopEntry",
         QT_TRANSLATE_NOOP("DesktopEntry",
             "A status line that explains every entry it refuses and shows the pending operation")},
+    {"DesktopEntry",
+        QT_TRANSLATE_NOOP("DesktopEntry",
+            "A tape (F9) that keeps every calculation in both numeral forms, saved in your data "
+            "folder, to copy and to reuse")},
+    {"DesktopEntry",
+        QT_TRANSLATE_NOOP("DesktopEntry",
+            "Whole calculations pasted at once, several lines as several calculations")},
+    //: "roman-calculator --eval" is a command and stays as it is.
+    {"DesktopEntry",
+        QT_TRANSLATE_NOOP("DesktopEntry",
+            "roman-calculator --eval calculates without a window, from the command line or "
+            "standard input, and prints each result in decimal and Roman")},
     {"DesktopEntry",
         QT_TRANSLATE_NOOP("DesktopEntry",
             "Help on F1 with the keys, the forms of a number and what may surprise")},
@@ -107,7 +135,8 @@ struct Language
 QString translated(const Language &language, const QString &english)
 {
     for (const Text &text : Texts) {
-        if (english == QLatin1String(text.source))
+        // The table's texts are UTF-8: some have Roman numerals beyond ASCII.
+        if (english == QString::fromUtf8(text.source))
             return language.translator->translate(text.context, text.source);
     }
     fail(QStringLiteral("\"%1\" is not among the translated texts in %2").arg(english, __FILE__));

@@ -1,4 +1,4 @@
-#include "app/windowsize.h"
+#include "app/window/windowsize.h"
 
 #include "app/settings.h"
 #include "core/errors.h"

@@ -6,8 +6,8 @@
 //
 // FORMS holds v for large numbers with bars and t for fractions in twelfths.
 
-#include "app/calvaran.h"
-#include "app/helpwindow.h"
+#include "app/window/calvaran.h"
+#include "app/help/helpwindow.h"
 #include "widgets/fonts.h"
 
 #include <QApplication>

@@ -1,7 +1,9 @@
-#include "app/helpwindow.h"
+#include "app/help/helpwindow.h"
 
 #include "app/buildinfo.h"
 #include "core/errors.h"
+#include "core/romannumeral.h"
+#include "core/textservices.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -160,8 +162,9 @@ QString numbersSection()
                 "line says when that rounds.")))
         + QStringLiteral("</table><p>%1</p>")
               .arg(helpText(QT_TRANSLATE_NOOP("HelpWindow",
-                                "The Roman readout shows numbers below 9000 in size: a negative "
+                                "The Roman readout shows numbers below %1 in size: a negative "
                                 "number in parentheses, (XIV), and zero as a row of dashes."))
+                       .arg(numberText(RomanLimit))
                        .toHtmlEscaped());
 }
 

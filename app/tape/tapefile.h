@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/tapeline.h"
+#include "app/tape/tapeline.h"
 #include "core/tape.h"
 
 #include <QString>

@@ -1,22 +1,17 @@
-#include "app/calvaran.h"
+#include "app/window/calvaran.h"
 
-#include "app/appicon.h"
-#include "app/helpwindow.h"
-#include "app/numeralchoices.h"
+#include "app/window/appicon.h"
+#include "app/help/helpwindow.h"
+#include "app/window/numeralchoices.h"
 #include "app/settings.h"
-#include "app/tapepanel.h"
-#include "app/tapesplitter.h"
+#include "app/window/statusline.h"
+#include "app/tape/tapepanel.h"
+#include "app/tape/tapesplitter.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
 #include "core/errors.h"
-#include "core/exacttext.h"
-#include "core/feeder.h"
-#include "core/numeralparse.h"
-#include "core/reader.h"
-#include "core/romannumeral.h"
 #include "core/statustext.h"
 #include "core/tape.h"
-#include "core/textservices.h"
 #include "numerals/arabdisplay.h"
 #include "numerals/romandisplay.h"
 #include "numerals/typeinpad.h"
@@ -76,12 +71,6 @@ int scaled(int twips, qreal factor)
     return int(std::lround(twips * factor));
 }
 
-// What a screen reader calls the status line while it says nothing.
-QString statusName()
-{
-    return QCoreApplication::translate("Calvaran", "Status line");
-}
-
 } // namespace
 
 Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
@@ -110,10 +99,7 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
 
     // Siblings created later lie in front, so the children are made from the
     // back to the front.
-    statusLine_ = makeLabel(this, QStringLiteral("StatusLine"), {});
-    statusLine_->setWordWrap(true);
-    statusLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    statusLine_->setAccessibleName(statusName());
+    statusLine_ = std::make_unique<StatusLine>(this);
     label1_ = makeLabel(this, QStringLiteral("Label1"),
         QCoreApplication::translate("Calvaran", "Normal (Arabic) numerals"));
     label2_ = makeLabel(
@@ -146,7 +132,7 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
         {parenBase1_, {2640, 0, 1815, 2415}},
         {label2_, {480, 1680, 1935, 255}},
         {label1_, {360, 720, 1935, 255}},
-        {statusLine_, StatusPlace},
+        {statusLine_->label(), StatusPlace},
         {tapeSplitter_, TapeHandlePlace},
         {tapePanel_, TapePlace.adjusted(0, 0, tapeWidth_ - TapePlace.width(), 0)},
     };
@@ -163,7 +149,8 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     underlineAccessKeysWhileAlt(this);
     offerHelp(this);
 
-    calculation_ = std::make_unique<Calculation>(*parenBase1_, *stack1_);
+    calculation_ = std::make_unique<Calculation>(parenBase1_->engine(), stack1_->shiftStack());
+    parenBase1_->clicked = [this](PadAction action) { calculation_->act(action); };
     calculation_->show = [this](double value) { showValue(value); };
     calculation_->showFailure = [this] { showFailure(); };
     calculation_->emptyEntry = [this] { typeInPad1_->setValue(0); };
@@ -184,7 +171,7 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     auto *quit = new QShortcut(QKeySequence::Quit, this);
     connect(quit, &QShortcut::activated, this, &QWidget::close);
 
-    tape_ = std::make_unique<Tape>(*parenBase1_, *calculation_);
+    tape_ = std::make_unique<Tape>(parenBase1_->engine(), *calculation_);
     tape_->written.connect([this](const TapeEntry &entry) { tapePanel_->add(entry); });
     tapePanel_->said.connect([this](const QString &message) { showStatus(message); });
     tapePanel_->reused.connect([this](const QString &text) {
@@ -267,91 +254,11 @@ int Calvaran::contentWidth() const
     return tapeShown_ ? WidthWithTape + tapeWidth_ - TapePlace.width() : DesignWidth;
 }
 
-void Calvaran::showValue(double value)
-{
-    arabDisplay1_->setValue(value);
-    romanDisplay1_->setValue(value);
-    // What Copy takes from an empty box.
-    typeInPad1_->setResult(value);
-}
-
-void Calvaran::useNumeralFormsForThisRun(RomanForms forms)
-{
-    numeralChoices_->addForThisRun(forms);
-}
-
-void Calvaran::writeNumeralsAgain()
-{
-    if (!calculation_->failed())
-        showValue(romanDisplay1_->value());
-    showStatus();
-}
-
-void Calvaran::showFailure()
-{
-    // A failed calculation has no result to show, nor to copy.
-    arabDisplay1_->setDisplay({});
-    romanDisplay1_->setDisplay({});
-    typeInPad1_->setResult(std::nullopt);
-}
-
-void Calvaran::typeInPadChanged()
-{
-    const QString key = typeInPad1_->conKey();
-    const QString text = typeInPad1_->text();
-    const double value = typeInPad1_->value();
-    if (key.isEmpty()) {
-        calculation_->enter(value, !text.isEmpty());
-        const QString hint = statustext::readingHint(text, value, romanDisplay1_->display());
-        // A numeral read leniently: the readout says how the rules counted it.
-        if (!hint.isEmpty())
-            romanDisplay1_->explain(romanReading(text));
-        showStatus(hint);
-        return;
-    }
-    // The number in the box came in the same edit as its key when it was
-    // pasted, or was entered already; either way it goes in first.
-    calculation_->press(key.front(), text.isEmpty() ? std::nullopt : std::optional(value));
-    showStatus();
-}
-
-void Calvaran::typeInPadUnread()
-{
-    calculation_->forgetEntry();
-    const QString text = typeInPad1_->text();
-    // "-" or "2E-" is a number on its way, unless a key came to end it.
-    const bool unfinished = isUnfinishedNumber(text) && typeInPad1_->conKey().isEmpty();
-    typeInPad1_->setProblem(
-        unfinished ? QString() : statustext::unreadable(text, typeInPad1_->conKey()));
-    showStatus();
-}
-
-void Calvaran::typeInPadPasted(const QString &text)
-{
-    const Feeder::Result result = Feeder(*calculation_).feedText(text);
-    if (!result.entry.isEmpty())
-        typeInPad1_->showEntry(result.entry);
-    const bool lines = result.lines > 1;
-    if (result.unread()) {
-        calculation_->forgetEntry();
-        const QString why = statustext::unreadable(result.entry, {}, result.rest);
-        typeInPad1_->setProblem(
-            lines ? statustext::linesCalculated(result.calculated, result.line, why) : why);
-        showStatus();
-    } else if (lines) {
-        showStatus(statustext::linesCalculated(result.calculated));
-    } else if (result.value && !result.entry.isEmpty()) {
-        showStatus(statustext::readingHint(result.entry, *result.value, romanDisplay1_->display()));
-    } else {
-        showStatus();
-    }
-}
-
 void Calvaran::clearAll()
 {
     calculation_->clearAll();
     typeInPad1_->setValue(0);
-    error_.clear();
+    statusLine_->clearError();
     showStatus();
 }
 
@@ -363,48 +270,14 @@ void Calvaran::showError(const RuntimeError &error)
         typeInPad1_->setValue(0);
         calculation_->forgetEntry();
     }
-    error_ = error.text();
-    errorFresh_ = true;
+    statusLine_->setError(error.text());
     showStatus();
 }
 
 void Calvaran::showStatus(const QString &message)
 {
-    // Most important first: an error, an entry that cannot be read, what this
-    // step did, then the calculation in progress.
-    QString text;
-    const auto progress = [this] {
-        return statustext::progress(parenBase1_->acc(), parenBase1_->pend(),
-            calculation_->openParentheses(), calculation_->outermostDropped());
-    };
-    const bool failed = !std::isfinite(parenBase1_->acc());
-    if (!error_.isEmpty() && (errorFresh_ || failed)) {
-        // While the result is spoiled the advice stays with the error.
-        text = statustext::error(error_, failed ? progress() : QString());
-    } else {
-        error_.clear();
-        text = typeInPad1_->problem();
-    }
-    errorFresh_ = false;
-    if (text.isEmpty())
-        text = message;
-    if (text.isEmpty())
-        text = statustext::note(calculation_->note(), calculation_->noteValue());
-    if (text.isEmpty() && !calculation_->failed())
-        text = statustext::roundedToTwelfths(romanDisplay1_->value(), romanDisplay1_->display());
-    if (text.isEmpty())
-        text = progress();
-    // The same text again is no news: a screen reader hears it once.
-    if (text == statusLine_->text())
-        return;
-    statusLine_->setText(text);
-    // A screen reader hears the new text through the name, an error at once.
-    statusLine_->setAccessibleName(text.isEmpty() ? statusName() : text);
-    if (!error_.isEmpty()) {
-        QAccessibleEvent alert(statusLine_, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
-    }
-    TextFit::of(statusLine_)->refit();
+    statusLine_->say(*calculation_, typeInPad1_->problem(), message, romanDisplay1_->value(),
+        romanDisplay1_->display());
 }
 
 void Calvaran::placeDesign(qreal factor)

@@ -1,4 +1,4 @@
-#include "app/tapeline.h"
+#include "app/tape/tapeline.h"
 
 #include <cmath>
 

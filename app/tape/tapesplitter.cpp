@@ -1,4 +1,4 @@
-#include "app/tapesplitter.h"
+#include "app/tape/tapesplitter.h"
 
 #include "core/errors.h"
 

@@ -1,4 +1,4 @@
-#include "app/appicon.h"
+#include "app/window/appicon.h"
 
 #include <QImageReader>
 #include <QPixmap>

@@ -1,6 +1,6 @@
-#include "app/tapepanel.h"
+#include "app/tape/tapepanel.h"
 
-#include "app/tapedelegate.h"
+#include "app/tape/tapedelegate.h"
 #include "core/errors.h"
 #include "core/exacttext.h"
 #include "core/romannumeral.h"

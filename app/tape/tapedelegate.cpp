@@ -1,4 +1,4 @@
-#include "app/tapedelegate.h"
+#include "app/tape/tapedelegate.h"
 
 #include <QApplication>
 #include <QPainter>

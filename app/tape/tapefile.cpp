@@ -1,4 +1,4 @@
-#include "app/tapefile.h"
+#include "app/tape/tapefile.h"
 
 #include "app/plainfile.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/tapefile.h"
+#include "app/tape/tapefile.h"
 #include "core/event.h"
 #include "core/tape.h"
 

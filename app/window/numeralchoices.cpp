@@ -1,4 +1,4 @@
-#include "app/numeralchoices.h"
+#include "app/window/numeralchoices.h"
 
 #include "app/settings.h"
 #include "core/errors.h"

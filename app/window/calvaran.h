@@ -20,6 +20,7 @@ class RomanDisplay;
 class QAction;
 class RuntimeError;
 class Stack;
+class StatusLine;
 class Tape;
 class TapePanel;
 class TapeSplitter;
@@ -96,7 +97,7 @@ private:
     ArabDisplay *arabDisplay1_;
     QLabel *label1_;
     QLabel *label2_;
-    QLabel *statusLine_;
+    std::unique_ptr<StatusLine> statusLine_;
     TapePanel *tapePanel_;
     TapeSplitter *tapeSplitter_;
     QAction *tapeToggle_;
@@ -108,10 +109,6 @@ private:
     // The tape's width at the design's size, as the person dragged it.
     int tapeWidth_ = 0;
     int tapeWidthAtPress_ = 0;
-    // The last run-time error, shown until the next input, or for as long as
-    // the result it left is not a number.
-    QString error_;
-    bool errorFresh_ = false;
 
     std::vector<std::pair<QWidget *, QRect>> designPlaces_;
     qreal openingScale_ = 1;

@@ -1,0 +1,96 @@
+// What the window does with each number and key as it arrives, and with
+// what the calculation shows: the half of Calvaran that moves values between
+// the type-in pad, the calculation and the readouts.
+
+#include "app/window/calvaran.h"
+
+#include "app/window/numeralchoices.h"
+#include "core/exacttext.h"
+#include "core/feeder.h"
+#include "core/numeralparse.h"
+#include "core/reader.h"
+#include "core/statustext.h"
+#include "core/textservices.h"
+#include "numerals/arabdisplay.h"
+#include "numerals/romandisplay.h"
+#include "numerals/typeinpad.h"
+
+void Calvaran::showValue(double value)
+{
+    arabDisplay1_->setValue(value);
+    romanDisplay1_->setValue(value);
+    // What Copy takes from an empty box.
+    typeInPad1_->setResult(value);
+}
+
+void Calvaran::useNumeralFormsForThisRun(RomanForms forms)
+{
+    numeralChoices_->addForThisRun(forms);
+}
+
+void Calvaran::writeNumeralsAgain()
+{
+    if (!calculation_->failed())
+        showValue(romanDisplay1_->value());
+    showStatus();
+}
+
+void Calvaran::showFailure()
+{
+    // A failed calculation has no result to show, nor to copy.
+    arabDisplay1_->setDisplay({});
+    romanDisplay1_->setDisplay({});
+    typeInPad1_->setResult(std::nullopt);
+}
+
+void Calvaran::typeInPadChanged()
+{
+    const QString key = typeInPad1_->conKey();
+    const QString text = typeInPad1_->text();
+    const double value = typeInPad1_->value();
+    if (key.isEmpty()) {
+        calculation_->enter(value, !text.isEmpty());
+        const QString hint = statustext::readingHint(text, value, romanDisplay1_->display());
+        // A numeral read leniently: the readout says how the rules counted it.
+        if (!hint.isEmpty())
+            romanDisplay1_->explain(romanReading(text));
+        showStatus(hint);
+        return;
+    }
+    // The number in the box came in the same edit as its key when it was
+    // pasted, or was entered already; either way it goes in first.
+    calculation_->press(key.front(), text.isEmpty() ? std::nullopt : std::optional(value));
+    showStatus();
+}
+
+void Calvaran::typeInPadUnread()
+{
+    calculation_->forgetEntry();
+    const QString text = typeInPad1_->text();
+    // "-" or "2E-" is a number on its way, unless a key came to end it.
+    const bool unfinished = isUnfinishedNumber(text) && typeInPad1_->conKey().isEmpty();
+    typeInPad1_->setProblem(
+        unfinished ? QString() : statustext::unreadable(text, typeInPad1_->conKey()));
+    showStatus();
+}
+
+void Calvaran::typeInPadPasted(const QString &text)
+{
+    const Feeder::Result result = Feeder(*calculation_).feedText(text);
+    if (!result.entry.isEmpty())
+        typeInPad1_->showEntry(result.entry);
+    const bool lines = result.lines > 1;
+    if (result.unread()) {
+        calculation_->forgetEntry();
+        const QString why = statustext::unreadable(result.entry, {}, result.rest);
+        typeInPad1_->setProblem(
+            lines ? statustext::linesCalculated(result.calculated, result.line, why) : why);
+        showStatus();
+    } else if (lines) {
+        showStatus(statustext::linesCalculated(result.calculated));
+    } else if (result.value && !result.entry.isEmpty()) {
+        showStatus(statustext::readingHint(result.entry, *result.value, romanDisplay1_->display()));
+    } else {
+        showStatus();
+    }
+}
