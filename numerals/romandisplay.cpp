@@ -6,9 +6,12 @@
 #include "widgets/fonts.h"
 #include "widgets/textfit.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QToolTip>
 
 RomanDisplay::RomanDisplay(QWidget *parent)
     : UserControl(parent)
@@ -21,6 +24,7 @@ RomanDisplay::RomanDisplay(QWidget *parent)
     TextFit::of(romanValue_)->setDesignFont(designFont(QStringLiteral("MS Serif"), 9.75));
     romanValue_->setText(romanZeroText());
     romanValue_->setAccessibleDescription(romanDescription(0, romanZeroText()));
+    romanValue_->installEventFilter(this);
     chainTabOrder(tabOrder());
     initTwipsSize(3435, 825);
 }
@@ -30,31 +34,59 @@ void RomanDisplay::setValue(double value)
     showRoman = value;
     romString = romanNumeral(value);
     romanValue_->setText(romString);
-    // How the numeral is built, for the eye and the ear alike.
-    const QString breakdown = romanBreakdown(value);
-    romanValue_->setToolTip(breakdown);
-    const QString description = romanDescription(value, romString);
-    romanValue_->setAccessibleDescription(
-        breakdown.isEmpty() ? description : description + QStringLiteral("; ") + breakdown);
+    reading_.clear();
+    numeral_ = true;
+    romanValue_->setAccessibleDescription(spoken());
     change.raise();
 }
 
 void RomanDisplay::explain(const QString &reading)
 {
-    if (reading.isEmpty())
-        return;
-    const QString tip = romanValue_->toolTip();
-    romanValue_->setToolTip(tip.isEmpty() ? reading : reading + u'\n' + tip);
-    romanValue_->setAccessibleDescription(
-        romanValue_->accessibleDescription() + QStringLiteral("; ") + reading);
+    reading_ = reading;
+    romanValue_->setAccessibleDescription(spoken());
+}
+
+QString RomanDisplay::builtFrom() const
+{
+    if (!numeral_)
+        return {};
+    const QString breakdown = romanBreakdown(showRoman);
+    if (reading_.isEmpty() || breakdown.isEmpty())
+        return reading_ + breakdown;
+    return reading_ + QStringLiteral("; ") + breakdown;
+}
+
+QString RomanDisplay::spoken() const
+{
+    const QString description = romanDescription(showRoman, romString);
+    // How the numeral is built is written out only for a screen reader that
+    // listens, and for a tooltip when one is asked for: at every keystroke
+    // it would cost as much as writing the numeral again.
+    if (!QAccessible::isActive())
+        return description;
+    const QString built = builtFrom();
+    return built.isEmpty() ? description : description + QStringLiteral("; ") + built;
 }
 
 void RomanDisplay::setDisplay(const QString &text)
 {
     romString = text;
+    numeral_ = false;
+    reading_.clear();
     romanValue_->setText(text);
-    romanValue_->setToolTip({});
     romanValue_->setAccessibleDescription(text);
+}
+
+bool RomanDisplay::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != romanValue_ || event->type() != QEvent::ToolTip)
+        return UserControl::eventFilter(watched, event);
+    const QString tip = builtFrom();
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), tip, romanValue_);
+    return true;
 }
 
 QList<QWidget *> RomanDisplay::tabOrder() const

@@ -19,7 +19,8 @@ public:
 
     // How the number on show was read, when it was typed as a numeral the
     // readout does not write ("IC = I + C = 101"): told with the readout's
-    // own breakdown until the next value.
+    // own breakdown, in its tooltip and to a screen reader, until the next
+    // value.
     void explain(const QString &reading);
 
     // Shows any text as it is, leaving the number alone.
@@ -37,8 +38,16 @@ public:
 
 protected:
     void layoutChildren() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // How the numeral on show is built, and how a lenient entry was read.
+    QString builtFrom() const;
+    // The description a screen reader hears.
+    QString spoken() const;
+
+    QString reading_;
+    bool numeral_ = false;
     QLineEdit *romanValue_;
     QFrame *border_;
 };
