@@ -12,6 +12,7 @@
 #include "core/reader.h"
 #include "core/romannumeral.h"
 #include "core/shiftstack.h"
+#include "core/statustext.h"
 #include "core/tape.h"
 #include "core/textservices.h"
 
@@ -238,6 +239,31 @@ private slots:
         const Desk desk(text.replace("\\n", "\n"));
         QTEST(desk.shown(), "shown");
         QTEST(desk.entries.join('/'), "tape");
+    }
+
+    // What the status line says of a calculation in progress.
+    void progress_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("progress");
+        QTest::newRow("((20+") << "((20+"
+                               << "20 +  \u00b7  2 parentheses open";
+        QTest::newRow("((2+3)") << "((2+3)"
+                                << "1 parenthesis open";
+        QTest::newRow("(((((((((((")
+            << "((((((((((("
+            << "10 parentheses open  \u00b7  the outermost one was dropped";
+        QTest::newRow("(2)*") << "(2)*"
+                              << "2 *";
+    }
+    void progress()
+    {
+        QFETCH(QString, text);
+        const Desk desk(text);
+        const Calculation &c = desk.calculation;
+        QTEST(statustext::progress(
+                  c.pad().acc(), c.pad().pend(), c.openParentheses(), c.outermostDropped()),
+            "progress");
     }
 
     // Where the calculator departs from its original design, which gave a
