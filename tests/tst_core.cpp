@@ -248,8 +248,8 @@ private slots:
         QTest::addColumn<QString>("progress");
         QTest::newRow("((20+") << "((20+"
                                << "20 +  \u00b7  2 parentheses open";
-        QTest::newRow("((2+3)") << "((2+3)"
-                                << "1 parenthesis open";
+        QTest::newRow("(((2+3)") << "(((2+3)"
+                                 << "2 parentheses open";
         QTest::newRow("(((((((((((")
             << "((((((((((("
             << "10 parentheses open  \u00b7  the outermost one was dropped";
