@@ -61,21 +61,6 @@ RomanForms &currentForms()
     return forms;
 }
 
-// The numeral of a whole number, in groups of one letter or pair: "M",
-// "CM", "XC", "IX" for 1999.
-QStringList letterGroups(long count)
-{
-    QStringList groups;
-    for (const Piece &piece : Pieces) {
-        QString group;
-        for (; count >= piece.threshold; count -= piece.threshold)
-            group += QLatin1String(piece.letters);
-        if (!group.isEmpty())
-            groups << group;
-    }
-    return groups;
-}
-
 QString barred(const QString &letters)
 {
     QString text;
@@ -84,15 +69,31 @@ QString barred(const QString &letters)
     return text;
 }
 
-// A magnitude as the forms write it: the whole number (with its thousands
-// barred from 4000 up), then a half and twelfths. Each part with its value.
-struct Written
+// How a numeral is built: each part as written, and its value.
+struct Parts
 {
-    QStringList parts;
+    QStringList written;
     QStringList values;
 };
 
-Written writeMagnitude(double magnitude, RomanForms forms)
+// Appends the numeral of a whole number; with parts, also each group of one
+// letter or pair ("M", "CM", "XC", "IX" for 1999) and its value.
+void appendLetters(QString &text, long count, Parts *parts)
+{
+    for (const Piece &piece : Pieces) {
+        int times = 0;
+        for (; count >= piece.threshold; count -= piece.threshold, ++times)
+            text += QLatin1String(piece.letters);
+        if (parts && times > 0) {
+            parts->written << QString(QLatin1String(piece.letters)).repeated(times);
+            parts->values << QString::number(piece.threshold * times);
+        }
+    }
+}
+
+// A magnitude as the forms write it: the whole number (with its thousands
+// barred from 4000 up), then a half and twelfths.
+QString writeMagnitude(double magnitude, RomanForms forms, Parts *parts = nullptr)
 {
     long whole = 0;
     int twelfths = 0;
@@ -109,29 +110,28 @@ Written writeMagnitude(double magnitude, RomanForms forms)
         // 8999.5 passes the range test and rounds to 9000, so nine Ms can appear.
         whole = roundToInt16(magnitude);
     }
-    Written written;
+    QString text;
     if (forms.vinculum && whole >= 4000) {
-        written.parts << barred(letterGroups(whole / 1000).join(QString()));
-        written.values << QStringLiteral("%1 × 1000").arg(whole / 1000);
+        QString thousands;
+        appendLetters(thousands, whole / 1000, nullptr);
+        text = barred(thousands);
+        if (parts) {
+            parts->written << text;
+            parts->values << QStringLiteral("%1 × 1000").arg(whole / 1000);
+        }
         whole %= 1000;
     }
-    for (const QString &group : letterGroups(whole)) {
-        written.parts << group;
-        int value = 0;
-        for (const Piece &piece : Pieces) {
-            if (group.startsWith(QLatin1String(piece.letters)))
-                value = piece.threshold * int(group.size() / qstrlen(piece.letters));
-            if (value)
-                break;
-        }
-        written.values << QString::number(value);
-    }
+    appendLetters(text, whole, parts);
     if (twelfths > 0) {
-        written.parts << (twelfths >= 6 ? QStringLiteral("S") : QString())
-                + QString(twelfths % 6, QChar(0x00B7));
-        written.values << QStringLiteral("%1/12").arg(twelfths);
+        const QString fraction = (twelfths >= 6 ? QStringLiteral("S") : QString())
+            + QString(twelfths % 6, QChar(0x00B7));
+        text += fraction;
+        if (parts) {
+            parts->written << fraction;
+            parts->values << QStringLiteral("%1/12").arg(twelfths);
+        }
     }
-    return written;
+    return text;
 }
 
 } // namespace
@@ -159,7 +159,7 @@ QString romanNumeral(double value)
         return romanUnderflowText();
     if (value == 0)
         return romanZeroText();
-    const QString numeral = writeMagnitude(std::abs(value), currentForms()).parts.join(QString());
+    const QString numeral = writeMagnitude(std::abs(value), currentForms());
     // The sign comes from the value itself: -0.4 rounds to 0 and shows "()".
     return value < 0 ? u'(' + numeral + u')' : numeral;
 }
@@ -181,15 +181,15 @@ QString romanBreakdown(double value)
 {
     if (!(std::abs(value) < romanLimit()) || value == 0)
         return {};
-    const Written written = writeMagnitude(std::abs(value), currentForms());
+    Parts built;
+    QString numeral = writeMagnitude(std::abs(value), currentForms(), &built);
     // Barred letters say their thousands better than a list of them would.
-    const bool barred = written.parts.join(QString()).contains(QChar(0x0305));
-    if (written.parts.size() < 2 && !barred)
+    const bool barred = numeral.contains(QChar(0x0305));
+    if (built.written.size() < 2 && !barred)
         return {};
     const QString plus = QStringLiteral(" + ");
-    QString parts = written.parts.join(plus);
-    QString values = written.values.join(plus);
-    QString numeral = written.parts.join(QString());
+    QString parts = built.written.join(plus);
+    QString values = built.values.join(plus);
     if (value < 0) {
         numeral = u'(' + numeral + u')';
         parts = QStringLiteral("-(%1)").arg(parts);
