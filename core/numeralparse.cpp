@@ -6,7 +6,6 @@
 #include <QStringList>
 
 #include <cmath>
-#include <vector>
 
 namespace {
 
@@ -143,15 +142,9 @@ QString expandUnicodeNumerals(QStringView text)
     return letters;
 }
 
-struct RomanPart
-{
-    QString letters;
-    double value;
-};
-
-// Reads the numeral by the lenient rules, keeping each part as the rules
-// counted it when parts is given.
-std::optional<double> readRoman(QStringView numeral, std::vector<RomanPart> *parts)
+// Reads the numeral by the lenient rules, keeping the letters of each part
+// as the rules counted it when parts is given.
+std::optional<double> readRoman(QStringView numeral, QStringList *parts)
 {
     const QString text = expandUnicodeNumerals(numeral);
     qsizetype end = text.size();
@@ -187,18 +180,16 @@ std::optional<double> readRoman(QStringView numeral, std::vector<RomanPart> *par
             }
         }
         sum += double(increment) * scale;
-        if (parts && subtractive) {
-            parts->back().letters += text.sliced(i, length);
-            parts->back().value += double(increment) * scale;
-        } else if (parts) {
-            parts->push_back({text.sliced(i, length), double(letterValue(letter)) * scale});
-        }
+        if (parts && subtractive)
+            parts->back() += text.sliced(i, length);
+        else if (parts)
+            parts->append(text.sliced(i, length));
         previous = letter;
         previousScale = scale;
         i += length - 1;
     }
     if (parts && twelfths > 0)
-        parts->push_back({text.sliced(end), twelfths / 12.0});
+        parts->append(text.sliced(end));
     return twelfths == 0 ? sum : sum + twelfths / 12.0;
 }
 
@@ -211,16 +202,13 @@ std::optional<double> parseRoman(QStringView numeral)
 
 QString romanReading(const QString &typed)
 {
-    std::vector<RomanPart> parts;
+    QStringList parts;
     const QString upper = upperCase(typed.trimmed());
     const std::optional<double> value = readRoman(upper, &parts);
     if (!value || parts.empty())
         return {};
-    QStringList letters;
-    for (const RomanPart &part : parts)
-        letters << part.letters;
     return QStringLiteral("%1 = %2 = %3")
-        .arg(upper, letters.join(QStringLiteral(" + ")), numberText(*value));
+        .arg(upper, parts.join(QStringLiteral(" + ")), numberText(*value));
 }
 
 bool hasWiderRomanForm(QStringView text)

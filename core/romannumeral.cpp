@@ -91,6 +91,25 @@ void appendLetters(QString &text, long count, Parts *parts)
     }
 }
 
+// A magnitude to the nearest twelfth: its whole number and twelfths.
+struct Twelfths
+{
+    long whole;
+    int twelfths;
+
+    // As the reader reads the numeral back.
+    double value() const { return double(whole) + twelfths / 12.0; }
+};
+
+Twelfths nearestTwelfths(double magnitude)
+{
+    Twelfths nearest {long(std::floor(magnitude)), 0};
+    nearest.twelfths = int(std::nearbyint((magnitude - double(nearest.whole)) * 12));
+    if (nearest.twelfths == 12)
+        nearest = {nearest.whole + 1, 0};
+    return nearest;
+}
+
 // A magnitude as the forms write it: the whole number (with its thousands
 // barred from 4000 up), then a half and twelfths.
 QString writeMagnitude(double magnitude, RomanForms forms, Parts *parts = nullptr)
@@ -98,12 +117,9 @@ QString writeMagnitude(double magnitude, RomanForms forms, Parts *parts = nullpt
     long whole = 0;
     int twelfths = 0;
     if (forms.twelfths && magnitude != std::floor(magnitude)) {
-        whole = long(std::floor(magnitude));
-        twelfths = int(std::nearbyint((magnitude - double(whole)) * 12));
-        if (twelfths == 12) {
-            ++whole;
-            twelfths = 0;
-        }
+        const Twelfths nearest = nearestTwelfths(magnitude);
+        whole = nearest.whole;
+        twelfths = nearest.twelfths;
     } else if (forms.vinculum) {
         whole = long(std::nearbyint(magnitude));
     } else {
@@ -171,10 +187,13 @@ bool romanIsExact(double value)
     const double whole = std::floor(value);
     if (value == whole)
         return value >= 1;
-    if (!currentForms().twelfths)
-        return false;
-    // Read back as the reader reads it: the whole number and its twelfths.
-    return whole + std::nearbyint((value - whole) * 12) / 12.0 == value;
+    return currentForms().twelfths && nearestTwelfths(value).value() == value;
+}
+
+bool romanRoundsToTwelfths(double value)
+{
+    return currentForms().twelfths && std::abs(value) < romanLimit() && value != std::floor(value)
+        && !romanIsExact(std::abs(value));
 }
 
 QString romanBreakdown(double value)
@@ -219,7 +238,7 @@ QString romanDescription(double value, const QString &shown)
         return QCoreApplication::translate(
             "RomanNumeral", "%1 rounds to no Roman numeral", "%1 is a decimal number")
             .arg(numberText(value));
-    if (twelfths && value != std::floor(value) && !romanIsExact(std::abs(value)))
+    if (romanRoundsToTwelfths(value))
         return QCoreApplication::translate("RomanNumeral", "%1: %2, rounded to twelfths",
             "a Roman numeral and the decimal value it rounds")
             .arg(shown, numberText(value));

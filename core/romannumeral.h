@@ -47,6 +47,11 @@ QString romanNumeral(double value);
 // number below the limit, or with twelfths a whole number of twelfths.
 bool romanIsExact(double value);
 
+// Whether romanNumeral() writes the value rounded to the nearest twelfth: a
+// fraction in range that is no whole number of twelfths, with twelfths
+// chosen.
+bool romanRoundsToTwelfths(double value);
+
 // What a screen reader says for the text romanNumeral() writes for the value:
 // the numeral with its decimal value, or the fixed texts in words.
 QString romanDescription(double value, const QString &shown);

@@ -189,8 +189,7 @@ QString linesCalculated(int calculated, int stoppedLine, const QString &why)
 
 QString roundedToTwelfths(double value, const QString &numeral)
 {
-    if (!romanForms().twelfths || value == std::floor(value) || romanIsExact(std::abs(value))
-        || !(std::abs(value) < romanLimit()))
+    if (!romanRoundsToTwelfths(value))
         return {};
     return QCoreApplication::translate("StatusLine", "%1 is shown rounded to twelfths: %2",
         "%1 is a decimal number, %2 its Roman numeral with S and dots")

@@ -10,13 +10,13 @@
 #include "widgets/grid.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QInputMethodEvent>
-#include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QStyle>
@@ -136,8 +136,6 @@ void TypeInPad::processEdit()
     // A paste starts a reading of its own, where "-" before a number is its
     // sign; a keystroke goes on from what the calculation did last.
     const bool signFirst = !typing_ || deleting || !signMayStand || signMayStand();
-    const QList<InputPiece> pieces = readPieces(text, signFirst);
-    const bool oneEntry = pieces.size() == 1 && !pieces[0].isKey();
     // Lines are calculations, each finished: a column of numbers adds up to
     // several results, not one entry.
     if (hasLineBreak(text) && !typing_ && !deleting) {
@@ -145,6 +143,8 @@ void TypeInPad::processEdit()
         pasted.raise(text);
         return;
     }
+    const QList<InputPiece> pieces = readPieces(text, signFirst);
+    const bool oneEntry = pieces.size() == 1 && !pieces[0].isKey();
     if (pieces.isEmpty() || oneEntry) {
         announce();
         return;
