@@ -14,6 +14,7 @@
 
 #include "bench/benchwindows.h"
 #include "bench/stats.h"
+#include "widgets/readoutbox.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -188,7 +189,7 @@ int main(int argc, char *argv[])
     Typist typist(windows);
     // A first pass settles caches, fonts and lazily built state in both, and
     // makes sure that the keys take the calculator's real road.
-    const auto *readout = windows.calculator.findChild<QLineEdit *>(QStringLiteral("ArabVal"));
+    const auto *readout = windows.calculator.findChild<ReadoutBox *>(QStringLiteral("ArabVal"));
     for (const Entry &entry : Entries) {
         std::vector<double> discarded;
         typist.type(Calculator, entry, discarded);

@@ -4,13 +4,13 @@
 #include "numerals/readoutlayout.h"
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
+#include "widgets/readoutbox.h"
 #include "widgets/textfit.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QHelpEvent>
-#include <QLineEdit>
 #include <QToolTip>
 
 RomanDisplay::RomanDisplay(QWidget *parent)
@@ -19,14 +19,21 @@ RomanDisplay::RomanDisplay(QWidget *parent)
     // Created back to front: the text box lies in front of the frame.
     const QString spoken = QCoreApplication::translate("RomanDisplay", "Roman numeral readout");
     border_ = makeFrame(this, QStringLiteral("Border"), spoken);
-    romanValue_ = makeTextBox(this, QStringLiteral("RomanValue"), spoken, TextBoxKind::ReadOnly);
+    romanValue_ = makeReadoutBox(this, QStringLiteral("RomanValue"), spoken);
     romanValue_->setFrame(false);
-    TextFit::of(romanValue_)->setDesignFont(designFont(QStringLiteral("MS Serif"), 9.75));
+    TextFit::of(romanValue_)
+        ->setDesignFont(numeralFont(designFont(QStringLiteral("MS Serif"), 9.75)));
     romanValue_->setText(romanZeroText());
-    romanValue_->setAccessibleDescription(romanDescription(0, romanZeroText()));
     romanValue_->installEventFilter(this);
+    QAccessible::installActivationObserver(this);
+    describe();
     chainTabOrder(tabOrder());
     initTwipsSize(3435, 825);
+}
+
+RomanDisplay::~RomanDisplay()
+{
+    QAccessible::removeActivationObserver(this);
 }
 
 void RomanDisplay::setValue(double value)
@@ -36,14 +43,14 @@ void RomanDisplay::setValue(double value)
     romanValue_->setText(romString);
     reading_.clear();
     numeral_ = true;
-    romanValue_->setAccessibleDescription(spoken());
+    describe();
     change.raise();
 }
 
 void RomanDisplay::explain(const QString &reading)
 {
     reading_ = reading;
-    romanValue_->setAccessibleDescription(spoken());
+    describe();
 }
 
 QString RomanDisplay::builtFrom() const
@@ -58,14 +65,26 @@ QString RomanDisplay::builtFrom() const
 
 QString RomanDisplay::spoken() const
 {
+    if (!numeral_)
+        return romString;
     const QString description = romanDescription(showRoman, romString);
-    // How the numeral is built is written out only for a screen reader that
-    // listens, and for a tooltip when one is asked for: at every keystroke
-    // it would cost as much as writing the numeral again.
-    if (!QAccessible::isActive())
-        return description;
     const QString built = builtFrom();
     return built.isEmpty() ? description : description + QStringLiteral("; ") + built;
+}
+
+// The description is written only while a screen reader listens, and at
+// once when one starts to: at every keystroke it would cost as much as
+// writing the numeral, for nobody.
+void RomanDisplay::describe()
+{
+    if (listening_)
+        romanValue_->setAccessibleDescription(spoken());
+}
+
+void RomanDisplay::accessibilityActiveChanged(bool active)
+{
+    listening_ = active;
+    describe();
 }
 
 void RomanDisplay::setDisplay(const QString &text)
@@ -74,7 +93,7 @@ void RomanDisplay::setDisplay(const QString &text)
     numeral_ = false;
     reading_.clear();
     romanValue_->setText(text);
-    romanValue_->setAccessibleDescription(text);
+    describe();
 }
 
 bool RomanDisplay::eventFilter(QObject *watched, QEvent *event)

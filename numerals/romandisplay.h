@@ -3,16 +3,18 @@
 #include "core/event.h"
 #include "widgets/usercontrol.h"
 
+#include <QAccessible>
 #include <QString>
 
 class QFrame;
-class QLineEdit;
+class ReadoutBox;
 
 // Shows one number as a Roman numeral.
-class RomanDisplay : public UserControl
+class RomanDisplay : public UserControl, private QAccessible::ActivationObserver
 {
 public:
     explicit RomanDisplay(QWidget *parent = nullptr);
+    ~RomanDisplay() override;
 
     double value() const { return showRoman; }
     void setValue(double value);
@@ -45,9 +47,14 @@ private:
     QString builtFrom() const;
     // The description a screen reader hears.
     QString spoken() const;
+    void describe();
+    void accessibilityActiveChanged(bool active) override;
 
     QString reading_;
-    bool numeral_ = false;
-    QLineEdit *romanValue_;
+    bool listening_ = QAccessible::isActive();
+    // Whether the box shows the numeral of showRoman (the zero text at
+    // first), not a text given as it is.
+    bool numeral_ = true;
+    ReadoutBox *romanValue_;
     QFrame *border_;
 };

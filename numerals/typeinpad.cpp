@@ -29,7 +29,7 @@ TypeInPad::TypeInPad(QWidget *parent)
     , frame1_(makeFrame(
           this, QStringLiteral("Frame1"), QCoreApplication::translate("TypeInPad", "Type-in pad")))
     , text1_(makeTextBox(frame1_, QStringLiteral("Text1"),
-          QCoreApplication::translate("TypeInPad", "Enter Numbers here"), TextBoxKind::Editable))
+          QCoreApplication::translate("TypeInPad", "Enter Numbers here")))
     , command1_(makeButton(frame1_, QStringLiteral("Command1"),
           QCoreApplication::translate("TypeInPad", "Copy", "a button; give it no access key")))
 {

@@ -10,9 +10,9 @@
 // decimal comma. A failure prints the seed, the input number, a short state and
 // the last inputs.
 
-#include "app/window/calvaran.h"
 #include "app/evaluate.h"
 #include "app/tape/tapepanel.h"
+#include "app/window/calvaran.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
 #include "core/errors.h"
@@ -25,6 +25,7 @@
 #include "numerals/typeinpad.h"
 #include "tests/escapedtext.h"
 #include "tests/support.h"
+#include "widgets/readoutbox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -493,8 +494,8 @@ private:
     Calvaran window_ {tapeFolder_.path()};
     std::mt19937_64 rng_;
     QLineEdit *box_ = window_.findChild<QLineEdit *>(QStringLiteral("Text1"));
-    QLineEdit *arabVal_ = window_.findChild<QLineEdit *>(QStringLiteral("ArabVal"));
-    QLineEdit *romanValue_ = window_.findChild<QLineEdit *>(QStringLiteral("RomanValue"));
+    ReadoutBox *arabVal_ = window_.findChild<ReadoutBox *>(QStringLiteral("ArabVal"));
+    ReadoutBox *romanValue_ = window_.findChild<ReadoutBox *>(QStringLiteral("RomanValue"));
     QPushButton *copy_ = window_.typeInPad()->findChild<QPushButton *>(QStringLiteral("Command1"));
     QList<QPushButton *> buttons_ = window_.parenBase()->findChildren<QPushButton *>();
     const std::vector<QWidget *> components_ {window_.parenBase(), window_.stack(),

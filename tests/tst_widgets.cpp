@@ -20,6 +20,7 @@
 #include "numerals/typeinpad.h"
 #include "widgets/fonts.h"
 #include "widgets/propertybag.h"
+#include "widgets/readoutbox.h"
 #include "widgets/twips.h"
 
 #include <QAccessible>
@@ -73,11 +74,11 @@ QString spoken(QWidget *widget)
 QString cutText(const QWidget &window)
 {
     for (QWidget *widget : window.findChildren<QWidget *>()) {
-        const auto *box = qobject_cast<QLineEdit *>(widget);
+        const auto *box = qobject_cast<ReadoutBox *>(widget); // what a person types may scroll
         const auto *label = qobject_cast<QLabel *>(widget);
         const auto *button = qobject_cast<QPushButton *>(widget);
         QString text = button ? button->text() : label && !label->wordWrap() ? label->text() : "";
-        if (box && box->isReadOnly()) // what a person types may scroll
+        if (box)
             text = box->text();
         const int room = widget->width() - (box ? (box->hasFrame() ? 7 : 5) : 4);
         const QFontMetrics metrics(widget->font());
@@ -107,8 +108,9 @@ struct Window
     QString shown() const
     {
         QStringList shown;
-        for (const char *name : {"ArabVal", "RomanValue", "Text1"})
-            shown << calvaran.findChild<QLineEdit *>(name)->text();
+        for (const char *name : {"ArabVal", "RomanValue"})
+            shown << calvaran.findChild<ReadoutBox *>(name)->text();
+        shown << text1()->text();
         return (shown << QString::number(calvaran.parenBase()->acc())).join('|');
     }
     QString status() const { return calvaran.findChild<QLabel *>("StatusLine")->text(); }
@@ -713,7 +715,7 @@ private slots:
         const auto off = qScopeGuard([&] { chosen(w)->trigger(); });
         QVERIFY(chosen(w)->isChecked());
         w.enter(input);
-        const QString shown = w.calvaran.findChild<QLineEdit *>("RomanValue")->text();
+        const QString shown = w.calvaran.findChild<ReadoutBox *>("RomanValue")->text();
         QTEST(shown + '|' + w.status(), "roman");
         // What was copied reads back as the value on show.
         if (input.endsWith("{Command1}")) {
@@ -1141,7 +1143,12 @@ private slots:
     void romanReadout()
     {
         RomanDisplay roman;
-        auto *box = roman.findChild<QLineEdit *>();
+        auto *box = roman.findChild<ReadoutBox *>();
+        // Described once a screen reader listens, and from then on at every change.
+        QCOMPARE(box->accessibleDescription(), QString());
+        QAccessible::setActive(true);
+        const auto deaf = qScopeGuard([] { QAccessible::setActive(false); });
+        QCOMPARE(box->accessibleDescription(), "zero");
         QStringList shown; // when each change is raised
         roman.change.connect([&] { shown << box->text() + '|' + box->accessibleDescription(); });
         roman.setValue(-2.5);
@@ -1149,7 +1156,9 @@ private slots:
         QCOMPARE(box->text() + '|' + roman.display() + '|' + QString::number(roman.value()),
             "any text|any text|-2.5");
         roman.setValue(1999);
-        QCOMPARE(shown, QStringList({"(II)|(II): -2.5", "MCMXCIX|MCMXCIX: 1999"}));
+        QCOMPARE(shown,
+            QStringList({"(II)|(II): -2.5",
+                "MCMXCIX|MCMXCIX: 1999; MCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9"}));
         QCOMPARE(roman.display(), "MCMXCIX");
         // The tooltip says how the numeral is built, and how a lenient entry
         // was read; a listening screen reader hears it in the description.
@@ -1158,6 +1167,7 @@ private slots:
         QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), box->mapToGlobal(QPoint(1, 1)));
         QApplication::sendEvent(box, &help);
         QVERIFY(QToolTip::text().endsWith("; MCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9"));
+        QCOMPARE(box->accessibleDescription(), "MCMXCIX: 1999; " + QToolTip::text());
     }
 
     void readoutLayout_data()
@@ -1176,7 +1186,7 @@ private slots:
         RomanDisplay roman;
         ArabDisplay arab;
         for (UserControl *readout : std::initializer_list<UserControl *> {&roman, &arab}) {
-            auto *box = readout->findChild<QLineEdit *>();
+            auto *box = readout->findChild<ReadoutBox *>();
             const QRect before = twipsGeometry(box);
             QCOMPARE(overflows(*readout, size), textBox.isNull());
             QCOMPARE(place(*readout, "Border"), QRect({0, 0}, size));

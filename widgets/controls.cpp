@@ -1,5 +1,7 @@
 #include "widgets/controls.h"
 
+#include "widgets/fonts.h"
+#include "widgets/readoutbox.h"
 #include "widgets/textfit.h"
 
 #include <QCoreApplication>
@@ -62,18 +64,23 @@ QFrame *makeFrame(
     return frame;
 }
 
-QLineEdit *makeTextBox(
-    QWidget *parent, const QString &objectName, const QString &toolTip, TextBoxKind kind)
+QLineEdit *makeTextBox(QWidget *parent, const QString &objectName, const QString &toolTip)
 {
     auto *box = new QLineEdit(parent);
     name(box, objectName, toolTip, toolTip);
     // QLineEdit cuts text at 32767 characters by default; a pasted entry of
     // any length must arrive whole.
     box->setMaxLength(std::numeric_limits<int>::max());
-    if (kind == TextBoxKind::ReadOnly) {
-        box->setReadOnly(true);
-        box->setAlignment(Qt::AlignCenter);
-    }
+    box->setFont(numeralFont(box->font()));
+    TextFit::attach(box);
+    return box;
+}
+
+ReadoutBox *makeReadoutBox(QWidget *parent, const QString &objectName, const QString &toolTip)
+{
+    auto *box = new ReadoutBox(parent);
+    name(box, objectName, toolTip, toolTip);
+    box->setFont(numeralFont(box->font()));
     TextFit::attach(box);
     return box;
 }

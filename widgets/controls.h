@@ -7,6 +7,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
+class ReadoutBox;
 
 // The few kinds of child widget the components are made of, built the same way
 // everywhere: the object name is the widget's name in the program, and a
@@ -16,11 +17,12 @@ class QWidget;
 QFrame *makeFrame(
     QWidget *parent, const QString &name, const QString &spokenName, const QString &toolTip = {});
 
-// A single-line text box; read-only boxes centre their text and stay
-// selectable so that a person can copy what they show.
-enum class TextBoxKind { Editable, ReadOnly };
-QLineEdit *makeTextBox(
-    QWidget *parent, const QString &name, const QString &toolTip, TextBoxKind kind);
+// A single-line text box to type numerals into.
+QLineEdit *makeTextBox(QWidget *parent, const QString &name, const QString &toolTip);
+
+// A readout's box: read-only, its text centred and selectable, so that a
+// person can copy what it shows.
+ReadoutBox *makeReadoutBox(QWidget *parent, const QString &name, const QString &toolTip);
 
 // A caption marks its access key with "&" before the character.
 QPushButton *makeButton(

@@ -113,17 +113,17 @@
     <message>
         <source>Large numbers with bars, a choice in the right-click menu: 4,000 to 3,999,999 with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV</source>
         <extracomment>The numbers keep their digits; the bars are combining overlines (U+0305).</extracomment>
-        <translation>Grands nombres avec barres, un choix du menu contextuel : de 4 000 à 3 999 999 avec une barre au-dessus des milliers, 12345 s’écrit X̅I̅I̅CCCXLV</translation>
+        <translation>Grands nombres avec barres, un choix du menu contextuel&#xa0;: de 4&#xa0;000 à 3&#xa0;999&#xa0;999 avec une barre au-dessus des milliers, 12345 s’écrit X̅I̅I̅CCCXLV</translation>
     </message>
     <message>
         <source>Fractions in twelfths, another choice: 1.5 as IS, 2.25 as II···</source>
         <extracomment>The numerals stay as they are: S is a half, each dot (U+00B7) a twelfth.</extracomment>
-        <translation>Fractions en douzièmes, un autre choix : 1,5 s’écrit IS, 2,25 s’écrit II···</translation>
+        <translation>Fractions en douzièmes, un autre choix&#xa0;: 1,5 s’écrit IS, 2,25 s’écrit II···</translation>
     </message>
     <message>
         <source>Unicode Roman numerals read too: Ⅻ as 12, ⅳ as 4, ↀ as 1000</source>
         <extracomment>The numerals are the Unicode characters U+216B, U+2173 and U+2180.</extracomment>
-        <translation>Chiffres romains Unicode lus aussi : Ⅻ pour 12, ⅳ pour 4, ↀ pour 1000</translation>
+        <translation>Chiffres romains Unicode lus aussi&#xa0;: Ⅻ pour 12, ⅳ pour 4, ↀ pour 1000</translation>
     </message>
     <message>
         <source>A tape (F9) that keeps every calculation in both numeral forms, saved in your data folder, to copy and to reuse</source>
@@ -358,6 +358,18 @@
         <source>the setting &quot;%1&quot; is not a small whole number.</source>
         <comment>follows &quot;Conversion error: &quot;; %1 is the setting&apos;s name</comment>
         <translation>le réglage «&#xa0;%1&#xa0;» n’est pas un petit nombre entier.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadoutBox</name>
+    <message>
+        <source>&amp;Copy</source>
+        <comment>copies what is selected in a readout</comment>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Tout &amp;sélectionner</translation>
     </message>
 </context>
 <context>
@@ -674,7 +686,7 @@ of every calculation (F9) and calculates pasted text line by line; its
 right-click menu offers large numbers with bars and fractions in twelfths.
 --eval calculates without a window and prints decimal&lt;TAB&gt;Roman per line.</source>
         <extracomment>The start of --help: what the program does. Lines of at most 79 characters.</extracomment>
-        <translation>Une calculatrice pour les nombres romains, décimaux et hexadécimaux, évalués de gauche à droite. Sa fenêtre montre chaque nombre en décimal et en romain, garde chaque calcul sur un ruban (F9) et calcule le texte collé ligne par ligne ; son menu contextuel propose les grands nombres avec barres et les fractions en douzièmes. --eval calcule sans fenêtre et affiche décimal&lt;TAB&gt;romain par ligne.</translation>
+        <translation>Une calculatrice pour les nombres romains, décimaux et hexadécimaux, évalués de gauche à droite. Sa fenêtre montre chaque nombre en décimal et en romain, garde chaque calcul sur un ruban (F9) et calcule le texte collé ligne par ligne&#xa0;; son menu contextuel propose les grands nombres avec barres et les fractions en douzièmes. --eval calcule sans fenêtre et affiche décimal&lt;TAB&gt;romain par ligne.</translation>
     </message>
 </context>
 </TS>
