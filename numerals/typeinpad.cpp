@@ -8,6 +8,7 @@
 #include "widgets/clipboard.h"
 #include "widgets/controls.h"
 #include "widgets/grid.h"
+#include "widgets/typingkeys.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -217,11 +218,9 @@ bool TypeInPad::eventFilter(QObject *watched, QEvent *event)
         return UserControl::eventFilter(watched, event);
     const auto *press = static_cast<const QKeyEvent *>(event);
     const Qt::KeyboardModifiers modifiers = press->modifiers() & ~Qt::KeypadModifier;
-    const bool printable = !press->text().isEmpty() && press->text().front().isPrint();
-    // A character typed without Ctrl, Alt or Meta is no shortcut on any
-    // platform: it is typed at once. Asking the platform's key bindings
-    // whether it is one costs more than all the box does with the character.
-    if (!printable || (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+    // A character is typed at once. Asking the platform's key bindings
+    // whether it is a shortcut costs more than all the box does with it.
+    if (!writesText(*press)) {
         // Undo and redo bring back text, and no key with it; a character
         // typed is a keystroke, which may be a key. The box handles the event
         // here, so that its edit is known for what it is.
@@ -244,6 +243,7 @@ bool TypeInPad::eventFilter(QObject *watched, QEvent *event)
             guarded([&] { deliverKey(u'='); });
             return true;
         }
+        const bool printable = !press->text().isEmpty() && press->text().front().isPrint();
         if (!printable || press->matches(QKeySequence::Paste))
             return UserControl::eventFilter(watched, event);
     }

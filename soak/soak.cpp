@@ -304,19 +304,33 @@ private:
                 }};
     }
 
-    // A click on the tape, wherever it lands, then keys at once: those that
-    // write text go to the type-in box, and the keyboard with them; or
-    // Escape, which clears all and takes the keyboard back too.
-    Input typeIntoTape(const QString &text)
+    // A click on the tape or a readout, wherever it lands (on a readout
+    // sometimes a double click or a drag, which selects), then keys at once:
+    // those that write text go to the type-in box, and the keyboard with
+    // them; or Escape, which clears all and takes the keyboard back too.
+    Input typeAway(const QString &text)
     {
-        TapePanel *tape = window_.tapePanel();
-        const QPoint at(int(below(std::max(1, tape->viewport()->width()))),
-            int(below(std::max(1, tape->viewport()->height()))));
-        Input input {
-            "click the tape at " + std::to_string(at.y()) + ", type " + escapedText(text, 60),
-            [this, tape, at, text] {
-                if (tape->isVisible())
-                    QTest::mouseClick(tape->viewport(), Qt::LeftButton, {}, at);
+        const std::array<QWidget *, 3> places {
+            window_.tapePanel()->viewport(), arabVal_, romanValue_};
+        QWidget *place = oneOf(places);
+        const QPoint at(
+            int(below(std::max(1, place->width()))), int(below(std::max(1, place->height()))));
+        const int gesture = place == places[0] ? 0 : int(below(3)); // click, double, drag
+        Input input {"click " + place->objectName().toStdString() + " at " + std::to_string(at.x())
+                + "," + std::to_string(at.y()) + " (" + std::to_string(gesture) + "), type "
+                + escapedText(text, 60),
+            [this, place, at, gesture, text] {
+                if (place->isVisible()) {
+                    QTest::mouseClick(place, Qt::LeftButton, {}, at);
+                    if (gesture == 1)
+                        QTest::mouseDClick(place, Qt::LeftButton, {}, at);
+                    if (gesture == 2) {
+                        QTest::mousePress(place, Qt::LeftButton, {}, at);
+                        QTest::mouseMove(place, {place->width() - at.x(), at.y()});
+                        QTest::mouseRelease(
+                            place, Qt::LeftButton, {}, {place->width() - at.x(), at.y()});
+                    }
+                }
                 bool writes = false;
                 for (const char32_t c : text.toUcs4()) {
                     writes = writes || QChar::isPrint(c);
@@ -327,7 +341,8 @@ private:
                         QString::fromUcs4(&c, 1), Qt::NoModifier);
                 }
                 if (writes && QApplication::focusWidget() != box_)
-                    failure_ = "keys typed into the tape left the keyboard there";
+                    failure_ = "keys typed into " + place->objectName().toStdString()
+                        + " left the keyboard there";
             }};
         input.clearsAll = text == u"\x1b";
         return input;
@@ -566,8 +581,8 @@ private:
                     [choice] { choice->trigger(); }};
             }},
         {15, [this] { return reuse(); }},
-        {20, [this] { return typeIntoTape(pieces(1 + int(below(3)))); }},
-        {5, [this] { return typeIntoTape(QStringLiteral("\x1b")); }},
+        {20, [this] { return typeAway(pieces(1 + int(below(3)))); }},
+        {5, [this] { return typeAway(QStringLiteral("\x1b")); }},
         {3, [this] { return dragTapeHandle(); }},
         {1, [this] { return help(); }},
         {100, [this] { return resize(); }},

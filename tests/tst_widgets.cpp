@@ -389,8 +389,9 @@ private slots:
     }
 
     // The tape keeps only the keys that move through it, copy and take an
-    // entry back: what is typed there at full speed goes to the type-in box,
-    // and so does the keyboard. Where the keyboard is afterwards.
+    // entry back, a readout those that select and copy: what is typed there
+    // at full speed goes to the type-in box, and so does the keyboard. Where
+    // the keyboard is afterwards.
     void keysInTheTape_data()
     {
         QTest::addColumn<QString>("input");
@@ -408,6 +409,10 @@ private slots:
         row("1+1=2+2={Tab}{Tab}{Return}", "Text1", "4|IV|IV|4"); // the newest, not the oldest
         row("1+1=2+2={Tape}{Up}{Return}", "Text1", "4|IV|IV|4");
         row("1+1=2+2={Tape}{Up}{Up}{Return}", "Text1", "2|II|II|4");
+        // A readout keeps the keys that select and copy; typing goes on in the box.
+        row("1+1={RomanValue}2+3=", "Text1", "5|V||5");
+        row("12={ArabVal}{Ctrl+A}{Left}", "ArabVal", "12|XII||12");
+        row("12={ArabVal}{Escape}", "Text1", "0| - - - - - -||0");
     }
     void keysInTheTape()
     {
@@ -1168,6 +1173,69 @@ private slots:
         QApplication::sendEvent(box, &help);
         QVERIFY(QToolTip::text().endsWith("; MCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9"));
         QCOMPARE(box->accessibleDescription(), "MCMXCIX: 1999; " + QToolTip::text());
+    }
+
+    // A readout's text is selected and copied as in a read-only line edit;
+    // keys step over a letter and its bar together.
+    void readoutBox_data()
+    {
+        QTest::addColumn<QString>("actions"); // keys; "Tab" focuses by Tab, "Double" double-clicks,
+                                              // "Drag" drags across, "=text" shows that text
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("copied");
+        const QString all = "X\u0305I\u0305CCXLV";
+        QTest::newRow("shown: cursor after it") << ""
+                                                << "" << 9 << "";
+        QTest::newRow("Tab selects all") << "Tab,Ctrl+C" << all << 9 << all;
+        QTest::newRow("Shift+Left") << "Shift+Left,Ctrl+C"
+                                    << "V" << 8 << "V";
+        QTest::newRow("Shift+Home") << "Shift+Home" << all << 0 << "";
+        QTest::newRow("a letter with its bar") << "Home,Shift+Right"
+                                               << "X\u0305" << 2 << "";
+        QTest::newRow("Ctrl+A") << "Ctrl+A" << all << 9 << "";
+        QTest::newRow("double click") << "Double" << all << 9 << "";
+        QTest::newRow("drag across") << "Drag,Ctrl+C" << all << 9 << all;
+        QTest::newRow("new text, new start") << "Ctrl+A,=MMXXVI"
+                                             << "" << 6 << "";
+        QTest::newRow("nothing copied") << "Ctrl+C"
+                                        << "" << 9 << "";
+    }
+    void readoutBox()
+    {
+        QFETCH(QString, actions);
+        ReadoutBox box;
+        box.resize(200, 30);
+        box.setText(QString::fromUtf8("X\u0305I\u0305CCXLV"));
+        QGuiApplication::clipboard()->clear();
+        const QRect text = box.textRect();
+        const int y = text.center().y();
+        for (const QString &action : actions.split(',', Qt::SkipEmptyParts)) {
+            if (action == "Tab") {
+                QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+                QApplication::sendEvent(&box, &in);
+            } else if (action == "Double") {
+                QTest::mouseDClick(&box, Qt::LeftButton, {}, text.center());
+            } else if (action == "Drag") {
+                QTest::mousePress(&box, Qt::LeftButton, {}, {text.left(), y});
+                QTest::mouseMove(&box, {text.right(), y});
+                QTest::mouseRelease(&box, Qt::LeftButton, {}, {text.right(), y});
+            } else if (action.startsWith('=')) {
+                box.setText(action.mid(1));
+            } else {
+                const QKeyCombination key = QKeySequence(action)[0];
+                QTest::keyClick(&box, key.key(), key.keyboardModifiers());
+            }
+        }
+        QTEST(box.selectedText(), "selected");
+        QTEST(box.cursorPosition(), "cursor");
+        QTEST(QGuiApplication::clipboard()->text(), "copied");
+        // A screen reader reads it as a read-only line edit.
+        QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(&box);
+        QCOMPARE(spoken->role(), QAccessible::EditableText);
+        QVERIFY(spoken->state().readOnly && !spoken->state().editable);
+        QCOMPARE(spoken->text(QAccessible::Value), box.text());
+        QCOMPARE(spoken->textInterface()->cursorPosition(), box.cursorPosition());
     }
 
     void readoutLayout_data()

@@ -172,14 +172,12 @@ QSize ReadoutBox::minimumSizeHint() const
 
 bool ReadoutBox::event(QEvent *event)
 {
-    // Keys the box uses are not the window's shortcuts while it has the
-    // focus; Copy with nothing selected is left to the window, which copies
-    // the result.
+    // Keys the box uses are not the window's shortcuts while it has the focus.
     if (event->type() == QEvent::ShortcutOverride) {
         auto *key = static_cast<QKeyEvent *>(event);
         bool selecting = false;
-        if ((key->matches(QKeySequence::Copy) && selectionStart() != selectionEnd())
-            || key->matches(QKeySequence::SelectAll) || movedCursor(key, &selecting) >= 0) {
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll)
+            || movedCursor(key, &selecting) >= 0) {
             event->accept();
             return true;
         }
@@ -251,7 +249,7 @@ int ReadoutBox::movedCursor(const QKeyEvent *event, bool *selecting) const
 void ReadoutBox::keyPressEvent(QKeyEvent *event)
 {
     bool selecting = false;
-    if (event->matches(QKeySequence::Copy) && selectionStart() != selectionEnd())
+    if (event->matches(QKeySequence::Copy))
         copy();
     else if (event->matches(QKeySequence::SelectAll))
         selectAll();

@@ -6,6 +6,7 @@
 #include "core/romannumeral.h"
 #include "core/statustext.h"
 #include "widgets/clipboard.h"
+#include "widgets/typingkeys.h"
 
 #include <QAbstractListModel>
 #include <QAction>
@@ -327,12 +328,7 @@ void TapePanel::keyPressEvent(QKeyEvent *event)
 {
     // Whatever writes text, and a paste, is the calculation's; keys with Ctrl
     // or Alt, the arrows, Enter, Tab and the menu key stay here.
-    const Qt::KeyboardModifiers commands
-        = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    const QList<uint> characters = event->text().toUcs4();
-    const bool text
-        = !characters.isEmpty() && QChar::isPrint(char32_t(characters.front())) && !commands;
-    if (text || event->matches(QKeySequence::Paste))
+    if (writesText(*event) || event->matches(QKeySequence::Paste))
         return guarded([&] { typed.raise(event); });
     // From no entry, as after a click below the last, the arrows start at
     // the newest, as Tab does.

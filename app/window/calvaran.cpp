@@ -1,12 +1,12 @@
 #include "app/window/calvaran.h"
 
-#include "app/window/appicon.h"
 #include "app/help/helpwindow.h"
-#include "app/window/numeralchoices.h"
 #include "app/settings.h"
-#include "app/window/statusline.h"
 #include "app/tape/tapepanel.h"
 #include "app/tape/tapesplitter.h"
+#include "app/window/appicon.h"
+#include "app/window/numeralchoices.h"
+#include "app/window/statusline.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
 #include "core/errors.h"
@@ -21,6 +21,7 @@
 #include "widgets/propertybag.h"
 #include "widgets/textfit.h"
 #include "widgets/twips.h"
+#include "widgets/typingkeys.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -178,10 +179,7 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
         typeInPad1_->enterText(text);
         typeInPad1_->setFocus();
     });
-    tapePanel_->typed.connect([this](QKeyEvent *key) {
-        typeInPad1_->setFocus();
-        QCoreApplication::sendEvent(focusWidget(), key);
-    });
+    tapePanel_->typed.connect([this](QKeyEvent *key) { typeIntoBox(key); });
     tapeSplitter_->pressed.connect([this] { tapeWidthAtPress_ = tapeWidth_; });
     tapeSplitter_->dragged.connect([this](int pixels) {
         setTapeWidth(tapeWidthAtPress_ + int(std::lround(pixels * TwipsPerPixel / scale_)));
@@ -325,5 +323,15 @@ void Calvaran::keyPressEvent(QKeyEvent *event)
         guarded([this] { clearAll(); });
         return;
     }
+    // A character that reaches the window was passed over where the keyboard
+    // was, in a readout or on a keypad button: it is the calculation's.
+    if (writesText(*event) && !typeInPad1_->isAncestorOf(focusWidget()))
+        return typeIntoBox(event);
     QWidget::keyPressEvent(event);
+}
+
+void Calvaran::typeIntoBox(QKeyEvent *key)
+{
+    typeInPad1_->setFocus();
+    QCoreApplication::sendEvent(focusWidget(), key);
 }

@@ -72,6 +72,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // Gives the keyboard back to the type-in box, with the key that was
+    // typed elsewhere.
+    void typeIntoBox(QKeyEvent *key);
     void showValue(double value);
     void typeInPadChanged();
     void typeInPadUnread();
