@@ -60,16 +60,17 @@ std::size_t newestFitting(const std::deque<TapeEntry> &entries)
     return count;
 }
 
-struct Read
+// The newest entries, as many as a cut-back keeps.
+std::deque<TapeEntry> newestOnly(std::deque<TapeEntry> entries)
 {
-    std::deque<TapeEntry> entries;
-    std::size_t lines = 0;
-};
+    entries.erase(entries.begin(), entries.end() - newestFitting(entries));
+    return entries;
+}
 
 // Whole lines, or nothing when one of them does not read.
-std::optional<Read> parsed(QByteArrayView data)
+std::optional<TapeFile::Read> parsed(QByteArrayView data)
 {
-    Read read;
+    TapeFile::Read read;
     for (qsizetype start = 0, end; (end = data.indexOf('\n', start)) >= 0; start = end + 1) {
         std::optional<TapeEntry> entry = readTapeLine(data.sliced(start, end - start));
         if (!entry)
@@ -84,13 +85,13 @@ std::optional<Read> parsed(QByteArrayView data)
 
 // The newest entries of the file, read from no more than its last ReadLimit
 // bytes; nothing when it is not a tape this version reads.
-std::optional<Read> newestOf(QFile &file)
+std::optional<TapeFile::Read> newestOf(QFile &file)
 {
     const qint64 size = file.size();
     const QByteArray head = file.seek(0) ? file.read(Header.size()) : QByteArray();
     if (head != Header)
         // A crash can tear the first line too.
-        return Header.startsWith(head) ? std::optional(Read()) : std::nullopt;
+        return Header.startsWith(head) ? std::optional(TapeFile::Read()) : std::nullopt;
     const qint64 from = std::max<qint64>(Header.size(), size - ReadLimit);
     if (!file.seek(from))
         return std::nullopt;
@@ -142,34 +143,60 @@ std::deque<TapeEntry> TapeFile::load()
     setAsideAs_.clear();
     if (inMemory())
         return {};
-    const QString lockPath = path() + QStringLiteral(".lock");
-    QLockFile lock(lockPath);
-    // Reading needs no lock; tidying up and setting aside do, and wait for nothing.
-    const bool locked = fileKind(lockPath) != FileKind::Other && lock.tryLock(0);
-    if (locked)
-        removeLeftovers();
+    // Reading needs no lock. Tidying up, setting aside and cutting back do,
+    // and wait for nothing; the lock is taken only when one of them is due,
+    // since taking it creates and removes a file, which waits for the disk.
+    if (const QStringList names = leftovers(); !names.isEmpty())
+        underLock([&] {
+            for (const QString &name : names)
+                QDir(folder_).remove(name);
+        });
+    std::optional<Found> found = readFile();
+    bool cutBack = false;
+    if (found && (!found->read || found->size > CutBackAt)) {
+        // Read again under the lock: another window may have written since.
+        underLock([&] {
+            found = readFile();
+            if (found && !found->read) {
+                setAside();
+            } else if (found && found->size > CutBackAt) {
+                lines_ = found->read->lines;
+                cutBack = rewrite(found->read->entries);
+            }
+        });
+    }
+    if (!found || !found->read)
+        return {};
+    if (!cutBack)
+        lines_ = found->read->lines;
+    // Longer than this version lets it grow (by an earlier one, say): only
+    // what the window shows is kept.
+    if (found->size > CutBackAt)
+        return newestOnly(std::move(found->read->entries));
+    return std::move(found->read->entries);
+}
+
+std::optional<TapeFile::Found> TapeFile::readFile() const
+{
     QFile file;
     const FileKind kind = fileKind(path());
     if (kind == FileKind::Absent || (kind == FileKind::Plain && !openPlain(file, path(), O_RDONLY)))
-        return {};
-    std::optional<Read> read = file.isOpen() ? newestOf(file) : std::nullopt;
-    const qint64 size = file.size();
-    file.close();
-    if (!read) {
-        if (locked)
-            setAside();
-        return {};
-    }
-    lines_ = read->lines;
-    // Longer than this version lets it grow (by an earlier one, say): cut
-    // back to what the window shows.
-    if (size > CutBackAt) {
-        read->entries.erase(
-            read->entries.begin(), read->entries.end() - newestFitting(read->entries));
-        if (locked)
-            rewrite(read->entries);
-    }
-    return std::move(read->entries);
+        return std::nullopt;
+    // Not a regular file: nothing to read, and no tape.
+    if (!file.isOpen())
+        return Found();
+    return Found {newestOf(file), file.size()};
+}
+
+bool TapeFile::underLock(const std::function<void()> &work)
+{
+    const QString lockPath = path() + QStringLiteral(".lock");
+    QLockFile lock(lockPath);
+    // A lock that is not a file would never come free.
+    if (fileKind(lockPath) == FileKind::Other || !lock.tryLock(0))
+        return false;
+    work();
+    return true;
 }
 
 bool TapeFile::append(const std::vector<TapeEntry> &entries)
@@ -299,17 +326,17 @@ bool TapeFile::setAside()
     return !setAsideAs_.isEmpty();
 }
 
-void TapeFile::removeLeftovers()
+QStringList TapeFile::leftovers() const
 {
     // The copy of a cut-back that was stopped, and those earlier versions
     // left under random names ("tape.txt." and six characters). Told apart
     // by hand: name filters would compile regular expressions at every
     // start, which costs more memory than the tape.
-    QDir folder(folder_);
     const QString stem = QStringLiteral("tape.txt.");
-    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &name : names)
-        if (name == stem + QStringLiteral("new")
-            || (name.size() == stem.size() + 6 && name.startsWith(stem)))
-            folder.remove(name);
+    QStringList names = QDir(folder_).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    names.removeIf([&](const QString &name) {
+        return name != stem + QStringLiteral("new")
+            && !(name.size() == stem.size() + 6 && name.startsWith(stem));
+    });
+    return names;
 }

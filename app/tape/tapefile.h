@@ -4,8 +4,11 @@
 #include "core/tape.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <deque>
+#include <functional>
+#include <optional>
 #include <vector>
 
 class QFile;
@@ -53,15 +56,34 @@ protected:
     // Every byte written to the file passes here.
     virtual bool put(QFile &file, QByteArrayView bytes);
 
+public:
+    // What the file holds: its newest entries, or none when it is not a
+    // tape this version reads, and its size.
+    struct Read
+    {
+        std::deque<TapeEntry> entries;
+        std::size_t lines = 0;
+    };
+    struct Found
+    {
+        std::optional<Read> read;
+        qint64 size = 0;
+    };
+
 private:
     bool inMemory() const { return folder_.isEmpty(); }
+    // Nothing when there is no file, or one that cannot be opened now.
+    std::optional<Found> readFile() const;
     bool save(int lockWait);
     bool appendWaiting();
     bool cutBack(QFile &file);
     bool rewrite(const std::deque<TapeEntry> &entries);
     // False when it could not be moved.
     bool setAside();
-    void removeLeftovers();
+    // What a stopped cut-back left in the folder.
+    QStringList leftovers() const;
+    // Does the work with the file's lock held, if it can be had at once.
+    bool underLock(const std::function<void()> &work);
 
     QString folder_;
     QString setAsideAs_;
