@@ -57,7 +57,9 @@ constexpr KeyHelp KeyTable[] = {
         QT_TRANSLATE_NOOP("HelpWindow",
             "In the type-in box with nothing selected: copy the result, as Copy does.")},
     {Keys::Sequences, "Ctrl+A; Ctrl+C",
-        QT_TRANSLATE_NOOP("HelpWindow", "In a readout: select and copy what it shows.")},
+        QT_TRANSLATE_NOOP("HelpWindow",
+            "In a readout: select and copy what it shows. Numbers and operations typed there go "
+            "to the type-in box.")},
     {Keys::Sequences, "Ctrl+V",
         QT_TRANSLATE_NOOP(
             "HelpWindow", "Paste a whole calculation, such as 12+5=, into the type-in box.")},

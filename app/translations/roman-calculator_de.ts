@@ -174,10 +174,6 @@
         <translation>Im Eingabefeld ohne Auswahl: das Ergebnis kopieren, wie Kopieren es tut.</translation>
     </message>
     <message>
-        <source>In a readout: select and copy what it shows.</source>
-        <translation>In einer Anzeige: das Angezeigte auswählen und kopieren.</translation>
-    </message>
-    <message>
         <source>Paste a whole calculation, such as 12+5=, into the type-in box.</source>
         <translation>Eine ganze Rechnung wie 12+5= ins Eingabefeld einfügen.</translation>
     </message>
@@ -291,6 +287,10 @@
     <message>
         <source>A choice in the window&apos;s right-click menu: numbers from 4000 to 3999999 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
         <translation>Eine Wahl im Kontextmenü des Fensters: Zahlen von 4000 bis 3999999 werden mit einem Strich über den Tausendern geschrieben, 12345 als X̅I̅I̅CCCXLV.</translation>
+    </message>
+    <message>
+        <source>In a readout: select and copy what it shows. Numbers and operations typed there go to the type-in box.</source>
+        <translation>In einer Anzeige: das Angezeigte auswählen und kopieren. Dort getippte Zahlen und Rechenarten gehen ins Eingabefeld.</translation>
     </message>
 </context>
 <context>

@@ -174,10 +174,6 @@
         <translation>En el área de entrada sin nada seleccionado: copiar el resultado, como Copiar.</translation>
     </message>
     <message>
-        <source>In a readout: select and copy what it shows.</source>
-        <translation>En un visor: seleccionar y copiar lo que muestra.</translation>
-    </message>
-    <message>
         <source>Paste a whole calculation, such as 12+5=, into the type-in box.</source>
         <translation>Pegar un cálculo entero, como 12+5=, en el área de entrada.</translation>
     </message>
@@ -291,6 +287,10 @@
     <message>
         <source>A choice in the window&apos;s right-click menu: numbers from 4000 to 3999999 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
         <translation>Una opción del menú contextual de la ventana: los números de 4000 a 3999999 se escriben con una barra sobre los millares, 12345 como X̅I̅I̅CCCXLV.</translation>
+    </message>
+    <message>
+        <source>In a readout: select and copy what it shows. Numbers and operations typed there go to the type-in box.</source>
+        <translation>En un visor: seleccionar y copiar lo que muestra. Los números y las operaciones escritos allí van al área de entrada.</translation>
     </message>
 </context>
 <context>

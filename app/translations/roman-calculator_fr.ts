@@ -174,10 +174,6 @@
         <translation>Dans la zone de saisie sans sélection&#xa0;: copier le résultat, comme Copier.</translation>
     </message>
     <message>
-        <source>In a readout: select and copy what it shows.</source>
-        <translation>Dans un affichage&#xa0;: sélectionner et copier ce qu’il montre.</translation>
-    </message>
-    <message>
         <source>Paste a whole calculation, such as 12+5=, into the type-in box.</source>
         <translation>Coller un calcul entier, comme 12+5=, dans la zone de saisie.</translation>
     </message>
@@ -291,6 +287,10 @@
     <message>
         <source>A choice in the window&apos;s right-click menu: numbers from 4000 to 3999999 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
         <translation>Un choix du menu contextuel de la fenêtre&#xa0;: les nombres de 4000 à 3999999 sont écrits avec une barre sur les milliers, 12345 en X̅I̅I̅CCCXLV.</translation>
+    </message>
+    <message>
+        <source>In a readout: select and copy what it shows. Numbers and operations typed there go to the type-in box.</source>
+        <translation>Dans un affichage&#xa0;: sélectionner et copier ce qu’il montre. Les nombres et les opérations tapés là vont dans la zone de saisie.</translation>
     </message>
 </context>
 <context>

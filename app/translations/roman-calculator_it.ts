@@ -174,10 +174,6 @@
         <translation>Nell’area di inserimento senza selezione: copiare il risultato, come Copia.</translation>
     </message>
     <message>
-        <source>In a readout: select and copy what it shows.</source>
-        <translation>In una visualizzazione: selezionare e copiare ciò che mostra.</translation>
-    </message>
-    <message>
         <source>Paste a whole calculation, such as 12+5=, into the type-in box.</source>
         <translation>Incollare un calcolo intero, come 12+5=, nell’area di inserimento.</translation>
     </message>
@@ -291,6 +287,10 @@
     <message>
         <source>A choice in the window&apos;s right-click menu: numbers from 4000 to 3999999 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
         <translation>Una scelta nel menu contestuale della finestra: i numeri da 4000 a 3999999 sono scritti con una barra sulle migliaia, 12345 come X̅I̅I̅CCCXLV.</translation>
+    </message>
+    <message>
+        <source>In a readout: select and copy what it shows. Numbers and operations typed there go to the type-in box.</source>
+        <translation>In una visualizzazione: selezionare e copiare ciò che mostra. I numeri e le operazioni digitati lì vanno nell’area di inserimento.</translation>
     </message>
 </context>
 <context>

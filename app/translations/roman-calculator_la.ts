@@ -174,10 +174,6 @@
         <translation>In tabula scribendi nullo selecto: summam exscribere, ut Exscribe facit.</translation>
     </message>
     <message>
-        <source>In a readout: select and copy what it shows.</source>
-        <translation>In indice: quod ostendit seligere et exscribere.</translation>
-    </message>
-    <message>
         <source>Paste a whole calculation, such as 12+5=, into the type-in box.</source>
         <translation>Computationem totam, ut 12+5=, in tabulam scribendi inserere.</translation>
     </message>
@@ -291,6 +287,10 @@
     <message>
         <source>A choice in the window&apos;s right-click menu: numbers from 4000 to 3999999 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
         <translation>Optio in indice fenestrae: numeri a 4000 ad 3999999 cum virgula super milia scribuntur, 12345 ut X̅I̅I̅CCCXLV.</translation>
+    </message>
+    <message>
+        <source>In a readout: select and copy what it shows. Numbers and operations typed there go to the type-in box.</source>
+        <translation>In indice: quod ostendit seligere et exscribere. Numeri et operationes ibi scripti in tabulam scribendi eunt.</translation>
     </message>
 </context>
 <context>
