@@ -4,6 +4,7 @@
 #include <QTextLayout>
 #include <QWidget>
 
+#include <algorithm>
 #include <optional>
 
 class QStyleOptionFrame;
@@ -17,6 +18,7 @@ class QStyleOptionFrame;
 class ReadoutBox : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText NOTIFY textChanged)
 
 public:
     explicit ReadoutBox(QWidget *parent = nullptr);
