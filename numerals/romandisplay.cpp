@@ -21,8 +21,7 @@ RomanDisplay::RomanDisplay(QWidget *parent)
     border_ = makeFrame(this, QStringLiteral("Border"), spoken);
     romanValue_ = makeReadoutBox(this, QStringLiteral("RomanValue"), spoken);
     romanValue_->setFrame(false);
-    TextFit::of(romanValue_)
-        ->setDesignFont(numeralFont(designFont(QStringLiteral("MS Serif"), 9.75)));
+    TextFit::of(romanValue_)->setDesignFont(designFont(QStringLiteral("MS Serif"), 9.75));
     romanValue_->setText(romanZeroText());
     romanValue_->installEventFilter(this);
     QAccessible::installActivationObserver(this);

@@ -1,6 +1,5 @@
 #include "widgets/controls.h"
 
-#include "widgets/fonts.h"
 #include "widgets/readoutbox.h"
 #include "widgets/textfit.h"
 
@@ -71,7 +70,6 @@ QLineEdit *makeTextBox(QWidget *parent, const QString &objectName, const QString
     // QLineEdit cuts text at 32767 characters by default; a pasted entry of
     // any length must arrive whole.
     box->setMaxLength(std::numeric_limits<int>::max());
-    box->setFont(numeralFont(box->font()));
     TextFit::attach(box);
     return box;
 }
@@ -80,7 +78,6 @@ ReadoutBox *makeReadoutBox(QWidget *parent, const QString &objectName, const QSt
 {
     auto *box = new ReadoutBox(parent);
     name(box, objectName, toolTip, toolTip);
-    box->setFont(numeralFont(box->font()));
     TextFit::attach(box);
     return box;
 }

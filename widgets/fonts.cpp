@@ -30,9 +30,3 @@ QFont designFont(const QString &family, qreal points)
     font.setWeight(QFont::Normal);
     return font;
 }
-
-QFont numeralFont(QFont font)
-{
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    return font;
-}
