@@ -13,7 +13,7 @@ QIcon calculatorIcon()
     for (int size : {16, 22, 24, 32, 48, 64}) {
         // Naming the format spares Qt from loading every image plugin to
         // guess it, which is a noticeable share of start-up.
-        QImageReader reader(QStringLiteral(":/icons/roman-calculator-%1.png").arg(size), "png");
+        QImageReader reader(QStringLiteral(":/icons/roman-calculator-%1.bmp").arg(size), "bmp");
         reader.setAutoDetectImageFormat(false);
         icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
