@@ -2,7 +2,9 @@
 // press to both readouts holding their new text, beside the same keystroke
 // into a bare QLineEdit. Everything after the key happens synchronously inside
 // it, so the time of the key click is the whole cost; repainting comes later
-// from the event loop and is left out of both. Under X11 the server has drawn
+// from the event loop and is left out of both. The readouts hold their new
+// text at once but lay it out when painted, so that work falls in the
+// repaint, as the bare box's painting does. Under X11 the server has drawn
 // each frame before the next key, as it has between a person's keystrokes:
 // otherwise it draws on the other core while the next key is timed, and more
 // so for the calculator's larger frames.
