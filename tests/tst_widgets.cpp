@@ -1179,8 +1179,9 @@ private slots:
     // keys step over a letter and its bar together.
     void readoutBox_data()
     {
-        QTest::addColumn<QString>("actions"); // keys; "Tab" focuses by Tab, "Double" double-clicks,
-                                              // "Drag" drags across, "=text" shows that text
+        // Keys; "Tab" focuses by Tab, "Double" double-clicks the middle and
+        // "Click" clicks it, "Drag" drags across, "=text" shows that text.
+        QTest::addColumn<QString>("actions");
         QTest::addColumn<QString>("selected");
         QTest::addColumn<int>("cursor");
         QTest::addColumn<QString>("copied");
@@ -1195,6 +1196,7 @@ private slots:
                                                << "X\u0305" << 2 << "";
         QTest::newRow("Ctrl+A") << "Ctrl+A" << all << 9 << "";
         QTest::newRow("double click") << "Double" << all << 9 << "";
+        QTest::newRow("triple click") << "Double,Click" << all << 9 << "";
         QTest::newRow("drag across") << "Drag,Ctrl+C" << all << 9 << all;
         QTest::newRow("new text, new start") << "Ctrl+A,=MMXXVI"
                                              << "" << 6 << "";
@@ -1216,6 +1218,8 @@ private slots:
                 QApplication::sendEvent(&box, &in);
             } else if (action == "Double") {
                 QTest::mouseDClick(&box, Qt::LeftButton, {}, text.center());
+            } else if (action == "Click") {
+                QTest::mouseClick(&box, Qt::LeftButton, {}, text.center());
             } else if (action == "Drag") {
                 QTest::mousePress(&box, Qt::LeftButton, {}, {text.left(), y});
                 QTest::mouseMove(&box, {text.right(), y});

@@ -52,6 +52,8 @@ void ReadoutBox::setText(const QString &text)
     if (QAccessible::isActive()) {
         QAccessibleTextUpdateEvent changed(this, 0, before, text_);
         QAccessible::updateAccessibility(&changed);
+        QAccessibleTextCursorEvent moved(this, cursor_);
+        QAccessible::updateAccessibility(&moved);
     }
     emit textChanged(text_);
 }
@@ -74,14 +76,30 @@ void ReadoutBox::select(int anchor, int cursor)
     cursor = std::clamp(cursor, 0, size);
     if (anchor == anchor_ && cursor == cursor_)
         return;
+    const int start = selectionStart(), end = selectionEnd();
     anchor_ = anchor;
     cursor_ = cursor;
     update();
-    if (QAccessible::isActive()) {
+    if (!QAccessible::isActive())
+        return;
+    // A screen reader reads the character at the caret when it moves, and
+    // the selection when that changes.
+    if (selectionStart() != start || selectionEnd() != end) {
         QAccessibleTextSelectionEvent selected(this, selectionStart(), selectionEnd());
         selected.setCursorPosition(cursor_);
         QAccessible::updateAccessibility(&selected);
+    } else {
+        QAccessibleTextCursorEvent moved(this, cursor_);
+        QAccessible::updateAccessibility(&moved);
     }
+}
+
+void ReadoutBox::offerSelection() const
+{
+    // Where the system has a selection to paste with the middle button.
+    QClipboard *clipboard = QApplication::clipboard();
+    if (clipboard->supportsSelection() && selectionStart() != selectionEnd())
+        clipboard->setText(selectedText(), QClipboard::Selection);
 }
 
 void ReadoutBox::selectAll()
@@ -120,7 +138,9 @@ const QTextLayout &ReadoutBox::laidOut() const
     if (!layout_) {
         layout_.emplace(text_, font(), this);
         QTextOption option;
-        option.setTextDirection(layoutDirection());
+        // As a line edit: by the text, so that "-12" keeps its sign in front
+        // in a right-to-left window.
+        option.setTextDirection(text_.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
         option.setFlags(QTextOption::IncludeTrailingSpaces);
         layout_->setTextOption(option);
         layout_->setCacheEnabled(true);
@@ -256,7 +276,8 @@ void ReadoutBox::keyPressEvent(QKeyEvent *event)
     else if (const int moved = movedCursor(event, &selecting); moved >= 0)
         select(selecting ? anchor_ : moved, moved);
     else
-        event->ignore(); // typing and Escape go on to the window
+        return event->ignore(); // typing and Escape go on to the window
+    offerSelection();
 }
 
 void ReadoutBox::mousePressEvent(QMouseEvent *event)
@@ -265,6 +286,15 @@ void ReadoutBox::mousePressEvent(QMouseEvent *event)
         event->ignore();
         return;
     }
+    // A third click soon after a double click, where it was, keeps all
+    // selected, as in any text box.
+    const bool third = doubleClicked_.isValid()
+        && doubleClicked_.elapsed() < QApplication::doubleClickInterval()
+        && (event->position() - doubleClickedAt_).manhattanLength()
+            < QApplication::startDragDistance();
+    doubleClicked_.invalidate();
+    if (third)
+        return selectAll();
     const int at = offsetAt(event->position());
     select(event->modifiers() & Qt::ShiftModifier ? anchor_ : at, at);
 }
@@ -277,18 +307,18 @@ void ReadoutBox::mouseMoveEvent(QMouseEvent *event)
 
 void ReadoutBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    // Where the system has a selection to paste with the middle button.
-    QClipboard *clipboard = QApplication::clipboard();
-    if (event->button() == Qt::LeftButton && clipboard->supportsSelection()
-        && selectionStart() != selectionEnd())
-        clipboard->setText(selectedText(), QClipboard::Selection);
+    if (event->button() == Qt::LeftButton)
+        offerSelection();
 }
 
 void ReadoutBox::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // A readout holds one number: all of it is the word.
-    if (event->button() == Qt::LeftButton)
-        selectAll();
+    if (event->button() != Qt::LeftButton)
+        return;
+    selectAll();
+    doubleClicked_.start();
+    doubleClickedAt_ = event->position();
 }
 
 void ReadoutBox::contextMenuEvent(QContextMenuEvent *event)
@@ -330,7 +360,7 @@ void ReadoutBox::focusOutEvent(QFocusEvent *event)
 
 void ReadoutBox::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::LayoutDirectionChange)
+    if (event->type() == QEvent::FontChange)
         layout_.reset();
     QWidget::changeEvent(event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QElapsedTimer>
+#include <QPointF>
 #include <QString>
 #include <QTextLayout>
 #include <QWidget>
@@ -71,8 +73,13 @@ private:
     // The cursor's place after a key that moves it, or -1 for another key.
     int movedCursor(const QKeyEvent *event, bool *selecting) const;
 
+    // Puts a selection where the system lets the middle button paste it.
+    void offerSelection() const;
+
     QString text_;
     bool frame_ = true;
+    QElapsedTimer doubleClicked_;
+    QPointF doubleClickedAt_;
     int anchor_ = 0;
     int cursor_ = 0;
     mutable std::optional<QTextLayout> layout_;
