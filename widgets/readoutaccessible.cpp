@@ -40,10 +40,7 @@ public:
         *start = any ? box()->selectionStart() : 0;
         *end = any ? box()->selectionEnd() : 0;
     }
-    int selectionCount() const override
-    {
-        return box()->selectionStart() != box()->selectionEnd() ? 1 : 0;
-    }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
     void addSelection(int start, int end) override { box()->select(start, end); }
     void removeSelection(int) override
     {

@@ -98,7 +98,7 @@ void ReadoutBox::offerSelection() const
 {
     // Where the system has a selection to paste with the middle button.
     QClipboard *clipboard = QApplication::clipboard();
-    if (clipboard->supportsSelection() && selectionStart() != selectionEnd())
+    if (clipboard->supportsSelection() && hasSelectedText())
         clipboard->setText(selectedText(), QClipboard::Selection);
 }
 
@@ -109,7 +109,7 @@ void ReadoutBox::selectAll()
 
 void ReadoutBox::copy() const
 {
-    if (selectionStart() != selectionEnd())
+    if (hasSelectedText())
         QApplication::clipboard()->setText(selectedText());
 }
 
@@ -214,7 +214,7 @@ void ReadoutBox::paintEvent(QPaintEvent *)
     painter.setClipRect(textRect());
     painter.setPen(palette().color(QPalette::Text));
     QList<QTextLayout::FormatRange> selection;
-    if (selectionStart() != selectionEnd()) {
+    if (hasSelectedText()) {
         QTextLayout::FormatRange range;
         range.start = selectionStart();
         range.length = selectionEnd() - selectionStart();
@@ -329,7 +329,7 @@ void ReadoutBox::contextMenuEvent(QContextMenuEvent *event)
         withShortcut(tr("&Copy", "copies what is selected in a readout"), QKeySequence::Copy), this,
         &ReadoutBox::copy);
     copy->setObjectName(QStringLiteral("edit-copy"));
-    copy->setEnabled(selectionStart() != selectionEnd());
+    copy->setEnabled(hasSelectedText());
     menu->addSeparator();
     QAction *all = menu->addAction(
         withShortcut(tr("Select &All"), QKeySequence::SelectAll), this, &ReadoutBox::selectAll);

@@ -35,6 +35,7 @@ public:
     int cursorPosition() const { return cursor_; }
     int selectionStart() const { return std::min(anchor_, cursor_); }
     int selectionEnd() const { return std::max(anchor_, cursor_); }
+    bool hasSelectedText() const { return anchor_ != cursor_; }
     QString selectedText() const;
     // From anchor to cursor, each clamped to the text.
     void select(int anchor, int cursor);

@@ -160,8 +160,7 @@ std::deque<TapeEntry> TapeFile::load()
             if (found && !found->read) {
                 setAside();
             } else if (found && found->size > CutBackAt) {
-                lines_ = found->read->lines;
-                cutBack = rewrite(found->read->entries);
+                cutBack = rewrite(found->read->entries); // counts the lines it keeps
             }
         });
     }
