@@ -81,11 +81,13 @@ QCommandLineOption evalOption()
 const QString NoHistory = QStringLiteral("no-history");
 const QString Vinculum = QStringLiteral("vinculum");
 const QString Twelfths = QStringLiteral("twelfths");
+const QString Strict = QStringLiteral("strict");
+const QString Explain = QStringLiteral("explain");
 
 // The options the window takes as well; with only these it opens at once.
 bool isWindowChoice(const QString &argument)
 {
-    for (const QString &name : {NoHistory, Vinculum, Twelfths}) {
+    for (const QString &name : {NoHistory, Vinculum, Twelfths, Strict}) {
         if (argument == QStringLiteral("--") + name)
             return true;
     }
@@ -124,6 +126,14 @@ void describe(QCommandLineParser &parser)
         QCoreApplication::translate("main",
             "Writes fractions in Roman twelfths, for this run: 1.5 is IS, 2.25 is "
             "II···.")});
+    parser.addOption({Strict,
+        QCoreApplication::translate("main",
+            "Reads Roman numerals only as the calculator writes them, for this run: IC is "
+            "refused, and the standard numerals near it are named.")});
+    parser.addOption({Explain,
+        QCoreApplication::translate("main",
+            "With --eval, adds a third field to each line: how the Roman numeral is built, "
+            "MCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9.")});
 }
 
 } // namespace
@@ -162,12 +172,15 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[])
     if (!parser.positionalArguments().isEmpty())
         return refuse(QCoreApplication::translate("main", "Unexpected argument '%1'.")
                           .arg(parser.positionalArguments().constFirst()));
+    if (parser.isSet(Explain) && !parser.isSet(QStringLiteral("eval")))
+        return refuse(QCoreApplication::translate("main", "--explain goes with --eval."));
     setRomanForms(askedRomanForms(argc, argv));
     if (parser.isSet(QStringLiteral("eval"))) {
         const QString expression = parser.value(QStringLiteral("eval"));
+        const bool explain = parser.isSet(Explain);
         if (expression == u"-")
-            return evaluateLines(stdin, stdout, stderr);
-        return evaluateLine(expression, stdout, stderr);
+            return evaluateLines(stdin, stdout, stderr, explain);
+        return evaluateLine(expression, stdout, stderr, explain);
     }
     std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
         qPrintable(QCoreApplication::translate(
@@ -182,5 +195,5 @@ bool tapeInMemoryOnly(int argc, char *argv[])
 
 RomanForms askedRomanForms(int argc, char *argv[])
 {
-    return {given(argc, argv, Vinculum), given(argc, argv, Twelfths)};
+    return {given(argc, argv, Vinculum), given(argc, argv, Twelfths), given(argc, argv, Strict)};
 }

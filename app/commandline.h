@@ -15,6 +15,6 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[]);
 // Whether the window keeps its tape in memory only (--no-history).
 bool tapeInMemoryOnly(int argc, char *argv[]);
 
-// The numeral forms asked for this run (--vinculum, --twelfths), which the
+// The numeral forms asked for this run (--vinculum, --twelfths, --strict), which the
 // window adds to the person's saved choices without saving them.
 RomanForms askedRomanForms(int argc, char *argv[]);

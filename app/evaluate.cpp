@@ -49,9 +49,10 @@ void flush(std::FILE *file)
 class Evaluator
 {
 public:
-    Evaluator(std::FILE *out, std::FILE *err)
+    Evaluator(std::FILE *out, std::FILE *err, bool explain)
         : out_(out)
         , err_(err)
+        , explain_(explain)
     { }
 
     bool evaluate(QStringView line)
@@ -69,7 +70,10 @@ public:
             return true;
         }
         const double shown = calculation_.shown();
-        write(out_, exactDecimal(shown) + u'\t' + romanNumeral(shown));
+        QString result = exactDecimal(shown) + u'\t' + romanNumeral(shown);
+        if (explain_)
+            result += u'\t' + romanBreakdown(shown);
+        write(out_, result);
         return true;
     }
 
@@ -89,6 +93,7 @@ private:
 
     std::FILE *out_;
     std::FILE *err_;
+    bool explain_;
     PadEngine pad_;
     ShiftStack stack_;
     Calculation calculation_ {pad_, stack_};
@@ -109,10 +114,10 @@ int writeFailed(std::FILE *err, const WriteFailed &failure)
 
 } // namespace
 
-int evaluateLine(const QString &line, std::FILE *out, std::FILE *err)
+int evaluateLine(const QString &line, std::FILE *out, std::FILE *err, bool explain)
 {
     try {
-        Evaluator evaluator(out, err);
+        Evaluator evaluator(out, err, explain);
         int status = 0;
         for (const QStringView part : splitLines(line)) {
             if (!evaluator.evaluate(part))
@@ -125,10 +130,10 @@ int evaluateLine(const QString &line, std::FILE *out, std::FILE *err)
     }
 }
 
-int evaluateLines(std::FILE *in, std::FILE *out, std::FILE *err)
+int evaluateLines(std::FILE *in, std::FILE *out, std::FILE *err, bool explain)
 {
     try {
-        Evaluator evaluator(out, err);
+        Evaluator evaluator(out, err, explain);
         int status = 0;
         const auto evaluate = [&](std::string_view line) {
             if (!evaluator.evaluate(QString::fromUtf8(line.data(), qsizetype(line.size()))))

@@ -10,10 +10,12 @@
 // two readouts would show, the decimal text and the Roman text separated by a
 // tab; an entry that cannot be read or a failed calculation prints a message
 // on err naming the line and an empty line on out, so that the output stays
-// line for line with the input.
+// line for line with the input. With explain, each result has a third field:
+// how its Roman numeral is built, as the readout's tooltip says (empty for a
+// numeral of one part or none).
 //
 // Returns 0 when every line gave a result, else 1.
-int evaluateLine(const QString &line, std::FILE *out, std::FILE *err);
+int evaluateLine(const QString &line, std::FILE *out, std::FILE *err, bool explain = false);
 // Reads the lines from in until its end, printing each result as soon as it
 // is known, so that it works in a pipe. A line may be of any length.
-int evaluateLines(std::FILE *in, std::FILE *out, std::FILE *err);
+int evaluateLines(std::FILE *in, std::FILE *out, std::FILE *err, bool explain = false);

@@ -162,9 +162,27 @@ RomanForms romanForms()
     return currentForms();
 }
 
+namespace {
+
+double limitOf(RomanForms forms)
+{
+    return forms.vinculum ? VinculumLimit : RomanLimit;
+}
+
+bool isExactIn(double value, RomanForms forms)
+{
+    if (!(value > 0 && value < limitOf(forms)))
+        return false;
+    if (value == std::floor(value))
+        return value >= 1;
+    return forms.twelfths && nearestTwelfths(value).value() == value;
+}
+
+} // namespace
+
 double romanLimit()
 {
-    return currentForms().vinculum ? VinculumLimit : RomanLimit;
+    return limitOf(currentForms());
 }
 
 QString romanNumeral(double value)
@@ -182,12 +200,22 @@ QString romanNumeral(double value)
 
 bool romanIsExact(double value)
 {
-    if (!(value > 0 && value < romanLimit()))
-        return false;
-    const double whole = std::floor(value);
-    if (value == whole)
-        return value >= 1;
-    return currentForms().twelfths && nearestTwelfths(value).value() == value;
+    return isExactIn(value, currentForms());
+}
+
+QStringList standardNumerals(double value)
+{
+    const RomanForms chosen = currentForms();
+    QStringList numerals;
+    for (const RomanForms forms : {chosen, RomanForms {}, RomanForms {true, false},
+             RomanForms {false, true}, RomanForms {true, true}}) {
+        if (!isExactIn(value, forms))
+            continue;
+        const QString numeral = writeMagnitude(value, forms);
+        if (!numerals.contains(numeral))
+            numerals << numeral;
+    }
+    return numerals;
 }
 
 bool romanRoundsToTwelfths(double value)

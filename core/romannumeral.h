@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Roman numerals are written for magnitudes below this; the readout shows
 // the overflow and underflow texts beyond.
@@ -9,14 +10,18 @@ inline constexpr double RomanLimit = 9000;
 // numerals reach this far.
 inline constexpr double VinculumLimit = 4'000'000;
 
-// How numerals are written, chosen by the person; reading takes every form
-// whatever the choice. Both off, numerals are exactly the seven letters.
+// How numerals are written, and how strictly they are read, chosen by the
+// person. Reading takes every written form whatever the choice of forms. Both
+// forms off, numerals are exactly the seven letters.
 struct RomanForms
 {
     // 4000 and up with the thousands barred: 12345 is X̅I̅I̅CCCXLV.
     bool vinculum = false;
     // Fractions to the nearest twelfth: S a half, a dot each twelfth.
     bool twelfths = false;
+    // Only numerals as the calculator writes them are read, in any of its
+    // forms: IC and IIII are refused.
+    bool strict = false;
 
     bool operator==(const RomanForms &) const = default;
 };
@@ -46,6 +51,11 @@ QString romanNumeral(double value);
 // Whether romanNumeral() writes the value without rounding: a positive whole
 // number below the limit, or with twelfths a whole number of twelfths.
 bool romanIsExact(double value);
+
+// The numerals the calculator writes for a value exactly, in the forms chosen
+// first, then in those it writes in the other forms (4000 as MMMM and I̅V̅);
+// none for a value no form writes exactly, such as 0 or 0.1.
+QStringList standardNumerals(double value);
 
 // Whether romanNumeral() writes the value rounded to the nearest twelfth: a
 // fraction in range that is no whole number of twelfths, with twelfths

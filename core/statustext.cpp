@@ -73,6 +73,28 @@ QString otherSeparator()
     return QLocale().decimalPoint() == u"." ? QStringLiteral(",") : QStringLiteral(".");
 }
 
+// Why a numeral is refused when numerals are read strictly, with the
+// standard numerals of what it may have meant.
+QString notStandard(const QString &text, const QList<double> &meanings)
+{
+    QStringList near;
+    for (const double value : meanings) {
+        if (const QStringList numerals = standardNumerals(value); !numerals.isEmpty())
+            near << QCoreApplication::translate(
+                "StatusLine", "%1 is %2", "a Roman numeral and its decimal value, e.g. CI is 101")
+                        .arg(numerals.constFirst(), numberText(value));
+    }
+    const QString typed = elided(upperCase(text.trimmed()));
+    if (near.isEmpty())
+        return QCoreApplication::translate("StatusLine",
+            "%1 is not a standard numeral, and %2 has none",
+            "%1 is a Roman numeral as typed, %2 the decimal value the lenient rules give it")
+            .arg(typed, numberText(meanings.constFirst()));
+    return QCoreApplication::translate("StatusLine", "%1 is not a standard numeral: %2",
+        "%1 is a Roman numeral as typed, %2 a list of standard numerals and their values")
+        .arg(typed, near.join(QStringLiteral(", ")));
+}
+
 } // namespace
 
 namespace statustext {
@@ -84,6 +106,8 @@ QString unreadable(const QString &text, const QString &unusedKey, const QString 
         why = QCoreApplication::translate(
             "StatusLine", "%1 is too large for the calculator; the largest number is %2")
                   .arg(quoted(text), numberText(std::numeric_limits<double>::max()));
+    } else if (const QList<double> meanings = romanMeanings(text); !meanings.isEmpty()) {
+        why = notStandard(text, meanings);
     } else {
         why = QCoreApplication::translate("StatusLine", "%1 is not a number or a Roman numeral")
                   .arg(quoted(text));
@@ -124,7 +148,7 @@ QString readingHint(const QString &text, double value, const QString &numeral)
     if (!(value < romanLimit()) || !romanIsExact(value))
         return QCoreApplication::translate("StatusLine", "%1 reads as %2")
             .arg(elided(typed), numberText(value));
-    if (numeral == typed)
+    if (numeral == romanSpelling(entry))
         return {};
     return QCoreApplication::translate("StatusLine", "%1 reads as %2 (standard form %3)")
         .arg(elided(typed), numberText(value), numeral);
@@ -191,6 +215,9 @@ QString roundedToTwelfths(double value, const QString &numeral)
 {
     if (!romanRoundsToTwelfths(value))
         return {};
+    // Too small for a twelfth: no numeral to name.
+    if (numeral.isEmpty())
+        return romanDescription(value, numeral);
     return QCoreApplication::translate("StatusLine", "%1 is shown rounded to twelfths: %2",
         "%1 is a decimal number, %2 its Roman numeral with S and dots")
         .arg(numberText(value), numeral);

@@ -39,6 +39,14 @@ expect 0 '0.30000000000000004\t' '<none>' '' --eval '0.1+0.2'
 expect 0 '12345\tRoman overflow\n2.5\tII\n24\tXXIV' '<none>' 'X\u0305I\u0305I\u0305CCCXLV\nIIS\n\u216B*II' --eval -
 expect 0 '12345\tX\u0305I\u0305I\u0305CCCXLV' '<none>' '' --vinculum --eval 12345
 expect 0 '2.5\tIIS\n2.3\tII\u00b7\u00b7\u00b7\u00b7' '<none>' '2.5\n2.3' --twelfths --eval -
+# Strictly, a numeral the calculator would not write is refused, naming the
+# standard ones near it; --explain adds how each result's numeral is built.
+expect 1 '14\tXIV\n' 'line 2: IC is not a standard numeral: CI is 101, XCIX is 99' \
+    'xiv\nIC' --strict --eval -
+expect 0 '1000\tM\n2026\tMMXXVI' '<none>' '\u012a\nCI\u2183CI\u2183XXVI' --eval -
+expect 0 '1999\tMCMXCIX\tMCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9\n2\tII\t' '<none>' \
+    'MCMXCIX\n1+1' --explain --eval -
+expect 2 '' '--explain goes with --eval' '' --explain
 # A control character in the input is shown escaped, on a line of its own.
 expect 1 '' 'line 1: "VV\\u0000X" is not' 'VV\0X' --eval -
 # A write that fails ends the run with a message, never a loop.

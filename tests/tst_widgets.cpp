@@ -662,6 +662,9 @@ private slots:
         row("2+-", "2 +");                               // a sign on its way is no mistake
         row("[\u216B]", "\u216B reads as 12 (standard form XII)"); // Ⅻ
         row("IIS", "IIS reads as 2.5");
+        row("[ci\u2184]", "CI\u2183 reads as 1000 (standard form M)");
+        row("[\u012A]", "\u012A reads as 1000 (standard form M)"); // Ī
+        row("nulla", "NULLA reads as 0");
         row("10/(4-4)=", "Dividing by zero keeps the dividend: 10");
         row("(2+3)", "(\u2026) = 5, waiting for the next operation");
         row("9r", "Cleared; an operation key now starts from 9, a number typed first replaces it");
@@ -705,6 +708,12 @@ private slots:
                                  << "2.3"
                                  << "II\u00b7\u00b7\u00b7\u00b7|2.3 is shown rounded to twelfths: "
                                     "II\u00b7\u00b7\u00b7\u00b7";
+        QTest::newRow("below a twelfth") << "Fractions"
+                                         << "1/25="
+                                         << "|0.04 rounds to no Roman numeral";
+        QTest::newRow("strict") << "StrictNumerals"
+                                << "XIV+IC"
+                                << "I|IC is not a standard numeral: CI is 101, XCIX is 99";
     }
     void numeralChoices()
     {
@@ -968,16 +977,23 @@ private slots:
         QTest::addColumn<QString>("unread");
         QTest::addColumn<QString>("clearKey");
         QTest::addColumn<QString>("help");
+        QTest::addColumn<QString>("choices"); // the numeral choices in the menu
         const auto row = [](const char *language, const char *caption, const char *unread,
-                             const char *clearKey, const char *help) {
-            QTest::newRow(language) << language << caption << unread << clearKey << help;
+                             const char *clearKey, const char *help, const char *choices) {
+            QTest::newRow(language)
+                << language << caption << unread << clearKey << help << QString(choices);
         };
-        row("de", "Normale (arabische) Zahlen", "ist weder eine Zahl", "L", "Gut zu wissen");
-        row("fr", "Chiffres normaux (arabes)", "n\u2019est ni un nombre", "E", "Bon \u00e0 savoir");
-        row("it", "Numeri normali (arabi)", "non \u00e8 n\u00e9 un numero", "A", "Buono a sapersi");
+        row("de", "Normale (arabische) Zahlen", "ist weder eine Zahl", "L", "Gut zu wissen",
+            "Gro\u00dfe Zahlen mit Strichen|Br\u00fcche in Zw\u00f6lfteln|Strenge Zahlschrift");
+        row("fr", "Chiffres normaux (arabes)", "n\u2019est ni un nombre", "E", "Bon \u00e0 savoir",
+            "Grands nombres avec barres|Fractions en douzi\u00e8mes|Chiffres stricts");
+        row("it", "Numeri normali (arabi)", "non \u00e8 n\u00e9 un numero", "A", "Buono a sapersi",
+            "Numeri grandi con barre|Frazioni in dodicesimi|Numeri rigorosi");
         row("es", "N\u00fameros normales (ar\u00e1bigos)", "no es ni un n\u00famero", "B",
-            "Conviene saber");
-        row("la", "Numeri usitati (Arabici)", "neque numerus", "D", "Scitu utilia");
+            "Conviene saber",
+            "N\u00fameros grandes con barras|Fracciones en doceavos|N\u00fameros estrictos");
+        row("la", "Numeri usitati (Arabici)", "neque numerus", "D", "Scitu utilia",
+            "Numeri magni cum virgulis|Partes in unciis|Numeri severi");
     }
     void inEachLanguage()
     {
@@ -1000,6 +1016,16 @@ private slots:
         // The help speaks the language; the application menu names the program as its title does.
         QFETCH(QString, help);
         QVERIFY(HelpWindow(&w.calvaran).text().contains(help));
+        // The numeral choices in the language, each tip a sentence that finishes.
+        QStringList choices;
+        for (const char *name : {"LargeNumbers", "Fractions", "StrictNumerals"}) {
+            const QAction *choice = w.calvaran.findChild<QAction *>(name);
+            choices << choice->text();
+            QVERIFY2(!choice->toolTip().isEmpty() && !choice->toolTip().trimmed().endsWith(':')
+                    && HelpWindow(&w.calvaran).text().contains(choice->text()),
+                qPrintable(choice->toolTip()));
+        }
+        QTEST(choices.join('|'), "choices");
         // One word for the tape: in its name, its menus and the help.
         QStringList naming {HelpWindow(&w.calvaran).text()};
         for (const char *name : {"ShowTape", "CopyWholeTape", "ClearTape"})

@@ -152,6 +152,10 @@ QString numbersSection()
                 "Wider Roman forms, always read: a bar over a letter multiplies it by 1000 "
                 "(X̅ is 10000), Unicode numerals read as their letters (Ⅻ is 12), S "
                 "and dots are a half and twelfths (IIS is 2.5).")))
+        + tableRow(QStringLiteral("CIↃ") + gap + QStringLiteral("IↃↃ") + gap + QStringLiteral("N"),
+            helpText(QT_TRANSLATE_NOOP("HelpWindow",
+                "The forms of printed books and medieval tables, always read: the apostrophus "
+                "(CIↃ is 1000, IↃↃ 5000, CCIↃↃ 10000) and N or nulla for zero.")))
         + tableRow(QCoreApplication::translate("NumeralChoices", "Large numbers with bars"),
             helpText(QT_TRANSLATE_NOOP("HelpWindow",
                 "A choice in the window's right-click menu: numbers from 4000 to 3999999 "
@@ -162,6 +166,11 @@ QString numbersSection()
                 "A choice in the window's right-click menu: fractions are written to the "
                 "nearest twelfth, 1.5 as IS and 2.25 as II···; the status "
                 "line says when that rounds.")))
+        + tableRow(QCoreApplication::translate("NumeralChoices", "Strict numerals"),
+            helpText(QT_TRANSLATE_NOOP("HelpWindow",
+                "A choice in the window's right-click menu, or --strict for one run: a Roman "
+                "numeral is read only as the calculator writes it. IC is refused, and the status "
+                "line names the standard numerals near it, CI for 101 and XCIX for 99.")))
         + QStringLiteral("</table><p>%1</p>")
               .arg(helpText(QT_TRANSLATE_NOOP("HelpWindow",
                                 "The Roman readout shows numbers below %1 in size: a negative "

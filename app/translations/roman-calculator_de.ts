@@ -292,6 +292,14 @@
         <source>In a readout: select and copy what it shows. Numbers and operations typed there go to the type-in box.</source>
         <translation>In einer Anzeige: das Angezeigte auswählen und kopieren. Dort getippte Zahlen und Rechenarten gehen ins Eingabefeld.</translation>
     </message>
+    <message>
+        <source>The forms of printed books and medieval tables, always read: the apostrophus (CIↃ is 1000, IↃↃ 5000, CCIↃↃ 10000) and N or nulla for zero.</source>
+        <translation>Die Formen gedruckter Bücher und mittelalterlicher Tafeln, immer gelesen: der Apostrophus (CIↃ ist 1000, IↃↃ 5000, CCIↃↃ 10000) und N oder nulla für null.</translation>
+    </message>
+    <message>
+        <source>A choice in the window&apos;s right-click menu, or --strict for one run: a Roman numeral is read only as the calculator writes it. IC is refused, and the status line names the standard numerals near it, CI for 101 and XCIX for 99.</source>
+        <translation>Eine Wahl im Kontextmenü des Fensters, oder --strict für einen Lauf: eine römische Zahl wird nur so gelesen, wie der Rechner sie schreibt. IC wird abgelehnt, und die Statuszeile nennt die üblichen Zahlen in seiner Nähe, CI für 101 und XCIX für 99.</translation>
+    </message>
 </context>
 <context>
     <name>NumeralChoices</name>
@@ -310,6 +318,14 @@
     <message>
         <source>Numbers from 4000 to 3999999 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
         <translation>Zahlen von 4000 bis 3999999 mit einem Strich über den Tausendern: 12345 ist X̅I̅I̅CCCXLV</translation>
+    </message>
+    <message>
+        <source>Strict numerals</source>
+        <translation>Strenge Zahlschrift</translation>
+    </message>
+    <message>
+        <source>Roman numerals are read only as the calculator writes them: IC is refused, with CI for 101 and XCIX for 99</source>
+        <translation>Römische Zahlen werden nur so gelesen, wie der Rechner sie schreibt: IC wird abgelehnt, mit CI für 101 und XCIX für 99</translation>
     </message>
 </context>
 <context>
@@ -554,6 +570,21 @@
         <comment>%1 is a decimal number, %2 its Roman numeral with S and dots</comment>
         <translation>%1 wird auf Zwölftel gerundet angezeigt: %2</translation>
     </message>
+    <message>
+        <source>%1 is %2</source>
+        <comment>a Roman numeral and its decimal value, e.g. CI is 101</comment>
+        <translation>%1 ist %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a standard numeral, and %2 has none</source>
+        <comment>%1 is a Roman numeral as typed, %2 the decimal value the lenient rules give it</comment>
+        <translation>%1 ist keine übliche Zahl, und %2 hat keine</translation>
+    </message>
+    <message>
+        <source>%1 is not a standard numeral: %2</source>
+        <comment>%1 is a Roman numeral as typed, %2 a list of standard numerals and their values</comment>
+        <translation>%1 ist keine übliche Zahl: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>
@@ -687,6 +718,18 @@ right-click menu offers large numbers with bars and fractions in twelfths.
 --eval calculates without a window and prints decimal&lt;TAB&gt;Roman per line.</source>
         <extracomment>The start of --help: what the program does. Lines of at most 79 characters.</extracomment>
         <translation>Ein Rechner für römische, dezimale und hexadezimale Zahlen, der von links nach rechts rechnet. Sein Fenster zeigt jede Zahl dezimal und römisch, hält jede Rechnung auf einem Rechenstreifen fest (F9) und rechnet eingefügten Text Zeile für Zeile; sein Kontextmenü bietet große Zahlen mit Überstrich und Brüche in Zwölfteln. --eval rechnet ohne Fenster und gibt je Zeile dezimal&lt;TAB&gt;römisch aus.</translation>
+    </message>
+    <message>
+        <source>Reads Roman numerals only as the calculator writes them, for this run: IC is refused, and the standard numerals near it are named.</source>
+        <translation>Liest römische Zahlen nur so, wie der Rechner sie schreibt, für diesen Lauf: IC wird abgelehnt, und die üblichen Zahlen in seiner Nähe werden genannt.</translation>
+    </message>
+    <message>
+        <source>With --eval, adds a third field to each line: how the Roman numeral is built, MCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9.</source>
+        <translation>Mit --eval fügt jeder Zeile ein drittes Feld hinzu: wie die römische Zahl gebaut ist, MCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9.</translation>
+    </message>
+    <message>
+        <source>--explain goes with --eval.</source>
+        <translation>--explain gehört zu --eval.</translation>
     </message>
 </context>
 </TS>

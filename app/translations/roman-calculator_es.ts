@@ -292,6 +292,14 @@
         <source>In a readout: select and copy what it shows. Numbers and operations typed there go to the type-in box.</source>
         <translation>En un visor: seleccionar y copiar lo que muestra. Los números y las operaciones escritos allí van al área de entrada.</translation>
     </message>
+    <message>
+        <source>The forms of printed books and medieval tables, always read: the apostrophus (CIↃ is 1000, IↃↃ 5000, CCIↃↃ 10000) and N or nulla for zero.</source>
+        <translation>Las formas de los libros impresos y de las tablas medievales, siempre leídas: el apóstrofo (CIↃ es 1000, IↃↃ 5000, CCIↃↃ 10000) y N o nulla para el cero.</translation>
+    </message>
+    <message>
+        <source>A choice in the window&apos;s right-click menu, or --strict for one run: a Roman numeral is read only as the calculator writes it. IC is refused, and the status line names the standard numerals near it, CI for 101 and XCIX for 99.</source>
+        <translation>Una opción del menú contextual de la ventana, o --strict para una ejecución: un número romano solo se lee como la calculadora lo escribe. IC se rechaza, y la línea de estado nombra los números habituales cercanos, CI para 101 y XCIX para 99.</translation>
+    </message>
 </context>
 <context>
     <name>NumeralChoices</name>
@@ -310,6 +318,14 @@
     <message>
         <source>Numbers from 4000 to 3999999 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
         <translation>Números de 4000 a 3999999 con una barra sobre los millares: 12345 es X̅I̅I̅CCCXLV</translation>
+    </message>
+    <message>
+        <source>Strict numerals</source>
+        <translation>Números estrictos</translation>
+    </message>
+    <message>
+        <source>Roman numerals are read only as the calculator writes them: IC is refused, with CI for 101 and XCIX for 99</source>
+        <translation>Los números romanos solo se leen como la calculadora los escribe: IC se rechaza, con CI para 101 y XCIX para 99</translation>
     </message>
 </context>
 <context>
@@ -554,6 +570,21 @@
         <comment>%1 is a decimal number, %2 its Roman numeral with S and dots</comment>
         <translation>%1 se muestra redondeado a doceavos: %2</translation>
     </message>
+    <message>
+        <source>%1 is %2</source>
+        <comment>a Roman numeral and its decimal value, e.g. CI is 101</comment>
+        <translation>%1 es %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a standard numeral, and %2 has none</source>
+        <comment>%1 is a Roman numeral as typed, %2 the decimal value the lenient rules give it</comment>
+        <translation>%1 no es un número habitual, y %2 no tiene ninguno</translation>
+    </message>
+    <message>
+        <source>%1 is not a standard numeral: %2</source>
+        <comment>%1 is a Roman numeral as typed, %2 a list of standard numerals and their values</comment>
+        <translation>%1 no es un número habitual: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>
@@ -687,6 +718,18 @@ right-click menu offers large numbers with bars and fractions in twelfths.
 --eval calculates without a window and prints decimal&lt;TAB&gt;Roman per line.</source>
         <extracomment>The start of --help: what the program does. Lines of at most 79 characters.</extracomment>
         <translation>Una calculadora de números romanos, decimales y hexadecimales, evaluados de izquierda a derecha. Su ventana muestra cada número en decimal y en romano, guarda cada cálculo en una cinta (F9) y calcula el texto pegado línea a línea; su menú contextual ofrece números grandes con barras y fracciones en doceavos. --eval calcula sin ventana e imprime decimal&lt;TAB&gt;romano por línea.</translation>
+    </message>
+    <message>
+        <source>Reads Roman numerals only as the calculator writes them, for this run: IC is refused, and the standard numerals near it are named.</source>
+        <translation>Lee los números romanos solo como la calculadora los escribe, en esta ejecución: IC se rechaza, y se nombran los números habituales cercanos.</translation>
+    </message>
+    <message>
+        <source>With --eval, adds a third field to each line: how the Roman numeral is built, MCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9.</source>
+        <translation>Con --eval, añade a cada línea un tercer campo: cómo se compone el número romano, MCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9.</translation>
+    </message>
+    <message>
+        <source>--explain goes with --eval.</source>
+        <translation>--explain va con --eval.</translation>
     </message>
 </context>
 </TS>

@@ -292,6 +292,14 @@
         <source>In a readout: select and copy what it shows. Numbers and operations typed there go to the type-in box.</source>
         <translation>Dans un affichage&#xa0;: sélectionner et copier ce qu’il montre. Les nombres et les opérations tapés là vont dans la zone de saisie.</translation>
     </message>
+    <message>
+        <source>The forms of printed books and medieval tables, always read: the apostrophus (CIↃ is 1000, IↃↃ 5000, CCIↃↃ 10000) and N or nulla for zero.</source>
+        <translation>Les formes des livres imprimés et des tables médiévales, toujours lues&#xa0;: l’apostrophus (CIↃ vaut 1000, IↃↃ 5000, CCIↃↃ 10000) et N ou nulla pour zéro.</translation>
+    </message>
+    <message>
+        <source>A choice in the window&apos;s right-click menu, or --strict for one run: a Roman numeral is read only as the calculator writes it. IC is refused, and the status line names the standard numerals near it, CI for 101 and XCIX for 99.</source>
+        <translation>Un choix du menu contextuel de la fenêtre, ou --strict pour une exécution&#xa0;: un chiffre romain n’est lu que tel que la calculatrice l’écrit. IC est refusé, et la ligne d’état nomme les chiffres usuels proches, CI pour 101 et XCIX pour 99.</translation>
+    </message>
 </context>
 <context>
     <name>NumeralChoices</name>
@@ -310,6 +318,14 @@
     <message>
         <source>Numbers from 4000 to 3999999 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
         <translation>Nombres de 4000 à 3999999 avec une barre sur les milliers&#xa0;: 12345 s’écrit X̅I̅I̅CCCXLV</translation>
+    </message>
+    <message>
+        <source>Strict numerals</source>
+        <translation>Chiffres stricts</translation>
+    </message>
+    <message>
+        <source>Roman numerals are read only as the calculator writes them: IC is refused, with CI for 101 and XCIX for 99</source>
+        <translation>Les chiffres romains ne sont lus que tels que la calculatrice les écrit&#xa0;: IC est refusé, avec CI pour 101 et XCIX pour 99</translation>
     </message>
 </context>
 <context>
@@ -554,6 +570,21 @@
         <comment>%1 is a decimal number, %2 its Roman numeral with S and dots</comment>
         <translation>%1 est affiché arrondi aux douzièmes&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>%1 is %2</source>
+        <comment>a Roman numeral and its decimal value, e.g. CI is 101</comment>
+        <translation>%1 vaut %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a standard numeral, and %2 has none</source>
+        <comment>%1 is a Roman numeral as typed, %2 the decimal value the lenient rules give it</comment>
+        <translation>%1 n’est pas un chiffre usuel, et %2 n’en a aucun</translation>
+    </message>
+    <message>
+        <source>%1 is not a standard numeral: %2</source>
+        <comment>%1 is a Roman numeral as typed, %2 a list of standard numerals and their values</comment>
+        <translation>%1 n’est pas un chiffre usuel&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>
@@ -687,6 +718,18 @@ right-click menu offers large numbers with bars and fractions in twelfths.
 --eval calculates without a window and prints decimal&lt;TAB&gt;Roman per line.</source>
         <extracomment>The start of --help: what the program does. Lines of at most 79 characters.</extracomment>
         <translation>Une calculatrice pour les nombres romains, décimaux et hexadécimaux, évalués de gauche à droite. Sa fenêtre montre chaque nombre en décimal et en romain, garde chaque calcul sur un ruban (F9) et calcule le texte collé ligne par ligne&#xa0;; son menu contextuel propose les grands nombres avec barres et les fractions en douzièmes. --eval calcule sans fenêtre et affiche décimal&lt;TAB&gt;romain par ligne.</translation>
+    </message>
+    <message>
+        <source>Reads Roman numerals only as the calculator writes them, for this run: IC is refused, and the standard numerals near it are named.</source>
+        <translation>Ne lit les chiffres romains que tels que la calculatrice les écrit, pour cette exécution&#xa0;: IC est refusé, et les chiffres usuels proches sont nommés.</translation>
+    </message>
+    <message>
+        <source>With --eval, adds a third field to each line: how the Roman numeral is built, MCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9.</source>
+        <translation>Avec --eval, ajoute un troisième champ à chaque ligne&#xa0;: comment le chiffre romain est construit, MCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9.</translation>
+    </message>
+    <message>
+        <source>--explain goes with --eval.</source>
+        <translation>--explain va avec --eval.</translation>
     </message>
 </context>
 </TS>

@@ -292,6 +292,14 @@
         <source>In a readout: select and copy what it shows. Numbers and operations typed there go to the type-in box.</source>
         <translation>In una visualizzazione: selezionare e copiare ciò che mostra. I numeri e le operazioni digitati lì vanno nell’area di inserimento.</translation>
     </message>
+    <message>
+        <source>The forms of printed books and medieval tables, always read: the apostrophus (CIↃ is 1000, IↃↃ 5000, CCIↃↃ 10000) and N or nulla for zero.</source>
+        <translation>Le forme dei libri a stampa e delle tavole medievali, sempre lette: l’apostrofo (CIↃ è 1000, IↃↃ 5000, CCIↃↃ 10000) e N o nulla per lo zero.</translation>
+    </message>
+    <message>
+        <source>A choice in the window&apos;s right-click menu, or --strict for one run: a Roman numeral is read only as the calculator writes it. IC is refused, and the status line names the standard numerals near it, CI for 101 and XCIX for 99.</source>
+        <translation>Una scelta nel menu contestuale della finestra, o --strict per un’esecuzione: un numero romano è letto solo come la calcolatrice lo scrive. IC è rifiutato, e la riga di stato nomina i numeri usuali vicini, CI per 101 e XCIX per 99.</translation>
+    </message>
 </context>
 <context>
     <name>NumeralChoices</name>
@@ -310,6 +318,14 @@
     <message>
         <source>Numbers from 4000 to 3999999 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
         <translation>Numeri da 4000 a 3999999 con una barra sulle migliaia: 12345 è X̅I̅I̅CCCXLV</translation>
+    </message>
+    <message>
+        <source>Strict numerals</source>
+        <translation>Numeri rigorosi</translation>
+    </message>
+    <message>
+        <source>Roman numerals are read only as the calculator writes them: IC is refused, with CI for 101 and XCIX for 99</source>
+        <translation>I numeri romani sono letti solo come la calcolatrice li scrive: IC è rifiutato, con CI per 101 e XCIX per 99</translation>
     </message>
 </context>
 <context>
@@ -554,6 +570,21 @@
         <comment>%1 is a decimal number, %2 its Roman numeral with S and dots</comment>
         <translation>%1 è mostrato arrotondato ai dodicesimi: %2</translation>
     </message>
+    <message>
+        <source>%1 is %2</source>
+        <comment>a Roman numeral and its decimal value, e.g. CI is 101</comment>
+        <translation>%1 è %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a standard numeral, and %2 has none</source>
+        <comment>%1 is a Roman numeral as typed, %2 the decimal value the lenient rules give it</comment>
+        <translation>%1 non è un numero usuale, e %2 non ne ha</translation>
+    </message>
+    <message>
+        <source>%1 is not a standard numeral: %2</source>
+        <comment>%1 is a Roman numeral as typed, %2 a list of standard numerals and their values</comment>
+        <translation>%1 non è un numero usuale: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>
@@ -687,6 +718,18 @@ right-click menu offers large numbers with bars and fractions in twelfths.
 --eval calculates without a window and prints decimal&lt;TAB&gt;Roman per line.</source>
         <extracomment>The start of --help: what the program does. Lines of at most 79 characters.</extracomment>
         <translation>Una calcolatrice per numeri romani, decimali ed esadecimali, valutati da sinistra a destra. La sua finestra mostra ogni numero in decimale e in romano, tiene ogni calcolo su un nastro (F9) e calcola il testo incollato riga per riga; il suo menu contestuale offre i numeri grandi con le barre e le frazioni in dodicesimi. --eval calcola senza finestra e stampa decimale&lt;TAB&gt;romano per riga.</translation>
+    </message>
+    <message>
+        <source>Reads Roman numerals only as the calculator writes them, for this run: IC is refused, and the standard numerals near it are named.</source>
+        <translation>Legge i numeri romani solo come la calcolatrice li scrive, per questa esecuzione: IC è rifiutato, e i numeri usuali vicini sono nominati.</translation>
+    </message>
+    <message>
+        <source>With --eval, adds a third field to each line: how the Roman numeral is built, MCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9.</source>
+        <translation>Con --eval, aggiunge a ogni riga un terzo campo: come è composto il numero romano, MCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9.</translation>
+    </message>
+    <message>
+        <source>--explain goes with --eval.</source>
+        <translation>--explain va con --eval.</translation>
     </message>
 </context>
 </TS>

@@ -292,6 +292,14 @@
         <source>In a readout: select and copy what it shows. Numbers and operations typed there go to the type-in box.</source>
         <translation>In indice: quod ostendit seligere et exscribere. Numeri et operationes ibi scripti in tabulam scribendi eunt.</translation>
     </message>
+    <message>
+        <source>The forms of printed books and medieval tables, always read: the apostrophus (CIↃ is 1000, IↃↃ 5000, CCIↃↃ 10000) and N or nulla for zero.</source>
+        <translation>Formae librorum impressorum et tabularum medii aevi, semper lectae: apostrophus (CIↃ est 1000, IↃↃ 5000, CCIↃↃ 10000) et N vel nulla pro nihilo.</translation>
+    </message>
+    <message>
+        <source>A choice in the window&apos;s right-click menu, or --strict for one run: a Roman numeral is read only as the calculator writes it. IC is refused, and the status line names the standard numerals near it, CI for 101 and XCIX for 99.</source>
+        <translation>Optio in indice fenestrae, vel --strict pro una vice: numerus Romanus tantum legitur ut machina eum scribit. IC reicitur, et linea status numeros usitatos propinquos nominat, CI pro 101 et XCIX pro 99.</translation>
+    </message>
 </context>
 <context>
     <name>NumeralChoices</name>
@@ -310,6 +318,14 @@
     <message>
         <source>Numbers from 4000 to 3999999 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
         <translation>Numeri a 4000 ad 3999999 cum virgula super milia: 12345 est X̅I̅I̅CCCXLV</translation>
+    </message>
+    <message>
+        <source>Strict numerals</source>
+        <translation>Numeri severi</translation>
+    </message>
+    <message>
+        <source>Roman numerals are read only as the calculator writes them: IC is refused, with CI for 101 and XCIX for 99</source>
+        <translation>Numeri Romani tantum leguntur ut machina eos scribit: IC reicitur, cum CI pro 101 et XCIX pro 99</translation>
     </message>
 </context>
 <context>
@@ -554,6 +570,21 @@
         <comment>%1 is a decimal number, %2 its Roman numeral with S and dots</comment>
         <translation>%1 ad uncias rotundatum ostenditur: %2</translation>
     </message>
+    <message>
+        <source>%1 is %2</source>
+        <comment>a Roman numeral and its decimal value, e.g. CI is 101</comment>
+        <translation>%1 est %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a standard numeral, and %2 has none</source>
+        <comment>%1 is a Roman numeral as typed, %2 the decimal value the lenient rules give it</comment>
+        <translation>%1 non est numerus usitatus, et %2 nullum habet</translation>
+    </message>
+    <message>
+        <source>%1 is not a standard numeral: %2</source>
+        <comment>%1 is a Roman numeral as typed, %2 a list of standard numerals and their values</comment>
+        <translation>%1 non est numerus usitatus: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>
@@ -687,6 +718,18 @@ right-click menu offers large numbers with bars and fractions in twelfths.
 --eval calculates without a window and prints decimal&lt;TAB&gt;Roman per line.</source>
         <extracomment>The start of --help: what the program does. Lines of at most 79 characters.</extracomment>
         <translation>Abacus numerorum Romanorum, decimalium, hexadecimalium, qui a sinistra ad dextram computat. Fenestra eius omnem numerum et decimaliter et Romane ostendit, omnem computationem in taenia (F9) tenet et textum insertum versum post versum computat; index eius pressu dextro apertus numeros magnos cum virgulis et fractiones in unciis praebet. --eval sine fenestra computat et singulis versibus decimalem&lt;TAB&gt;Romanum scribit.</translation>
+    </message>
+    <message>
+        <source>Reads Roman numerals only as the calculator writes them, for this run: IC is refused, and the standard numerals near it are named.</source>
+        <translation>Numeros Romanos tantum legit ut machina eos scribit, hac vice: IC reicitur, et numeri usitati propinqui nominantur.</translation>
+    </message>
+    <message>
+        <source>With --eval, adds a third field to each line: how the Roman numeral is built, MCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9.</source>
+        <translation>Cum --eval, cuique lineae tertium campum addit: quomodo numerus Romanus constet, MCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9.</translation>
+    </message>
+    <message>
+        <source>--explain goes with --eval.</source>
+        <translation>--explain cum --eval adhibetur.</translation>
     </message>
 </context>
 </TS>

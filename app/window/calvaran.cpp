@@ -201,6 +201,7 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
         menu.addSeparator();
         menu.addAction(numeralChoices_->largeNumbers());
         menu.addAction(numeralChoices_->fractions());
+        menu.addAction(numeralChoices_->strict());
         menu.exec(mapToGlobal(at));
     });
     showTape(setting(TapeShownKey, true).toBool());

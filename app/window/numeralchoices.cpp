@@ -12,6 +12,7 @@ namespace {
 
 const QString LargeNumbersKey = QStringLiteral("Numerals/largeNumbersWithBars");
 const QString FractionsKey = QStringLiteral("Numerals/fractionsInTwelfths");
+const QString StrictKey = QStringLiteral("Numerals/strict");
 
 } // namespace
 
@@ -29,9 +30,14 @@ NumeralChoices::NumeralChoices(QWidget *window)
               "Fractions to the nearest twelfth, S for a half and a dot for each twelfth: 2.25 is "
               "II···"),
           FractionsKey))
+    , strict_(makeChoice("StrictNumerals", QT_TRANSLATE_NOOP("NumeralChoices", "Strict numerals"),
+          QT_TRANSLATE_NOOP("NumeralChoices",
+              "Roman numerals are read only as the calculator writes them: IC is refused, with "
+              "CI for 101 and XCIX for 99"),
+          StrictKey))
 {
-    window->addAction(largeNumbers_);
-    window->addAction(fractions_);
+    for (QAction *action : {largeNumbers_, fractions_, strict_})
+        window->addAction(action);
     apply();
 }
 
@@ -53,8 +59,8 @@ QAction *NumeralChoices::makeChoice(
 void NumeralChoices::addForThisRun(RomanForms forms)
 {
     // Checked for the person to see, without saving a choice they did not make.
-    for (const auto &[action, on] :
-        {std::pair {largeNumbers_, forms.vinculum}, {fractions_, forms.twelfths}}) {
+    for (const auto &[action, on] : {std::pair {largeNumbers_, forms.vinculum},
+             {fractions_, forms.twelfths}, {strict_, forms.strict}}) {
         const QSignalBlocker quiet(action);
         action->setChecked(action->isChecked() || on);
     }
@@ -63,7 +69,8 @@ void NumeralChoices::addForThisRun(RomanForms forms)
 
 void NumeralChoices::apply()
 {
-    const RomanForms forms {largeNumbers_->isChecked(), fractions_->isChecked()};
+    const RomanForms forms {
+        largeNumbers_->isChecked(), fractions_->isChecked(), strict_->isChecked()};
     if (forms == romanForms())
         return;
     setRomanForms(forms);

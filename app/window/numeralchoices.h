@@ -8,8 +8,9 @@
 class QAction;
 class QWidget;
 
-// The person's choice of how numerals are written: large numbers with bars,
-// fractions in twelfths. Two checkable actions for the window's menu, each
+// The person's choice of how numerals are written, large numbers with bars and
+// fractions in twelfths, and of reading them strictly. Three checkable actions
+// for the window's menu, each
 // remembered in the settings; a choice made for one run on the command line
 // shows checked but is not saved.
 class NumeralChoices : public QObject
@@ -19,6 +20,7 @@ public:
 
     QAction *largeNumbers() const { return largeNumbers_; }
     QAction *fractions() const { return fractions_; }
+    QAction *strict() const { return strict_; }
 
     // Adds forms for this run only.
     void addForThisRun(RomanForms forms);
@@ -32,4 +34,5 @@ private:
 
     QAction *largeNumbers_;
     QAction *fractions_;
+    QAction *strict_;
 };
