@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -101,15 +102,39 @@ private:
     int lineNumber_ = 0;
 };
 
+// The standard streams that were closed when the program started.
+bool closedAtStart[3] = {};
+
+// Why a stream cannot be used, in words: a closed one is no system error.
+QString why(int error, bool closed, bool input)
+{
+    if (closed || error == EBADF)
+        return input ? QCoreApplication::translate("Evaluate", "standard input is closed")
+                     : QCoreApplication::translate("Evaluate", "standard output is closed");
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+int failed(std::FILE *err, const QString &message)
+{
+    const QByteArray bytes = message.toUtf8().append('\n');
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), err);
+    return 1;
+}
+
 int writeFailed(std::FILE *err, const WriteFailed &failure)
 {
-    const QByteArray message = QCoreApplication::translate(
-        "Evaluate", "roman-calculator: the results could not be written: %1")
-                                   .arg(QString::fromLocal8Bit(std::strerror(failure.error)))
-                                   .toUtf8()
-                                   .append('\n');
-    std::fwrite(message.constData(), 1, std::size_t(message.size()), err);
-    return 1;
+    return failed(err,
+        QCoreApplication::translate(
+            "Evaluate", "roman-calculator: the results could not be written: %1")
+            .arg(why(failure.error, false, false)));
+}
+
+// Results that would go nowhere are not calculated.
+void checkOpen(std::FILE *out)
+{
+    const int handle = fileno(out);
+    if (handle >= 0 && handle < 3 && closedAtStart[handle])
+        throw WriteFailed {EBADF};
 }
 
 } // namespace
@@ -117,6 +142,7 @@ int writeFailed(std::FILE *err, const WriteFailed &failure)
 int evaluateLine(const QString &line, std::FILE *out, std::FILE *err, bool explain)
 {
     try {
+        checkOpen(out);
         Evaluator evaluator(out, err, explain);
         int status = 0;
         for (const QStringView part : splitLines(line)) {
@@ -133,6 +159,7 @@ int evaluateLine(const QString &line, std::FILE *out, std::FILE *err, bool expla
 int evaluateLines(std::FILE *in, std::FILE *out, std::FILE *err, bool explain)
 {
     try {
+        checkOpen(out);
         Evaluator evaluator(out, err, explain);
         int status = 0;
         const auto evaluate = [&](std::string_view line) {
@@ -145,9 +172,22 @@ int evaluateLines(std::FILE *in, std::FILE *out, std::FILE *err, bool explain)
         // file.
         std::string pending;
         std::vector<char> block(1 << 16);
+        const int handle = fileno(in);
         for (;;) {
-            const ssize_t got = ::read(fileno(in), block.data(), block.size());
-            if (got <= 0)
+            const ssize_t got = ::read(handle, block.data(), block.size());
+            if (got < 0 && errno == EINTR)
+                continue;
+            // A failed read is no end of the input: what came before it was
+            // calculated, and the run ends saying so.
+            const bool closed = handle >= 0 && handle < 3 && closedAtStart[handle];
+            if (got < 0 || closed) {
+                flush(out);
+                return failed(err,
+                    QCoreApplication::translate(
+                        "Evaluate", "roman-calculator: the input could not be read: %1")
+                        .arg(why(errno, closed, true)));
+            }
+            if (got == 0)
                 break;
             pending.append(block.data(), std::size_t(got));
             std::size_t start = 0;
@@ -164,5 +204,16 @@ int evaluateLines(std::FILE *in, std::FILE *out, std::FILE *err, bool explain)
         return status;
     } catch (const WriteFailed &failure) {
         return writeFailed(err, failure);
+    }
+}
+
+void reopenClosedStandardStreams()
+{
+    for (int handle = 0; handle < 3; ++handle) {
+        if (::fcntl(handle, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        closedAtStart[handle] = true;
+        // The lowest free number: this one.
+        ::open("/dev/null", handle == 0 ? O_RDONLY : O_WRONLY);
     }
 }

@@ -19,3 +19,9 @@ int evaluateLine(const QString &line, std::FILE *out, std::FILE *err, bool expla
 // Reads the lines from in until its end, printing each result as soon as it
 // is known, so that it works in a pipe. A line may be of any length.
 int evaluateLines(std::FILE *in, std::FILE *out, std::FILE *err, bool explain = false);
+
+// Called first thing: a standard stream that was closed as the program
+// started is opened on /dev/null, so that no file the program opens later
+// takes its number, and what is read or written there; evaluateLines() then
+// says that it is closed.
+void reopenClosedStandardStreams();

@@ -1,16 +1,22 @@
 #include "app/buildinfo.h"
-#include "app/window/calvaran.h"
 #include "app/commandline.h"
+#include "app/evaluate.h"
 #include "app/languages.h"
+#include "app/settings.h"
+#include "app/window/calvaran.h"
 #include "app/window/windowsize.h"
 #include "core/errors.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLocale>
 #include <QStandardPaths>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    reopenClosedStandardStreams();
     QApplication::setApplicationName(QStringLiteral("roman-calculator"));
     QApplication::setApplicationVersion(QStringLiteral(ROMAN_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(ROMAN_APP_ID));
@@ -39,5 +45,12 @@ int main(int argc, char *argv[])
     window.show();
     const int status = QApplication::exec();
     setErrorReporter({});
+    // The window is gone: the lock is waited for a moment, and no longer.
+    if (!saveSettings(500))
+        std::fprintf(stderr, "%s\n",
+            qPrintable(QCoreApplication::translate(
+                "Settings", "roman-calculator: your settings could not be saved in %1")
+                           .arg(QDir::toNativeSeparators(QStandardPaths::writableLocation(
+                               QStandardPaths::GenericConfigLocation)))));
     return status;
 }

@@ -52,6 +52,12 @@ expect 1 '' 'line 1: "VV\\u0000X" is not' 'VV\0X' --eval -
 # A write that fails ends the run with a message, never a loop.
 got=$(LC_ALL=$locale "$program" --eval 1+1 2>&1 > /dev/full; echo "status $?")
 [[ "$got" == *"could not be written"*"status 1" ]] || { echo "FAIL: /dev/full: $got"; failures=$((failures + 1)); }
+# A read that fails is no end of the input; a closed stream is named as such.
+for redirect in '< /' '<&-' '>&- < /dev/null'; do
+    got=$(eval 'LC_ALL=$locale "$program" --eval - 2>&1' "$redirect"; echo "status $?")
+    [[ "$got" =~ (read: Is a dir|read: standard input is|written: standard output is).*status\ 1$ ]] \
+        || { echo "FAIL: $redirect: $got"; failures=$((failures + 1)); }
+done
 got=$(yes 1 | (trap '' PIPE; LC_ALL=$locale timeout 20 "$program" --eval - 2>&1) | head -1)
 [ "$got" = "1	I" ] || { echo "FAIL: a closed pipe: $got"; failures=$((failures + 1)); }
 locale=de_DE.UTF-8 expect 0 '4,5\tIV' '<none>' '' --eval '1,5*3'

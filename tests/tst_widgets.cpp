@@ -8,6 +8,7 @@
 
 #include "app/help/helpwindow.h"
 #include "app/languages.h"
+#include "app/settings.h"
 #include "app/tape/tapefile.h"
 #include "app/tape/tapepanel.h"
 #include "app/window/calvaran.h"
@@ -932,8 +933,11 @@ private slots:
         QFETCH(QSize, opensAt);
         const QTemporaryDir settings;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
-        const auto restore = qScopeGuard(
-            [&] { qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config"))); });
+        forgetSettings();
+        const auto restore = qScopeGuard([&] {
+            qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+            forgetSettings();
+        });
         QFETCH(int, dragged);
         if (opensAt == QSize(0, 0))
             opensAt = Calvaran().size();
@@ -960,6 +964,8 @@ private slots:
             else if (!damage.isEmpty())
                 QVERIFY(file.resize(0) && file.write(damage) == damage.size());
         }
+        // As the next run.
+        forgetSettings();
         Window w;
         rememberWindowSize(&w.calvaran);
         QCOMPARE(w.calvaran.size(),

@@ -1,6 +1,7 @@
 #include "app/tape/tapefile.h"
 
 #include "app/plainfile.h"
+#include "app/tape/tapefileformat.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,128 +11,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace {
-
-const QByteArray Header = QByteArrayLiteral("roman-calculator-tape\t1\n");
-// The most of a file read at the start; of a longer one its newest lines.
-constexpr qint64 ReadLimit = 16 << 20;
-// The file never grows past CutBackAt: entries that would take it further
-// go in through a cut-back, which keeps at most KeptBytes of the newest, so
-// that two windows writing in turn never make a file too long to read.
-constexpr qint64 CutBackAt = 4 << 20;
-constexpr qint64 KeptBytes = 2 << 20;
-// A text in UTF-8 and escaped takes at most three bytes a unit, so that a
-// line is shorter than LongestLine, and a cut-back keeps several.
-constexpr qsizetype LongestText = 64 << 10;
-constexpr qint64 LongestLine = 1 << 20;
-static_assert(2 * 3 * (LongestText + 3) + 32 < LongestLine && LongestLine < KeptBytes
-    && KeptBytes < CutBackAt && CutBackAt < ReadLimit);
-// At the end a busy lock is waited for a moment: the window is going away.
-constexpr int LockWaitAtEnd = 2000;
-
-// A text too long for a line of the file keeps its beginning and its end, as
-// the tape does with a long calculation.
-QString shortened(const QString &text)
-{
-    if (text.size() <= LongestText)
-        return text;
-    qsizetype head = LongestText / 2, tail = LongestText / 2;
-    if (text[head - 1].isHighSurrogate())
-        --head;
-    if (text[text.size() - tail].isLowSurrogate())
-        --tail;
-    return text.first(head) + QStringLiteral(" \u2026 ") + text.last(tail);
-}
-
-QByteArray fileLine(TapeEntry entry)
-{
-    entry.decimal = shortened(entry.decimal);
-    entry.roman = shortened(entry.roman);
-    return tapeLine(entry) + '\n';
-}
-
-// How many of the newest entries a cut-back keeps.
-std::size_t newestFitting(const std::deque<TapeEntry> &entries)
-{
-    std::size_t count = 0;
-    for (qint64 bytes = Header.size(); count < std::min(entries.size(), TapeFile::Kept); ++count)
-        if ((bytes += fileLine(entries[entries.size() - count - 1]).size()) > KeptBytes)
-            break;
-    return count;
-}
-
-// The newest entries, as many as a cut-back keeps.
-std::deque<TapeEntry> newestOnly(std::deque<TapeEntry> entries)
-{
-    entries.erase(entries.begin(), entries.end() - newestFitting(entries));
-    return entries;
-}
-
-// Whole lines, or nothing when one of them does not read.
-std::optional<TapeFile::Read> parsed(QByteArrayView data)
-{
-    TapeFile::Read read;
-    for (qsizetype start = 0, end; (end = data.indexOf('\n', start)) >= 0; start = end + 1) {
-        std::optional<TapeEntry> entry = readTapeLine(data.sliced(start, end - start));
-        if (!entry)
-            return std::nullopt;
-        read.entries.push_back(std::move(*entry));
-        if (read.entries.size() > TapeFile::Kept)
-            read.entries.pop_front();
-        ++read.lines;
-    }
-    return read;
-}
-
-// The newest entries of the file, read from no more than its last ReadLimit
-// bytes; nothing when it is not a tape this version reads.
-std::optional<TapeFile::Read> newestOf(QFile &file)
-{
-    const qint64 size = file.size();
-    const QByteArray head = file.seek(0) ? file.read(Header.size()) : QByteArray();
-    if (head != Header)
-        // A crash can tear the first line too.
-        return Header.startsWith(head) ? std::optional(TapeFile::Read()) : std::nullopt;
-    const qint64 from = std::max<qint64>(Header.size(), size - ReadLimit);
-    if (!file.seek(from))
-        return std::nullopt;
-    const QByteArray data = file.read(size - from);
-    // Past the limit the first line read is cut: the next one starts whole.
-    const qsizetype start = from == Header.size() ? 0 : data.indexOf('\n') + 1;
-    if (start == 0 && from > Header.size())
-        return std::nullopt;
-    return parsed(QByteArrayView(data).sliced(start));
-}
-
-// Where the file's whole lines end, before a line a crash tore; nothing when
-// another program or version has put a file here since.
-std::optional<qint64> wholeEnd(QFile &file)
-{
-    const qint64 size = file.size();
-    const QByteArray head = file.read(Header.size());
-    if (head != Header && !Header.startsWith(head))
-        return std::nullopt;
-    if (size == 0 || (file.seek(size - 1) && file.read(1) == "\n"))
-        return size;
-    const qint64 from = std::max<qint64>(0, size - LongestLine);
-    if (!file.seek(from))
-        return std::nullopt;
-    const qsizetype lastEnd = file.read(size - from).lastIndexOf('\n');
-    if (lastEnd < 0 && from > 0)
-        return std::nullopt;
-    return from + lastEnd + 1;
-}
-
-} // namespace
+using namespace tapefileformat;
 
 TapeFile::TapeFile(const QString &folder)
     : folder_(folder)
 { }
-
-TapeFile::~TapeFile()
-{
-    save(LockWaitAtEnd);
-}
 
 QString TapeFile::path() const
 {
@@ -151,8 +35,8 @@ std::deque<TapeEntry> TapeFile::load()
             for (const QString &name : names)
                 QDir(folder_).remove(name);
         });
+    takeKeptBeside();
     std::optional<Found> found = readFile();
-    bool cutBack = false;
     if (found && (!found->read || found->size > CutBackAt)) {
         // Read again under the lock: another window may have written since.
         underLock([&] {
@@ -160,14 +44,12 @@ std::deque<TapeEntry> TapeFile::load()
             if (found && !found->read) {
                 setAside();
             } else if (found && found->size > CutBackAt) {
-                cutBack = rewrite(found->read->entries); // counts the lines it keeps
+                rewrite(found->read->entries);
             }
         });
     }
     if (!found || !found->read)
         return {};
-    if (!cutBack)
-        lines_ = found->read->lines;
     // Longer than this version lets it grow (by an earlier one, say): only
     // what the window shows is kept.
     if (found->size > CutBackAt)
@@ -254,11 +136,11 @@ bool TapeFile::appendWaiting()
     std::optional<qint64> end = wholeEnd(file);
     if (!end) {
         file.close();
-        lines_ = 0;
         if (!setAside() || !openPlain(file, path(), O_RDWR | O_CREAT | O_EXCL))
             return false;
         end = 0;
     }
+    lines_ = linesUpTo(file, *end);
     QByteArray lines = *end == 0 ? Header : QByteArray();
     for (const TapeEntry &entry : waiting_)
         lines += fileLine(entry);
@@ -270,8 +152,27 @@ bool TapeFile::appendWaiting()
         return false;
     }
     lines_ += waiting_.size();
+    known_ = {identity(file.handle()), *end + lines.size()};
     waiting_.clear();
     return true;
+}
+
+std::size_t TapeFile::linesUpTo(QFile &file, qint64 end)
+{
+    // Every window appends, so each counts the lines of the file, not its
+    // own: only those added since it last wrote, unless another window has
+    // put a new file in its place since (a cut-back), or cut it short.
+    const bool same = end >= known_.size && identity(file.handle()) == known_.identity;
+    std::size_t lines = same ? lines_ : 0;
+    qint64 from = same ? known_.size : 0;
+    QByteArray block;
+    while (from < end && file.seek(from)
+        && !(block = file.read(std::min(end - from, ReadLimit))).isEmpty()) {
+        lines += std::size_t(block.count('\n'));
+        from += block.size();
+    }
+    // Without the first line, which names the format.
+    return same || lines == 0 ? lines : lines - 1;
 }
 
 bool TapeFile::cutBack(QFile &file)
@@ -309,12 +210,14 @@ bool TapeFile::rewrite(const std::deque<TapeEntry> &entries)
     if (!canonical.isEmpty())
         file.setPermissions(QFile::permissions(target));
     const bool written = put(file, all) && ::fsync(file.handle()) == 0;
+    const FileIdentity copyIdentity = identity(file.handle());
     file.close();
     if (!written || ::rename(QFile::encodeName(copy), QFile::encodeName(target)) != 0) {
         QFile::remove(copy);
         return false;
     }
     lines_ = kept;
+    known_ = {copyIdentity, all.size()};
     return true;
 }
 
@@ -327,15 +230,15 @@ bool TapeFile::setAside()
 
 QStringList TapeFile::leftovers() const
 {
-    // The copy of a cut-back that was stopped, and those earlier versions
-    // left under random names ("tape.txt." and six characters). Told apart
-    // by hand: name filters would compile regular expressions at every
-    // start, which costs more memory than the tape.
-    const QString stem = QStringLiteral("tape.txt.");
-    QStringList names = QDir(folder_).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    names.removeIf([&](const QString &name) {
-        return name != stem + QStringLiteral("new")
-            && !(name.size() == stem.size() + 6 && name.startsWith(stem));
-    });
-    return names;
+    // Only the copy of a cut-back that was stopped, by its one name, and only
+    // when it holds what a cut-back writes. Earlier versions wrote their
+    // copies under "tape.txt." and six random letters, which cannot be told
+    // from a name a person gives a copy of their own ("tape.txt.backup"):
+    // those stay, as any name this version did not write.
+    const QString copy = path() + QStringLiteral(".new");
+    QFile file;
+    if (fileKind(copy) != FileKind::Plain || !openPlain(file, copy, O_RDONLY)
+        || !Header.startsWith(file.read(Header.size())))
+        return {};
+    return {QFileInfo(copy).fileName()};
 }

@@ -9,9 +9,13 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QFile;
+
+// A file's device and inode.
+using FileIdentity = std::pair<quint64, quint64>;
 
 // The tape on disk, in the person's data folder: a text file that several
 // windows append to in turn, one entry a line (see tapeLine()), which another
@@ -76,12 +80,21 @@ private:
     std::optional<Found> readFile() const;
     bool save(int lockWait);
     bool appendWaiting();
+    std::size_t linesUpTo(QFile &file, qint64 end);
     bool cutBack(QFile &file);
     bool rewrite(const std::deque<TapeEntry> &entries);
     // False when it could not be moved.
     bool setAside();
     // What a stopped cut-back left in the folder.
     QStringList leftovers() const;
+    // Entries that could not be saved as a window closed are kept in a file
+    // of their own beside the tape: tape-unsaved.txt, -2, -3… Its name, or
+    // "" when even that could not be written.
+    QString keepBeside();
+    // Appends those files to the tape, and removes them once it has them.
+    void takeKeptBeside();
+    QString keptName(int n) const;
+    static constexpr int MostKept = 100;
     // Does the work with the file's lock held, if it can be had at once.
     bool underLock(const std::function<void()> &work);
 
@@ -90,6 +103,12 @@ private:
     std::deque<TapeEntry> waiting_;
     // The person cleared the tape before the file could be written.
     bool clearing_ = false;
-    // The lines of the file, as far as this window knows.
+    // The lines of the file, as far as this window knows: counted up to
+    // known_.size in the file known_.identity names.
     std::size_t lines_ = 0;
+    struct
+    {
+        FileIdentity identity;
+        qint64 size = -1;
+    } known_;
 };

@@ -150,6 +150,18 @@
         <source>roman-calculator: the results could not be written: %1</source>
         <translation>roman-calculator: die Ergebnisse konnten nicht geschrieben werden: %1</translation>
     </message>
+    <message>
+        <source>standard input is closed</source>
+        <translation>die Standardeingabe ist geschlossen</translation>
+    </message>
+    <message>
+        <source>standard output is closed</source>
+        <translation>die Standardausgabe ist geschlossen</translation>
+    </message>
+    <message>
+        <source>roman-calculator: the input could not be read: %1</source>
+        <translation>roman-calculator: die Eingabe konnte nicht gelesen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -466,6 +478,17 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>roman-calculator: your settings could not be saved in %1</source>
+        <translation>roman-calculator: Ihre Einstellungen konnten nicht in %1 gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved in %1 now; they are kept until they can be</source>
+        <translation>Ihre Einstellungen lassen sich jetzt nicht in %1 speichern; sie bleiben erhalten, bis es geht</translation>
+    </message>
+</context>
+<context>
     <name>Stack</name>
     <message>
         <source>Parenthesis stack</source>
@@ -592,6 +615,23 @@
         <source>%1; ÷ 0 keeps the dividend</source>
         <comment>%1 is a calculation written out, such as 5 ÷ 0 = 5</comment>
         <translation>%1; ÷ 0 behält den Dividenden</translation>
+    </message>
+</context>
+<context>
+    <name>TapeFile</name>
+    <message numerus="yes">
+        <source>roman-calculator: %n entries of the tape could not be saved in %1</source>
+        <translation>
+            <numerusform>roman-calculator: %n Eintrag des Rechenstreifens konnte nicht in %1 gespeichert werden</numerusform>
+            <numerusform>roman-calculator: %n Einträge des Rechenstreifens konnten nicht in %1 gespeichert werden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>roman-calculator: %n entries of the tape could not be saved in %1; they are kept in %2, and go into the tape when the calculator next starts</source>
+        <translation>
+            <numerusform>roman-calculator: %n Eintrag des Rechenstreifens konnte nicht in %1 gespeichert werden; er bleibt in %2 erhalten und kommt beim nächsten Start des Rechners in den Rechenstreifen</numerusform>
+            <numerusform>roman-calculator: %n Einträge des Rechenstreifens konnten nicht in %1 gespeichert werden; sie bleiben in %2 erhalten und kommen beim nächsten Start des Rechners in den Rechenstreifen</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,23 @@
     </message>
 </context>
 <context>
+    <name>TapeFile</name>
+    <message numerus="yes">
+        <source>roman-calculator: %n entries of the tape could not be saved in %1</source>
+        <translation>
+            <numerusform>roman-calculator: %n entry of the tape could not be saved in %1</numerusform>
+            <numerusform>roman-calculator: %n entries of the tape could not be saved in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>roman-calculator: %n entries of the tape could not be saved in %1; they are kept in %2, and go into the tape when the calculator next starts</source>
+        <translation>
+            <numerusform>roman-calculator: %n entry of the tape could not be saved in %1; it is kept in %2, and goes into the tape when the calculator next starts</numerusform>
+            <numerusform>roman-calculator: %n entries of the tape could not be saved in %1; they are kept in %2, and go into the tape when the calculator next starts</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TapePanel</name>
     <message numerus="yes">
         <source>Copied %n entries</source>

@@ -150,6 +150,18 @@
         <source>roman-calculator: the results could not be written: %1</source>
         <translation>roman-calculator: no se pudieron escribir los resultados: %1</translation>
     </message>
+    <message>
+        <source>standard input is closed</source>
+        <translation>la entrada estándar está cerrada</translation>
+    </message>
+    <message>
+        <source>standard output is closed</source>
+        <translation>la salida estándar está cerrada</translation>
+    </message>
+    <message>
+        <source>roman-calculator: the input could not be read: %1</source>
+        <translation>roman-calculator: no se pudo leer la entrada: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -466,6 +478,17 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>roman-calculator: your settings could not be saved in %1</source>
+        <translation>roman-calculator: no se pudieron guardar sus ajustes en %1</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved in %1 now; they are kept until they can be</source>
+        <translation>Sus ajustes no se pueden guardar ahora en %1; se conservan hasta que se pueda</translation>
+    </message>
+</context>
+<context>
     <name>Stack</name>
     <message>
         <source>Parenthesis stack</source>
@@ -592,6 +615,23 @@
         <source>%1; ÷ 0 keeps the dividend</source>
         <comment>%1 is a calculation written out, such as 5 ÷ 0 = 5</comment>
         <translation>%1; ÷ 0 conserva el dividendo</translation>
+    </message>
+</context>
+<context>
+    <name>TapeFile</name>
+    <message numerus="yes">
+        <source>roman-calculator: %n entries of the tape could not be saved in %1</source>
+        <translation>
+            <numerusform>roman-calculator: %n apunte de la cinta no se pudo guardar en %1</numerusform>
+            <numerusform>roman-calculator: %n apuntes de la cinta no se pudieron guardar en %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>roman-calculator: %n entries of the tape could not be saved in %1; they are kept in %2, and go into the tape when the calculator next starts</source>
+        <translation>
+            <numerusform>roman-calculator: %n apunte de la cinta no se pudo guardar en %1; se conserva en %2 y pasa a la cinta la próxima vez que se inicie la calculadora</numerusform>
+            <numerusform>roman-calculator: %n apuntes de la cinta no se pudieron guardar en %1; se conservan en %2 y pasan a la cinta la próxima vez que se inicie la calculadora</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,18 @@
         <source>roman-calculator: the results could not be written: %1</source>
         <translation>roman-calculator&#xa0;: les résultats n’ont pas pu être écrits&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>standard input is closed</source>
+        <translation>l’entrée standard est fermée</translation>
+    </message>
+    <message>
+        <source>standard output is closed</source>
+        <translation>la sortie standard est fermée</translation>
+    </message>
+    <message>
+        <source>roman-calculator: the input could not be read: %1</source>
+        <translation>roman-calculator&#xa0;: l’entrée n’a pas pu être lue&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -466,6 +478,17 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>roman-calculator: your settings could not be saved in %1</source>
+        <translation>roman-calculator&#xa0;: vos réglages n’ont pas pu être enregistrés dans %1</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved in %1 now; they are kept until they can be</source>
+        <translation>Vos réglages ne peuvent pas être enregistrés dans %1 pour l’instant&#xa0;; ils sont gardés jusqu’à ce qu’ils puissent l’être</translation>
+    </message>
+</context>
+<context>
     <name>Stack</name>
     <message>
         <source>Parenthesis stack</source>
@@ -592,6 +615,23 @@
         <source>%1; ÷ 0 keeps the dividend</source>
         <comment>%1 is a calculation written out, such as 5 ÷ 0 = 5</comment>
         <translation>%1&#xa0;; ÷ 0 garde le dividende</translation>
+    </message>
+</context>
+<context>
+    <name>TapeFile</name>
+    <message numerus="yes">
+        <source>roman-calculator: %n entries of the tape could not be saved in %1</source>
+        <translation>
+            <numerusform>roman-calculator&#xa0;: %n entrée du ruban n’a pas pu être enregistrée dans %1</numerusform>
+            <numerusform>roman-calculator&#xa0;: %n entrées du ruban n’ont pas pu être enregistrées dans %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>roman-calculator: %n entries of the tape could not be saved in %1; they are kept in %2, and go into the tape when the calculator next starts</source>
+        <translation>
+            <numerusform>roman-calculator&#xa0;: %n entrée du ruban n’a pas pu être enregistrée dans %1&#xa0;; elle est gardée dans %2 et rejoint le ruban au prochain démarrage de la calculatrice</numerusform>
+            <numerusform>roman-calculator&#xa0;: %n entrées du ruban n’ont pas pu être enregistrées dans %1&#xa0;; elles sont gardées dans %2 et rejoignent le ruban au prochain démarrage de la calculatrice</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,18 @@
         <source>roman-calculator: the results could not be written: %1</source>
         <translation>roman-calculator: non è stato possibile scrivere i risultati: %1</translation>
     </message>
+    <message>
+        <source>standard input is closed</source>
+        <translation>lo standard input è chiuso</translation>
+    </message>
+    <message>
+        <source>standard output is closed</source>
+        <translation>lo standard output è chiuso</translation>
+    </message>
+    <message>
+        <source>roman-calculator: the input could not be read: %1</source>
+        <translation>roman-calculator: non è stato possibile leggere l’input: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -466,6 +478,17 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>roman-calculator: your settings could not be saved in %1</source>
+        <translation>roman-calculator: non è stato possibile salvare le impostazioni in %1</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved in %1 now; they are kept until they can be</source>
+        <translation>Le impostazioni non si possono salvare ora in %1; restano finché non sarà possibile</translation>
+    </message>
+</context>
+<context>
     <name>Stack</name>
     <message>
         <source>Parenthesis stack</source>
@@ -592,6 +615,23 @@
         <source>%1; ÷ 0 keeps the dividend</source>
         <comment>%1 is a calculation written out, such as 5 ÷ 0 = 5</comment>
         <translation>%1; ÷ 0 mantiene il dividendo</translation>
+    </message>
+</context>
+<context>
+    <name>TapeFile</name>
+    <message numerus="yes">
+        <source>roman-calculator: %n entries of the tape could not be saved in %1</source>
+        <translation>
+            <numerusform>roman-calculator: non è stato possibile salvare %n voce del nastro in %1</numerusform>
+            <numerusform>roman-calculator: non è stato possibile salvare %n voci del nastro in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>roman-calculator: %n entries of the tape could not be saved in %1; they are kept in %2, and go into the tape when the calculator next starts</source>
+        <translation>
+            <numerusform>roman-calculator: non è stato possibile salvare %n voce del nastro in %1; resta in %2 ed entra nel nastro al prossimo avvio della calcolatrice</numerusform>
+            <numerusform>roman-calculator: non è stato possibile salvare %n voci del nastro in %1; restano in %2 ed entrano nel nastro al prossimo avvio della calcolatrice</numerusform>
+        </translation>
     </message>
 </context>
 <context>

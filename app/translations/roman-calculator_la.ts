@@ -150,6 +150,18 @@
         <source>roman-calculator: the results could not be written: %1</source>
         <translation>roman-calculator: eventus scribi non potuerunt: %1</translation>
     </message>
+    <message>
+        <source>standard input is closed</source>
+        <translation>introitus communis clausus est</translation>
+    </message>
+    <message>
+        <source>standard output is closed</source>
+        <translation>exitus communis clausus est</translation>
+    </message>
+    <message>
+        <source>roman-calculator: the input could not be read: %1</source>
+        <translation>roman-calculator: introitus legi non potuit: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -466,6 +478,17 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>roman-calculator: your settings could not be saved in %1</source>
+        <translation>roman-calculator: optiones tuae in %1 servari non potuerunt</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved in %1 now; they are kept until they can be</source>
+        <translation>Optiones tuae nunc in %1 servari non possunt; manent dum servari possint</translation>
+    </message>
+</context>
+<context>
     <name>Stack</name>
     <message>
         <source>Parenthesis stack</source>
@@ -592,6 +615,23 @@
         <source>%1; ÷ 0 keeps the dividend</source>
         <comment>%1 is a calculation written out, such as 5 ÷ 0 = 5</comment>
         <translation>%1; ÷ 0 dividendum servat</translation>
+    </message>
+</context>
+<context>
+    <name>TapeFile</name>
+    <message numerus="yes">
+        <source>roman-calculator: %n entries of the tape could not be saved in %1</source>
+        <translation>
+            <numerusform>roman-calculator: %n inscriptio taeniae in %1 servari non potuit</numerusform>
+            <numerusform>roman-calculator: %n inscriptiones taeniae in %1 servari non potuerunt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>roman-calculator: %n entries of the tape could not be saved in %1; they are kept in %2, and go into the tape when the calculator next starts</source>
+        <translation>
+            <numerusform>roman-calculator: %n inscriptio taeniae in %1 servari non potuit; in %2 manet et in taeniam venit cum calculator proxime incipit</numerusform>
+            <numerusform>roman-calculator: %n inscriptiones taeniae in %1 servari non potuerunt; in %2 manent et in taeniam veniunt cum calculator proxime incipit</numerusform>
+        </translation>
     </message>
 </context>
 <context>

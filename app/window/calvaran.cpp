@@ -175,6 +175,7 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     tape_ = std::make_unique<Tape>(parenBase1_->engine(), *calculation_);
     tape_->written.connect([this](const TapeEntry &entry) { tapePanel_->add(entry); });
     tapePanel_->said.connect([this](const QString &message) { showStatus(message); });
+    tellSettingsNews([this](const QString &message) { showStatus(message); });
     tapePanel_->reused.connect([this](const QString &text) {
         typeInPad1_->enterText(text);
         typeInPad1_->setFocus();
@@ -207,7 +208,10 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     showTape(setting(TapeShownKey, true).toBool());
 }
 
-Calvaran::~Calvaran() = default;
+Calvaran::~Calvaran()
+{
+    tellSettingsNews({});
+}
 
 void Calvaran::showTape(bool shown)
 {
