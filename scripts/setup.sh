@@ -86,12 +86,16 @@ missing_tools() {
     need qt6-base-dev "Qt's CMake package, Qt6Config.cmake" has_cmake_package Qt6
     need qt6-base-dev "Qt Widgets' CMake package, Qt6WidgetsConfig.cmake" \
         has_cmake_package Qt6Widgets
+    need qt6-base-dev "Qt Print Support's CMake package, Qt6PrintSupportConfig.cmake" \
+        has_cmake_package Qt6PrintSupport
     need libgl-dev "the OpenGL headers that Qt's CMake package asks for" test -f /usr/include/GL/gl.h
     need qt6-tools-dev "Qt Linguist's CMake package, Qt6LinguistToolsConfig.cmake" \
         has_cmake_package Qt6LinguistTools
     need qt6-l10n-tools "lrelease, Qt's translation compiler" has_lrelease
     need fonts-dejavu-core "the DejaVu fonts (for the tests)" has_font DejaVuSans.ttf
     need fonts-liberation "the Liberation fonts (for the tests)" has_font LiberationSans-Regular.ttf
+    need poppler-utils "pdftotext, which reads a printed tape back (for the tests)" \
+        command -v pdftotext
 }
 
 # Checks for what the build needs and installs the packages of what is missing.

@@ -9,6 +9,7 @@
 #include "app/help/helpwindow.h"
 #include "app/languages.h"
 #include "app/settings.h"
+#include "app/tape/tapeexport.h"
 #include "app/tape/tapefile.h"
 #include "app/tape/tapepanel.h"
 #include "app/window/calvaran.h"
@@ -33,6 +34,8 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -42,6 +45,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolTip>
 
 #include <memory>
@@ -89,6 +93,32 @@ QString cutText(const QWidget &window)
             return widget->objectName() + ": " + text;
     }
     return {};
+}
+
+// The rows of an RFC 4180 table, each with its fields joined by "|".
+QStringList csvRows(const QString &csv)
+{
+    QStringList rows, fields;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < csv.size(); ++i) {
+        const QStringView next = QStringView(csv).mid(i, 2);
+        if (quoted && next == u"\"\"") {
+            field += u'"';
+            ++i;
+        } else if (next[0] == u'"') {
+            quoted = !quoted;
+        } else if (!quoted && next[0] == u',') {
+            fields << std::exchange(field, {});
+        } else if (!quoted && next == u"\r\n") {
+            rows << (fields << std::exchange(field, {})).join('|');
+            fields.clear();
+            ++i;
+        } else {
+            field += next[0];
+        }
+    }
+    return rows;
 }
 
 struct Window
@@ -572,6 +602,108 @@ private slots:
             QCOMPARE(file.readAll().count('\n'), reopened.count(", ") + 2);
     }
 
+    // Clearing and deleting lose nothing to a slip: Undo brings the entries
+    // back where they were, the file follows, and a clear is also kept
+    // beside it. After "1+1=2+2=3+3=", entries by their decimal lines.
+    void tapeUndo_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("cleared");
+        const QString all = "1 + 1 = 2, 2 + 2 = 4, 3 + 3 = 6", last2 = "2 + 2 = 4, 3 + 3 = 6";
+        const auto row = [](const char *input, const QString &kept, const QString &cleared) {
+            QTest::newRow(input) << QString(input) << kept << cleared;
+        };
+        row("{ClearTape}", "", all);
+        row("{ClearTape}{Ctrl+Z}", all, all); // from the type-in box
+        row("{ClearTape}4+4={UndoTape}", all + ", 4 + 4 = 8", all);
+        row("{Tape}{Home}{Delete}", last2, "");
+        row("{Tape}{End}{DeleteEntry}4+4=", "1 + 1 = 2, 2 + 2 = 4, 4 + 4 = 8", "");
+        row("{Tape}{Home}{Delete}{Down}{Delete}{Ctrl+Z}", last2, "");
+        row("{Tape}{Home}{Delete}{Down}{Delete}{Ctrl+Z}{Ctrl+Z}", all, "");
+        row("{Tape}{Ctrl+A}{Delete}5+5={Ctrl+Z}", all + ", 5 + 5 = 10", "");
+        row("{Tape}{Home}{Delete}{ClearTape}{Ctrl+Z}", last2, last2);
+        row("{Tape}{Ctrl+Z}", all, ""); // nothing to bring back
+    }
+    void tapeUndo()
+    {
+        QFETCH(QString, input);
+        QTemporaryDir folder;
+        const auto decimals = [](const std::deque<TapeEntry> &entries) {
+            QStringList lines;
+            for (const TapeEntry &entry : entries)
+                lines << entry.decimal;
+            return lines.join(", ");
+        };
+        {
+            Window w(folder.path());
+            w.enter("1+1=2+2=3+3=" + input);
+            QCoreApplication::processEvents();
+            QTEST(decimals(w.calvaran.tapePanel()->entries()), "kept");
+            // What was taken says how to bring it back.
+            if (input.endsWith("ClearTape}")
+                || input.contains(QRegularExpression("Delete(Entry)?}$")))
+                QVERIFY2(w.status().contains("Ctrl+Z brings"), qPrintable(w.status()));
+        }
+        QTEST(decimals(TapeFile(folder.path()).load()), "kept");
+        // The cleared entries are a tape of their own, which a person can put back.
+        QTemporaryDir aside;
+        QFile::copy(folder.filePath("tape-cleared.txt"), aside.filePath("tape.txt"));
+        QTEST(decimals(TapeFile(aside.path()).load()), "cleared");
+    }
+
+    // The tape leaves the calculator as a CSV table that reads back text for
+    // text, as plain text, or on paper, where every entry's text is printed;
+    // a file that cannot be written is said so, and nothing else changes.
+    void tapeExportAndPrint()
+    {
+        QTemporaryDir folder;
+        Window w;
+        for (const TapeEntry &entry :
+            std::initializer_list<TapeEntry> {{"2 + 3 = 5", "II + III = V", 5},
+                {"1E+308 × 10 = Arithmetic error: a, \"b\"", "Roman overflow × X = ,",
+                    std::nullopt},
+                {"line\r\nbreak", "X\u0305I\u0305\"", 0.1 + 0.2}})
+            w.calvaran.tapePanel()->add(entry);
+        QVERIFY(w.calvaran.tapePanel()->exportTo(folder.filePath("tape.csv")));
+        QVERIFY(w.status().contains("Exported 3 entries"));
+        QFile csv(folder.filePath("tape.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QStringList fields;
+        for (const QString &row : csvRows(QString::fromUtf8(csv.readAll())))
+            fields << row;
+        QCOMPARE(fields,
+            QStringList({"result|decimal|roman", "5|2 + 3 = 5|II + III = V",
+                "|1E+308 × 10 = Arithmetic error: a, \"b\"|Roman overflow × X = ,",
+                "0.30000000000000004|line\r\nbreak|X\u0305I\u0305\""}));
+        QVERIFY(w.calvaran.tapePanel()->exportTo(folder.filePath("tape.txt")));
+        QFile text(folder.filePath("tape.txt"));
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        QVERIFY(text.readAll().startsWith("2 + 3 = 5\nII + III = V\n\n1E+308"));
+        QVERIFY(!w.calvaran.tapePanel()->exportTo(folder.filePath("none/tape.csv")));
+        QVERIFY(w.status().contains("could not be exported"));
+
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath("tape.pdf"));
+        std::vector<const TapeEntry *> entries;
+        const std::vector<TapeEntry> many(60, {"12 + 30 = 42", "XII + XXX = XLII", 42});
+        for (const TapeEntry &entry : many)
+            entries.push_back(&entry);
+        const TapeEntry last {"6 × 7 = 42", "VI × VII = XLII", 42};
+        entries.push_back(&last);
+        printTape(printer, entries, QDateTime({2026, 12, 7}, {21, 45}));
+        QProcess reader;
+        reader.start("pdftotext", {"-layout", folder.filePath("tape.pdf"), "-"});
+        QVERIFY(reader.waitForFinished());
+        const QString printed = QString::fromUtf8(reader.readAllStandardOutput());
+        QCOMPARE(printed.count("12 + 30 = 42"), 60);
+        QCOMPARE(printed.count("XII + XXX = XLII"), 60);
+        QVERIFY(printed.contains("6 × 7 = 42") && printed.contains("VI × VII = XLII"));
+        QVERIFY(printed.contains("December 7, 2026"));
+        QVERIFY(printed.count('\f') > 1); // on more than one page
+    }
+
     void keyboardAndScreenReader()
     {
         Window w;
@@ -888,6 +1020,13 @@ private slots:
             taken << action->shortcuts();
         for (const QPushButton *button : w.calvaran.findChildren<QPushButton *>())
             taken << button->shortcut();
+        // The print dialog Ctrl+P opens is closed as soon as it shows.
+        QTimer closer;
+        closer.callOnTimeout([] {
+            if (QWidget *dialog = QApplication::activeModalWidget())
+                dialog->close();
+        });
+        closer.start(0);
         QList<int> keys; // Shift+Tab arrives as Tab with Shift
         for (int key = Qt::Key_Escape; key <= Qt::Key_F12; ++key)
             keys << key;

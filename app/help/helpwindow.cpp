@@ -71,6 +71,14 @@ constexpr KeyHelp KeyTable[] = {
             "In the tape: copy the selected entries; put the entry's result into the type-in "
             "box, as a double click does. Numbers and operations typed there go to the type-in "
             "box.")},
+    {Keys::Action, "DeleteEntry",
+        QT_TRANSLATE_NOOP("HelpWindow", "In the tape: delete the selected entries.")},
+    {Keys::Action, "UndoTape",
+        QT_TRANSLATE_NOOP("HelpWindow",
+            "Bring back the entries that the tape's last delete or clear took; a clear also "
+            "keeps them in tape-cleared.txt beside the tape's file.")},
+    {Keys::Action, "PrintTape",
+        QT_TRANSLATE_NOOP("HelpWindow", "Print the tape, or save it as a PDF file.")},
     {Keys::Sequences, "F1", QT_TRANSLATE_NOOP("HelpWindow", "Show this help.")},
     {Keys::Sequences, "Ctrl+Q", QT_TRANSLATE_NOOP("HelpWindow", "Quit.")},
 };

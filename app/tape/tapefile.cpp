@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSaveFile>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -92,10 +93,30 @@ bool TapeFile::append(const std::vector<TapeEntry> &entries)
 
 bool TapeFile::clear()
 {
+    return replace({});
+}
+
+bool TapeFile::replace(const std::deque<TapeEntry> &entries)
+{
     setAsideAs_.clear();
-    waiting_.clear();
+    waiting_ = entries;
+    while (waiting_.size() > Kept)
+        waiting_.pop_front();
     clearing_ = true;
     return save(0);
+}
+
+bool TapeFile::keepCleared(const std::deque<TapeEntry> &entries)
+{
+    if (inMemory())
+        return true;
+    QByteArray all = Header;
+    for (const TapeEntry &entry : entries)
+        all += fileLine(entry);
+    // Whole or not at all, in place of the entries cleared before.
+    QSaveFile file(QDir(folder_).filePath(QString::fromLatin1(ClearedName)));
+    return QDir().mkpath(folder_) && file.open(QIODevice::WriteOnly)
+        && file.write(all) == all.size() && file.commit();
 }
 
 bool TapeFile::put(QFile &file, QByteArrayView bytes)

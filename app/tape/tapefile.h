@@ -49,6 +49,14 @@ public:
     bool append(const std::vector<TapeEntry> &entries);
     // Empties the tape, now or as soon as the file can be written.
     bool clear();
+    // The tape holds these entries alone, now or as soon as the file can be
+    // written: after some were deleted, or brought back.
+    bool replace(const std::deque<TapeEntry> &entries);
+    // Keeps entries the person cleared beside the tape, as a tape of their
+    // own (ClearedName), in place of those cleared before; false when it
+    // cannot be written.
+    bool keepCleared(const std::deque<TapeEntry> &entries);
+    static constexpr const char *ClearedName = "tape-cleared.txt";
     // The entries that wait to be saved.
     std::size_t unsaved() const { return waiting_.size(); }
 
@@ -101,7 +109,8 @@ private:
     QString folder_;
     QString setAsideAs_;
     std::deque<TapeEntry> waiting_;
-    // The person cleared the tape before the file could be written.
+    // The file is to hold the waiting entries alone: the person cleared or
+    // deleted entries before the file could be written.
     bool clearing_ = false;
     // The lines of the file, as far as this window knows: counted up to
     // known_.size in the file known_.identity names.

@@ -1,6 +1,8 @@
 #include "app/tape/tapepanel.h"
 
 #include "app/tape/tapedelegate.h"
+#include "app/tape/tapeexport.h"
+#include "app/tape/tapemodel.h"
 #include "core/errors.h"
 #include "core/exacttext.h"
 #include "core/romannumeral.h"
@@ -8,19 +10,24 @@
 #include "widgets/clipboard.h"
 #include "widgets/typingkeys.h"
 
-#include <QAbstractListModel>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QTimer>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -28,47 +35,6 @@ namespace {
 constexpr int RetryDelay = 5000;
 
 } // namespace
-
-class TapeModel : public QAbstractListModel
-{
-public:
-    using QAbstractListModel::QAbstractListModel;
-
-    int rowCount(const QModelIndex &parent = {}) const override
-    {
-        return parent.isValid() ? 0 : int(entries.size());
-    }
-
-    QVariant data(const QModelIndex &index, int role) const override
-    {
-        if (!checkIndex(index, CheckIndexOption::IndexIsValid)
-            || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
-            return {};
-        const TapeEntry &entry = entries[std::size_t(index.row())];
-        return QString(entry.decimal + u'\n' + entry.roman);
-    }
-
-    void add(const TapeEntry &entry)
-    {
-        if (entries.size() == TapeFile::Kept) {
-            beginRemoveRows({}, 0, 0);
-            entries.pop_front();
-            endRemoveRows();
-        }
-        beginInsertRows({}, rowCount(), rowCount());
-        entries.push_back(entry);
-        endInsertRows();
-    }
-
-    void reset(std::deque<TapeEntry> all)
-    {
-        beginResetModel();
-        entries = std::move(all);
-        endResetModel();
-    }
-
-    std::deque<TapeEntry> entries;
-};
 
 TapePanel::TapePanel(const QString &folder, QWidget *parent)
     : QListView(parent)
@@ -101,8 +67,22 @@ TapePanel::TapePanel(const QString &folder, QWidget *parent)
     copyEntry_->setShortcutContext(Qt::WidgetShortcut);
     copyAll_ = addMenuAction(
         "CopyWholeTape", QT_TRANSLATE_NOOP("TapePanel", "Copy &whole tape"), &TapePanel::copyAll);
+    delete_ = addMenuAction(
+        "DeleteEntry", QT_TRANSLATE_NOOP("TapePanel", "D&elete entry"), &TapePanel::deleteSelected);
+    delete_->setShortcut(QKeySequence::Delete);
+    delete_->setShortcutContext(Qt::WidgetShortcut);
     clear_ = addMenuAction(
         "ClearTape", QT_TRANSLATE_NOOP("TapePanel", "C&lear tape"), &TapePanel::clearTape);
+    // Anywhere in the window, as the status line tells after a clear.
+    undo_ = addMenuAction("UndoTape", QT_TRANSLATE_NOOP("TapePanel", "&Undo"), &TapePanel::undo);
+    undo_->setShortcut(QKeySequence::Undo);
+    undo_->setShortcutContext(Qt::WindowShortcut);
+    print_ = addMenuAction(
+        "PrintTape", QT_TRANSLATE_NOOP("TapePanel", "&Print tape…"), &TapePanel::printTape);
+    print_->setShortcut(QKeySequence::Print);
+    print_->setShortcutContext(Qt::WindowShortcut);
+    export_ = addMenuAction(
+        "ExportTape", QT_TRANSLATE_NOOP("TapePanel", "E&xport tape…"), &TapePanel::exportTape);
     // Shown and hidden by the window: F9 as side panels elsewhere, and Alt
     // with the access key as for the keypad's buttons.
     const QString caption = QCoreApplication::translate("TapePanel", "&Tape");
@@ -123,7 +103,7 @@ TapePanel::TapePanel(const QString &folder, QWidget *parent)
     connect(retry_, &QTimer::timeout, this,
         [this] { guarded([this] { saved(file_.append({}), false); }); });
     connect(this, &QAbstractItemView::activated, this, [this](const QModelIndex &index) {
-        const TapeEntry &entry = model_->entries[std::size_t(index.row())];
+        const TapeEntry &entry = model_->entries()[std::size_t(index.row())];
         if (!entry.result)
             return;
         guarded([&] { reused.raise(exactText(*entry.result)); });
@@ -178,7 +158,7 @@ TapePanel::~TapePanel()
 const std::deque<TapeEntry> &TapePanel::entries()
 {
     load();
-    return model_->entries;
+    return model_->entries();
 }
 
 void TapePanel::setPointSize(qreal points)
@@ -233,8 +213,8 @@ const TapeEntry *TapePanel::current() const
     // Until the person picks one, the newest.
     const QModelIndex index = currentIndex();
     if (index.isValid())
-        return &model_->entries[std::size_t(index.row())];
-    return model_->entries.empty() ? nullptr : &model_->entries.back();
+        return &model_->entries()[std::size_t(index.row())];
+    return model_->entries().empty() ? nullptr : &model_->entries().back();
 }
 
 void TapePanel::copy(const QString &text)
@@ -247,10 +227,7 @@ void TapePanel::copy(const std::vector<const TapeEntry *> &entries)
 {
     if (entries.empty())
         return;
-    QStringList texts;
-    for (const TapeEntry *entry : entries)
-        texts << entry->decimal + u'\n' + entry->roman;
-    setClipboardText(texts.join(QStringLiteral("\n\n")));
+    setClipboardText(tapeText(entries));
     said.raise(QCoreApplication::translate(
         "TapePanel", "Copied %n entries", nullptr, int(entries.size())));
 }
@@ -273,22 +250,126 @@ void TapePanel::copySelected()
     std::sort(rows.begin(), rows.end());
     std::vector<const TapeEntry *> entries;
     for (const QModelIndex &row : std::as_const(rows))
-        entries.push_back(&model_->entries[std::size_t(row.row())]);
+        entries.push_back(&model_->entries()[std::size_t(row.row())]);
     copy(entries);
 }
 
 void TapePanel::copyAll()
 {
+    copy(everyEntry());
+}
+
+std::vector<const TapeEntry *> TapePanel::everyEntry() const
+{
     std::vector<const TapeEntry *> entries;
-    for (const TapeEntry &entry : model_->entries)
+    for (const TapeEntry &entry : model_->entries())
         entries.push_back(&entry);
-    copy(entries);
+    return entries;
 }
 
 void TapePanel::clearTape()
 {
-    model_->reset({});
-    saved(file_.clear());
+    // Kept beside the tape before it is emptied, for a slip that the window's
+    // closing put beyond Undo.
+    const bool kept = file_.keepCleared(model_->entries());
+    std::vector<int> rows(std::size_t(model_->rowCount()));
+    std::iota(rows.begin(), rows.end(), 0);
+    const std::size_t cleared = model_->remove(std::move(rows));
+    rewriteFile();
+    if (cleared == 0)
+        return;
+    const QString undoKey = undo_->shortcut().toString(QKeySequence::NativeText);
+    tell(kept ? QCoreApplication::translate("TapePanel",
+             "Tape cleared (%n entries, also kept in %1); %2 brings them back",
+             "%2 names the key, Ctrl+Z", int(cleared))
+                    .arg(QString::fromLatin1(TapeFile::ClearedName), undoKey)
+              : QCoreApplication::translate("TapePanel",
+                  "Tape cleared (%n entries); %1 brings them back", "%1 names the key, Ctrl+Z",
+                  int(cleared))
+                    .arg(undoKey));
+}
+
+void TapePanel::deleteSelected()
+{
+    std::vector<int> rows;
+    for (const QModelIndex &row : selectionModel()->selectedRows())
+        rows.push_back(row.row());
+    if (rows.empty() && currentIndex().isValid())
+        rows.push_back(currentIndex().row());
+    const std::size_t deleted = model_->remove(std::move(rows));
+    if (deleted == 0)
+        return;
+    rewriteFile();
+    tell(QCoreApplication::translate("TapePanel", "Deleted %n entries; %1 brings them back",
+        "%1 names the key, Ctrl+Z", int(deleted))
+             .arg(undo_->shortcut().toString(QKeySequence::NativeText)));
+}
+
+void TapePanel::undo()
+{
+    const std::size_t back = model_->restore();
+    if (back == 0)
+        return tell(QCoreApplication::translate(
+            "TapePanel", "Nothing deleted from the tape to bring back"));
+    rewriteFile();
+    tell(QCoreApplication::translate("TapePanel", "Brought back %n entries", nullptr, int(back)));
+}
+
+void TapePanel::rewriteFile()
+{
+    // Entries that wait to be added are in the list already.
+    unsaved_.clear();
+    saved(file_.replace(model_->entries()));
+}
+
+void TapePanel::printTape()
+{
+    QPrinter printer;
+    printer.setDocName(QCoreApplication::translate("TapePanel", "Tape"));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ::printTape(printer, everyEntry(), QDateTime::currentDateTime());
+    tell(QCoreApplication::translate(
+        "TapePanel", "Printed %n entries", nullptr, model_->rowCount()));
+}
+
+void TapePanel::exportTape()
+{
+    const QString csv = QCoreApplication::translate("TapePanel", "CSV, for spreadsheets (*.csv)");
+    const QString text = QCoreApplication::translate("TapePanel", "Plain text (*.txt)");
+    QString filter = csv;
+    QString path = QFileDialog::getSaveFileName(this,
+        QCoreApplication::translate("TapePanel", "Export tape"),
+        QDir::home().filePath(QStringLiteral("tape.csv")), csv + QStringLiteral(";;") + text,
+        &filter);
+    if (path.isEmpty())
+        return;
+    // The kind of file by its name, else by the filter chosen.
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != u"csv" && suffix != u"txt")
+        path += filter == text ? QStringLiteral(".txt") : QStringLiteral(".csv");
+    exportTo(path);
+}
+
+bool TapePanel::exportTo(const QString &path)
+{
+    load();
+    const std::vector<const TapeEntry *> entries = everyEntry();
+    const QByteArray bytes = QFileInfo(path).suffix().toLower() == u"txt"
+        ? (tapeText(entries) + u'\n').toUtf8()
+        : tapeCsv(entries);
+    // Written whole or not at all: a file of that name stays as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        tell(QCoreApplication::translate("TapePanel", "The tape could not be exported to %1: %2")
+                 .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    tell(QCoreApplication::translate(
+        "TapePanel", "Exported %n entries to %1", nullptr, int(entries.size()))
+             .arg(QDir::toNativeSeparators(path)));
+    return true;
 }
 
 void TapePanel::contextMenuEvent(QContextMenuEvent *event)
@@ -298,14 +379,21 @@ void TapePanel::contextMenuEvent(QContextMenuEvent *event)
     const bool result = entry && entry->result;
     // Only a numeral that reads back as the result itself is offered.
     const bool numeral = result && romanIsExact(*entry->result);
+    const bool picked = selectionModel()->hasSelection();
     const std::pair<QAction *, bool> enabled[] = {{copyRoman_, numeral}, {copyDecimal_, result},
-        {copyEntry_, selectionModel()->hasSelection()}, {copyAll_, entry != nullptr},
-        {clear_, entry != nullptr}};
+        {copyEntry_, picked}, {copyAll_, entry != nullptr},
+        {delete_, picked || currentIndex().isValid()}, {clear_, entry != nullptr},
+        {undo_, model_->canRestore()}, {print_, entry != nullptr}, {export_, entry != nullptr}};
     for (const auto &[action, on] : enabled)
         action->setEnabled(on);
     QMenu menu(this);
     menu.setToolTipsVisible(true);
-    menu.addActions(actions());
+    // Copies, then what changes the tape, then what takes it elsewhere.
+    for (QAction *action : actions()) {
+        if (action == delete_ || action == print_ || action == showAction_)
+            menu.addSeparator();
+        menu.addAction(action);
+    }
     menu.exec(event->globalPos());
     // Ctrl+C works again outside the menu.
     for (const auto &[action, on] : enabled)
@@ -330,9 +418,10 @@ void TapePanel::keyPressEvent(QKeyEvent *event)
     // or Alt, the arrows, Enter, Tab and the menu key stay here.
     if (writesText(*event) || event->matches(QKeySequence::Paste))
         return guarded([&] { typed.raise(event); });
-    // From no entry, as after a click below the last, the arrows start at
-    // the newest, as Tab does.
-    const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+    // From no entry, as after a click below the last, the arrows and End
+    // start at the newest, as Tab does.
+    const bool arrow
+        = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down || event->key() == Qt::Key_End;
     if (arrow && !currentIndex().isValid() && model_->rowCount() > 0)
         return setCurrentIndex(model_->index(model_->rowCount() - 1));
     QListView::keyPressEvent(event);
@@ -359,7 +448,7 @@ void TapePanel::paintEvent(QPaintEvent *event)
     // Reading a thousand entries waits until the window is on screen.
     if (!std::exchange(loadPosted_, true))
         QTimer::singleShot(0, this, [this] { load(); });
-    if (!loaded_ || !model_->entries.empty())
+    if (!loaded_ || !model_->entries().empty())
         return;
     // An empty tape says what it is for, and how to put it away.
     QPainter painter(viewport());

@@ -38,6 +38,10 @@ public:
     // A checkable action that shows and hides the panel, for the window to
     // carry out.
     QAction *showAction() const { return showAction_; }
+    // Actions the whole window offers: undoing the last delete or clear,
+    // printing the tape.
+    QAction *undoAction() const { return undo_; }
+    QAction *printAction() const { return print_; }
 
     // A sentence for the status line: what was copied, or what became of the file.
     BasicEvent<const QString &> said;
@@ -46,6 +50,10 @@ public:
     // A key meant for the type-in box, pressed while the tape had the
     // keyboard: the host takes the keyboard there and delivers the key.
     BasicEvent<QKeyEvent *> typed;
+
+    // Writes every entry to the file: CSV, or plain text for a name ending
+    // in .txt. What became of it is said; false when it failed.
+    bool exportTo(const QString &path);
 
     // The entry's lines as they are drawn now, shortened to fit the column.
     QStringList shownLines(int row) const;
@@ -72,7 +80,14 @@ private:
     void copyDecimal();
     void copySelected();
     void copyAll();
+    std::vector<const TapeEntry *> everyEntry() const;
     void clearTape();
+    void deleteSelected();
+    void undo();
+    void printTape();
+    void exportTape();
+    // The file holds what the list holds, after a delete, a clear or an undo.
+    void rewriteFile();
     void saved(bool done, bool afterEntry = true);
     void tell(const QString &news);
 
@@ -83,6 +98,10 @@ private:
     QAction *copyEntry_;
     QAction *copyAll_;
     QAction *clear_;
+    QAction *delete_;
+    QAction *undo_;
+    QAction *print_;
+    QAction *export_;
     QAction *showAction_;
     TapeFile file_;
     std::vector<TapeEntry> unsaved_;

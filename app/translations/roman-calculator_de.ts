@@ -312,6 +312,18 @@
         <source>A choice in the window&apos;s right-click menu, or --strict for one run: a Roman numeral is read only as the calculator writes it. IC is refused, and the status line names the standard numerals near it, CI for 101 and XCIX for 99.</source>
         <translation>Eine Wahl im Kontextmenü des Fensters, oder --strict für einen Lauf: eine römische Zahl wird nur so gelesen, wie der Rechner sie schreibt. IC wird abgelehnt, und die Statuszeile nennt die üblichen Zahlen in seiner Nähe, CI für 101 und XCIX für 99.</translation>
     </message>
+    <message>
+        <source>In the tape: delete the selected entries.</source>
+        <translation>Im Rechenstreifen: die ausgewählten Einträge entfernen.</translation>
+    </message>
+    <message>
+        <source>Bring back the entries that the tape&apos;s last delete or clear took; a clear also keeps them in tape-cleared.txt beside the tape&apos;s file.</source>
+        <translation>Die Einträge zurückholen, die das letzte Entfernen oder Leeren des Rechenstreifens genommen hat; beim Leeren bleiben sie außerdem in tape-cleared.txt neben der Datei des Rechenstreifens.</translation>
+    </message>
+    <message>
+        <source>Print the tape, or save it as a PDF file.</source>
+        <translation>Den Rechenstreifen drucken oder als PDF-Datei speichern.</translation>
+    </message>
 </context>
 <context>
     <name>NumeralChoices</name>
@@ -618,6 +630,14 @@
     </message>
 </context>
 <context>
+    <name>TapeExport</name>
+    <message>
+        <source>Tape, printed %1</source>
+        <comment>%1 is the date and time of printing</comment>
+        <translation>Rechenstreifen, gedruckt am %1</translation>
+    </message>
+</context>
+<context>
     <name>TapeFile</name>
     <message numerus="yes">
         <source>roman-calculator: %n entries of the tape could not be saved in %1</source>
@@ -689,6 +709,87 @@
     <message>
         <source>Every calculation that ends with = is kept here, in both numeral forms. F9 hides the tape.</source>
         <translation>Jede Rechnung, die mit = endet, bleibt hier stehen, in beiden Zahlschriften. F9 verbirgt den Rechenstreifen.</translation>
+    </message>
+    <message>
+        <source>D&amp;elete entry</source>
+        <translation>Eintrag &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Print tape…</source>
+        <translation>Rechenstreifen dr&amp;ucken…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport tape…</source>
+        <translation>Rechenstreifen e&amp;xportieren…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tape cleared (%n entries, also kept in %1); %2 brings them back</source>
+        <comment>%2 names the key, Ctrl+Z</comment>
+        <translation>
+            <numerusform>Rechenstreifen geleert (%n Eintrag, auch in %1 aufbewahrt); %2 holt ihn zurück</numerusform>
+            <numerusform>Rechenstreifen geleert (%n Einträge, auch in %1 aufbewahrt); %2 holt sie zurück</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tape cleared (%n entries); %1 brings them back</source>
+        <comment>%1 names the key, Ctrl+Z</comment>
+        <translation>
+            <numerusform>Rechenstreifen geleert (%n Eintrag); %1 holt ihn zurück</numerusform>
+            <numerusform>Rechenstreifen geleert (%n Einträge); %1 holt sie zurück</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n entries; %1 brings them back</source>
+        <comment>%1 names the key, Ctrl+Z</comment>
+        <translation>
+            <numerusform>%n Eintrag entfernt; %1 holt ihn zurück</numerusform>
+            <numerusform>%n Einträge entfernt; %1 holt sie zurück</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing deleted from the tape to bring back</source>
+        <translation>Auf dem Rechenstreifen ist nichts Entferntes zurückzuholen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Brought back %n entries</source>
+        <translation>
+            <numerusform>%n Eintrag zurückgeholt</numerusform>
+            <numerusform>%n Einträge zurückgeholt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Printed %n entries</source>
+        <translation>
+            <numerusform>%n Eintrag gedruckt</numerusform>
+            <numerusform>%n Einträge gedruckt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV, for spreadsheets (*.csv)</source>
+        <translation>CSV, für Tabellenkalkulationen (*.csv)</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Reiner Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>Export tape</source>
+        <translation>Rechenstreifen exportieren</translation>
+    </message>
+    <message>
+        <source>The tape could not be exported to %1: %2</source>
+        <translation>Der Rechenstreifen konnte nicht nach %1 exportiert werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n entries to %1</source>
+        <translation>
+            <numerusform>%n Eintrag nach %1 exportiert</numerusform>
+            <numerusform>%n Einträge nach %1 exportiert</numerusform>
+        </translation>
     </message>
 </context>
 <context>

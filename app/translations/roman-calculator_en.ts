@@ -44,5 +44,50 @@
             <numerusform>Copied %n entries</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Tape cleared (%n entries, also kept in %1); %2 brings them back</source>
+        <comment>%2 names the key, Ctrl+Z</comment>
+        <translation>
+            <numerusform>Tape cleared (%n entry, also kept in %1); %2 brings it back</numerusform>
+            <numerusform>Tape cleared (%n entries, also kept in %1); %2 brings them back</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tape cleared (%n entries); %1 brings them back</source>
+        <comment>%1 names the key, Ctrl+Z</comment>
+        <translation>
+            <numerusform>Tape cleared (%n entry); %1 brings it back</numerusform>
+            <numerusform>Tape cleared (%n entries); %1 brings them back</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n entries; %1 brings them back</source>
+        <comment>%1 names the key, Ctrl+Z</comment>
+        <translation>
+            <numerusform>Deleted %n entry; %1 brings it back</numerusform>
+            <numerusform>Deleted %n entries; %1 brings them back</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Brought back %n entries</source>
+        <translation>
+            <numerusform>Brought back %n entry</numerusform>
+            <numerusform>Brought back %n entries</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Printed %n entries</source>
+        <translation>
+            <numerusform>Printed %n entry</numerusform>
+            <numerusform>Printed %n entries</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n entries to %1</source>
+        <translation>
+            <numerusform>Exported %n entry to %1</numerusform>
+            <numerusform>Exported %n entries to %1</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -312,6 +312,18 @@
         <source>A choice in the window&apos;s right-click menu, or --strict for one run: a Roman numeral is read only as the calculator writes it. IC is refused, and the status line names the standard numerals near it, CI for 101 and XCIX for 99.</source>
         <translation>Una opción del menú contextual de la ventana, o --strict para una ejecución: un número romano solo se lee como la calculadora lo escribe. IC se rechaza, y la línea de estado nombra los números habituales cercanos, CI para 101 y XCIX para 99.</translation>
     </message>
+    <message>
+        <source>In the tape: delete the selected entries.</source>
+        <translation>En la cinta: borrar los apuntes seleccionados.</translation>
+    </message>
+    <message>
+        <source>Bring back the entries that the tape&apos;s last delete or clear took; a clear also keeps them in tape-cleared.txt beside the tape&apos;s file.</source>
+        <translation>Recuperar los apuntes que quitó el último borrado o vaciado de la cinta; al vaciarla también se guardan en tape-cleared.txt, junto al archivo de la cinta.</translation>
+    </message>
+    <message>
+        <source>Print the tape, or save it as a PDF file.</source>
+        <translation>Imprimir la cinta o guardarla como archivo PDF.</translation>
+    </message>
 </context>
 <context>
     <name>NumeralChoices</name>
@@ -618,6 +630,14 @@
     </message>
 </context>
 <context>
+    <name>TapeExport</name>
+    <message>
+        <source>Tape, printed %1</source>
+        <comment>%1 is the date and time of printing</comment>
+        <translation>Cinta, impresa el %1</translation>
+    </message>
+</context>
+<context>
     <name>TapeFile</name>
     <message numerus="yes">
         <source>roman-calculator: %n entries of the tape could not be saved in %1</source>
@@ -689,6 +709,87 @@
     <message>
         <source>Every calculation that ends with = is kept here, in both numeral forms. F9 hides the tape.</source>
         <translation>Cada cálculo que termina con = se guarda aquí, en las dos escrituras. F9 oculta la cinta.</translation>
+    </message>
+    <message>
+        <source>D&amp;elete entry</source>
+        <translation>&amp;Borrar el apunte</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Des&amp;hacer</translation>
+    </message>
+    <message>
+        <source>&amp;Print tape…</source>
+        <translation>Im&amp;primir la cinta…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport tape…</source>
+        <translation>E&amp;xportar la cinta…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tape cleared (%n entries, also kept in %1); %2 brings them back</source>
+        <comment>%2 names the key, Ctrl+Z</comment>
+        <translation>
+            <numerusform>Cinta vaciada (%n apunte, guardado también en %1); %2 lo recupera</numerusform>
+            <numerusform>Cinta vaciada (%n apuntes, guardados también en %1); %2 los recupera</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tape cleared (%n entries); %1 brings them back</source>
+        <comment>%1 names the key, Ctrl+Z</comment>
+        <translation>
+            <numerusform>Cinta vaciada (%n apunte); %1 lo recupera</numerusform>
+            <numerusform>Cinta vaciada (%n apuntes); %1 los recupera</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n entries; %1 brings them back</source>
+        <comment>%1 names the key, Ctrl+Z</comment>
+        <translation>
+            <numerusform>%n apunte borrado; %1 lo recupera</numerusform>
+            <numerusform>%n apuntes borrados; %1 los recupera</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing deleted from the tape to bring back</source>
+        <translation>No hay nada borrado de la cinta que recuperar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Brought back %n entries</source>
+        <translation>
+            <numerusform>%n apunte recuperado</numerusform>
+            <numerusform>%n apuntes recuperados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Printed %n entries</source>
+        <translation>
+            <numerusform>%n apunte impreso</numerusform>
+            <numerusform>%n apuntes impresos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV, for spreadsheets (*.csv)</source>
+        <translation>CSV, para hojas de cálculo (*.csv)</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Texto sin formato (*.txt)</translation>
+    </message>
+    <message>
+        <source>Export tape</source>
+        <translation>Exportar la cinta</translation>
+    </message>
+    <message>
+        <source>The tape could not be exported to %1: %2</source>
+        <translation>No se pudo exportar la cinta a %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n entries to %1</source>
+        <translation>
+            <numerusform>%n apunte exportado a %1</numerusform>
+            <numerusform>%n apuntes exportados a %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -312,6 +312,18 @@
         <source>A choice in the window&apos;s right-click menu, or --strict for one run: a Roman numeral is read only as the calculator writes it. IC is refused, and the status line names the standard numerals near it, CI for 101 and XCIX for 99.</source>
         <translation>Un choix du menu contextuel de la fenêtre, ou --strict pour une exécution&#xa0;: un chiffre romain n’est lu que tel que la calculatrice l’écrit. IC est refusé, et la ligne d’état nomme les chiffres usuels proches, CI pour 101 et XCIX pour 99.</translation>
     </message>
+    <message>
+        <source>In the tape: delete the selected entries.</source>
+        <translation>Dans le ruban : supprimer les entrées sélectionnées.</translation>
+    </message>
+    <message>
+        <source>Bring back the entries that the tape&apos;s last delete or clear took; a clear also keeps them in tape-cleared.txt beside the tape&apos;s file.</source>
+        <translation>Rétablir les entrées que la dernière suppression ou le dernier vidage du ruban a ôtées ; un vidage les garde aussi dans tape-cleared.txt, à côté du fichier du ruban.</translation>
+    </message>
+    <message>
+        <source>Print the tape, or save it as a PDF file.</source>
+        <translation>Imprimer le ruban, ou l’enregistrer en fichier PDF.</translation>
+    </message>
 </context>
 <context>
     <name>NumeralChoices</name>
@@ -618,6 +630,14 @@
     </message>
 </context>
 <context>
+    <name>TapeExport</name>
+    <message>
+        <source>Tape, printed %1</source>
+        <comment>%1 is the date and time of printing</comment>
+        <translation>Ruban, imprimé le %1</translation>
+    </message>
+</context>
+<context>
     <name>TapeFile</name>
     <message numerus="yes">
         <source>roman-calculator: %n entries of the tape could not be saved in %1</source>
@@ -689,6 +709,87 @@
     <message>
         <source>Every calculation that ends with = is kept here, in both numeral forms. F9 hides the tape.</source>
         <translation>Chaque calcul terminé par = est gardé ici, dans les deux écritures. F9 masque le ruban.</translation>
+    </message>
+    <message>
+        <source>D&amp;elete entry</source>
+        <translation>&amp;Supprimer l’entrée</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Print tape…</source>
+        <translation>Im&amp;primer le ruban…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport tape…</source>
+        <translation>E&amp;xporter le ruban…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tape cleared (%n entries, also kept in %1); %2 brings them back</source>
+        <comment>%2 names the key, Ctrl+Z</comment>
+        <translation>
+            <numerusform>Ruban vidé (%n entrée, gardée aussi dans %1) ; %2 la rétablit</numerusform>
+            <numerusform>Ruban vidé (%n entrées, gardées aussi dans %1) ; %2 les rétablit</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tape cleared (%n entries); %1 brings them back</source>
+        <comment>%1 names the key, Ctrl+Z</comment>
+        <translation>
+            <numerusform>Ruban vidé (%n entrée) ; %1 la rétablit</numerusform>
+            <numerusform>Ruban vidé (%n entrées) ; %1 les rétablit</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n entries; %1 brings them back</source>
+        <comment>%1 names the key, Ctrl+Z</comment>
+        <translation>
+            <numerusform>%n entrée supprimée ; %1 la rétablit</numerusform>
+            <numerusform>%n entrées supprimées ; %1 les rétablit</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing deleted from the tape to bring back</source>
+        <translation>Rien de supprimé du ruban à rétablir</translation>
+    </message>
+    <message numerus="yes">
+        <source>Brought back %n entries</source>
+        <translation>
+            <numerusform>%n entrée rétablie</numerusform>
+            <numerusform>%n entrées rétablies</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Printed %n entries</source>
+        <translation>
+            <numerusform>%n entrée imprimée</numerusform>
+            <numerusform>%n entrées imprimées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV, for spreadsheets (*.csv)</source>
+        <translation>CSV, pour les tableurs (*.csv)</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Texte brut (*.txt)</translation>
+    </message>
+    <message>
+        <source>Export tape</source>
+        <translation>Exporter le ruban</translation>
+    </message>
+    <message>
+        <source>The tape could not be exported to %1: %2</source>
+        <translation>Le ruban n’a pas pu être exporté vers %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n entries to %1</source>
+        <translation>
+            <numerusform>%n entrée exportée vers %1</numerusform>
+            <numerusform>%n entrées exportées vers %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

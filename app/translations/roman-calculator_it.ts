@@ -312,6 +312,18 @@
         <source>A choice in the window&apos;s right-click menu, or --strict for one run: a Roman numeral is read only as the calculator writes it. IC is refused, and the status line names the standard numerals near it, CI for 101 and XCIX for 99.</source>
         <translation>Una scelta nel menu contestuale della finestra, o --strict per un’esecuzione: un numero romano è letto solo come la calcolatrice lo scrive. IC è rifiutato, e la riga di stato nomina i numeri usuali vicini, CI per 101 e XCIX per 99.</translation>
     </message>
+    <message>
+        <source>In the tape: delete the selected entries.</source>
+        <translation>Nel nastro: elimina le voci selezionate.</translation>
+    </message>
+    <message>
+        <source>Bring back the entries that the tape&apos;s last delete or clear took; a clear also keeps them in tape-cleared.txt beside the tape&apos;s file.</source>
+        <translation>Ripristina le voci tolte dall’ultima eliminazione o dall’ultimo svuotamento del nastro; uno svuotamento le conserva anche in tape-cleared.txt, accanto al file del nastro.</translation>
+    </message>
+    <message>
+        <source>Print the tape, or save it as a PDF file.</source>
+        <translation>Stampa il nastro, o salvalo come file PDF.</translation>
+    </message>
 </context>
 <context>
     <name>NumeralChoices</name>
@@ -618,6 +630,14 @@
     </message>
 </context>
 <context>
+    <name>TapeExport</name>
+    <message>
+        <source>Tape, printed %1</source>
+        <comment>%1 is the date and time of printing</comment>
+        <translation>Nastro, stampato il %1</translation>
+    </message>
+</context>
+<context>
     <name>TapeFile</name>
     <message numerus="yes">
         <source>roman-calculator: %n entries of the tape could not be saved in %1</source>
@@ -689,6 +709,87 @@
     <message>
         <source>Every calculation that ends with = is kept here, in both numeral forms. F9 hides the tape.</source>
         <translation>Ogni calcolo che finisce con = resta qui, in entrambe le scritture. F9 nasconde il nastro.</translation>
+    </message>
+    <message>
+        <source>D&amp;elete entry</source>
+        <translation>&amp;Elimina la voce</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Print tape…</source>
+        <translation>Stam&amp;pa il nastro…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport tape…</source>
+        <translation>Esp&amp;orta il nastro…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tape cleared (%n entries, also kept in %1); %2 brings them back</source>
+        <comment>%2 names the key, Ctrl+Z</comment>
+        <translation>
+            <numerusform>Nastro svuotato (%n voce, conservata anche in %1); %2 la ripristina</numerusform>
+            <numerusform>Nastro svuotato (%n voci, conservate anche in %1); %2 le ripristina</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tape cleared (%n entries); %1 brings them back</source>
+        <comment>%1 names the key, Ctrl+Z</comment>
+        <translation>
+            <numerusform>Nastro svuotato (%n voce); %1 la ripristina</numerusform>
+            <numerusform>Nastro svuotato (%n voci); %1 le ripristina</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n entries; %1 brings them back</source>
+        <comment>%1 names the key, Ctrl+Z</comment>
+        <translation>
+            <numerusform>%n voce eliminata; %1 la ripristina</numerusform>
+            <numerusform>%n voci eliminate; %1 le ripristina</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing deleted from the tape to bring back</source>
+        <translation>Nulla di eliminato dal nastro da ripristinare</translation>
+    </message>
+    <message numerus="yes">
+        <source>Brought back %n entries</source>
+        <translation>
+            <numerusform>%n voce ripristinata</numerusform>
+            <numerusform>%n voci ripristinate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Printed %n entries</source>
+        <translation>
+            <numerusform>%n voce stampata</numerusform>
+            <numerusform>%n voci stampate</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV, for spreadsheets (*.csv)</source>
+        <translation>CSV, per fogli di calcolo (*.csv)</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Testo semplice (*.txt)</translation>
+    </message>
+    <message>
+        <source>Export tape</source>
+        <translation>Esporta il nastro</translation>
+    </message>
+    <message>
+        <source>The tape could not be exported to %1: %2</source>
+        <translation>Non è stato possibile esportare il nastro in %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n entries to %1</source>
+        <translation>
+            <numerusform>%n voce esportata in %1</numerusform>
+            <numerusform>%n voci esportate in %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

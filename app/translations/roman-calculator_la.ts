@@ -312,6 +312,18 @@
         <source>A choice in the window&apos;s right-click menu, or --strict for one run: a Roman numeral is read only as the calculator writes it. IC is refused, and the status line names the standard numerals near it, CI for 101 and XCIX for 99.</source>
         <translation>Optio in indice fenestrae, vel --strict pro una vice: numerus Romanus tantum legitur ut machina eum scribit. IC reicitur, et linea status numeros usitatos propinquos nominat, CI pro 101 et XCIX pro 99.</translation>
     </message>
+    <message>
+        <source>In the tape: delete the selected entries.</source>
+        <translation>In taenia: inscriptiones selectas dele.</translation>
+    </message>
+    <message>
+        <source>Bring back the entries that the tape&apos;s last delete or clear took; a clear also keeps them in tape-cleared.txt beside the tape&apos;s file.</source>
+        <translation>Inscriptiones quas ultima deletio aut purgatio taeniae abstulit restitue; purgatio eas etiam in tape-cleared.txt iuxta taeniae fasciculum servat.</translation>
+    </message>
+    <message>
+        <source>Print the tape, or save it as a PDF file.</source>
+        <translation>Taeniam imprime, aut ut fasciculum PDF serva.</translation>
+    </message>
 </context>
 <context>
     <name>NumeralChoices</name>
@@ -618,6 +630,14 @@
     </message>
 </context>
 <context>
+    <name>TapeExport</name>
+    <message>
+        <source>Tape, printed %1</source>
+        <comment>%1 is the date and time of printing</comment>
+        <translation>Taenia, impressa %1</translation>
+    </message>
+</context>
+<context>
     <name>TapeFile</name>
     <message numerus="yes">
         <source>roman-calculator: %n entries of the tape could not be saved in %1</source>
@@ -689,6 +709,87 @@
     <message>
         <source>Every calculation that ends with = is kept here, in both numeral forms. F9 hides the tape.</source>
         <translation>Omnis computatio quae = finitur hic servatur, utraque notatione. F9 taeniam celat.</translation>
+    </message>
+    <message>
+        <source>D&amp;elete entry</source>
+        <translation>De&amp;le inscriptionem</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Re&amp;stitue</translation>
+    </message>
+    <message>
+        <source>&amp;Print tape…</source>
+        <translation>&amp;Imprime taeniam…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport tape…</source>
+        <translation>E&amp;xporta taeniam…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tape cleared (%n entries, also kept in %1); %2 brings them back</source>
+        <comment>%2 names the key, Ctrl+Z</comment>
+        <translation>
+            <numerusform>Taenia purgata (%n inscriptio, etiam in %1 servata); %2 eam restituit</numerusform>
+            <numerusform>Taenia purgata (%n inscriptiones, etiam in %1 servatae); %2 eas restituit</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tape cleared (%n entries); %1 brings them back</source>
+        <comment>%1 names the key, Ctrl+Z</comment>
+        <translation>
+            <numerusform>Taenia purgata (%n inscriptio); %1 eam restituit</numerusform>
+            <numerusform>Taenia purgata (%n inscriptiones); %1 eas restituit</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n entries; %1 brings them back</source>
+        <comment>%1 names the key, Ctrl+Z</comment>
+        <translation>
+            <numerusform>%n inscriptio deleta; %1 eam restituit</numerusform>
+            <numerusform>%n inscriptiones deletae; %1 eas restituit</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing deleted from the tape to bring back</source>
+        <translation>Nihil e taenia deletum est quod restituatur</translation>
+    </message>
+    <message numerus="yes">
+        <source>Brought back %n entries</source>
+        <translation>
+            <numerusform>%n inscriptio restituta</numerusform>
+            <numerusform>%n inscriptiones restitutae</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Printed %n entries</source>
+        <translation>
+            <numerusform>%n inscriptio impressa</numerusform>
+            <numerusform>%n inscriptiones impressae</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV, for spreadsheets (*.csv)</source>
+        <translation>CSV, pro tabulis computandis (*.csv)</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Textus simplex (*.txt)</translation>
+    </message>
+    <message>
+        <source>Export tape</source>
+        <translation>Taeniam exporta</translation>
+    </message>
+    <message>
+        <source>The tape could not be exported to %1: %2</source>
+        <translation>Taenia in %1 exportari non potuit: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n entries to %1</source>
+        <translation>
+            <numerusform>%n inscriptio in %1 exportata</numerusform>
+            <numerusform>%n inscriptiones in %1 exportatae</numerusform>
+        </translation>
     </message>
 </context>
 <context>

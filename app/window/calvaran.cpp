@@ -29,6 +29,7 @@
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QShortcut>
 
@@ -192,6 +193,12 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
         keepSetting(TapeShownKey, shown);
     });
     addAction(tapeToggle_);
+    // Ctrl+Z and Ctrl+P reach the tape from anywhere in the window, shown or
+    // not; in the type-in box Ctrl+Z undoes typing first, while there is any.
+    addAction(tapePanel_->undoAction());
+    addAction(tapePanel_->printAction());
+    if (auto *box = typeInPad1_->findChild<QLineEdit *>(QStringLiteral("Text1")))
+        box->installEventFilter(this);
     numeralChoices_ = new NumeralChoices(this);
     numeralChoices_->changed.connect([this] { writeNumeralsAgain(); });
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -333,6 +340,14 @@ void Calvaran::keyPressEvent(QKeyEvent *event)
     if (writesText(*event) && !typeInPad1_->isAncestorOf(focusWidget()))
         return typeIntoBox(event);
     QWidget::keyPressEvent(event);
+}
+
+bool Calvaran::eventFilter(QObject *watched, QEvent *event)
+{
+    // Left unaccepted, the key goes on to the window's shortcut.
+    const auto *box = qobject_cast<QLineEdit *>(watched);
+    return box && event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Undo) && !box->isUndoAvailable();
 }
 
 void Calvaran::typeIntoBox(QKeyEvent *key)
