@@ -4,7 +4,7 @@
 #     ./scripts/fuzz.sh [seconds-per-target] [target...]
 #
 # Defaults: 60 seconds, every target (fuzz_parse_number fuzz_numerals
-# fuzz_number_text). Each target starts from the seeds in fuzz/corpus/<target>,
+# fuzz_number_text fuzz_calculation). Each target starts from the seeds in fuzz/corpus/<target>,
 # copied into build-fuzz/corpus/<target>, where the corpus it grows stays for
 # the next run; the repository's seeds are never written. A crash or violated
 # property leaves its input in build-fuzz/artifacts/<target>/ and makes the
@@ -13,7 +13,7 @@
 # go on past a finding.
 source "$(dirname "$0")/setup.sh"
 
-ALL_TARGETS=(fuzz_parse_number fuzz_numerals fuzz_number_text)
+ALL_TARGETS=(fuzz_parse_number fuzz_numerals fuzz_number_text fuzz_calculation)
 seconds=60
 if [ $# -gt 0 ] && [[ $1 =~ ^[0-9]+$ ]]; then
     seconds=$1
