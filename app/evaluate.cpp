@@ -61,6 +61,10 @@ public:
         ++lineNumber_;
         try {
             const Feeder::Result result = feeder_.feedLine(line, true);
+            // What the line did other than what it says is told, though the
+            // result stands.
+            for (const QString &note : result.notes)
+                tell(note);
             if (result.unread())
                 return fail(statustext::unreadable(result.entry, {}));
         } catch (const RuntimeError &error) {
@@ -79,13 +83,18 @@ public:
     }
 
 private:
-    bool fail(const QString &why)
+    void tell(const QString &what)
     {
         write(err_,
-            QCoreApplication::translate(
-                "Evaluate", "line %1: %2", "%1 is the number of the input line, %2 what went wrong")
+            QCoreApplication::translate("Evaluate", "line %1: %2",
+                "%1 is the number of the input line, %2 what went wrong or what was surprising")
                 .arg(lineNumber_)
-                .arg(why));
+                .arg(what));
+    }
+
+    bool fail(const QString &why)
+    {
+        tell(why);
         write(out_, {});
         // The next line starts afresh, not from what this one left.
         calculation_.clearAll();

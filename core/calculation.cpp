@@ -2,6 +2,8 @@
 
 #include "core/shiftstack.h"
 
+#include <QScopedValueRollback>
+
 #include <algorithm>
 #include <limits>
 
@@ -16,25 +18,48 @@ Calculation::Calculation(PadEngine &pad, ShiftStack &stack)
     pad_.failed.connect([this](const PadStep &) { failedStep(); });
 }
 
-void Calculation::enter(double value, bool inEntry)
+void Calculation::enter(double value, bool inEntry, const QString &text)
 {
     // After a failure the next number starts a new calculation, as on any
-    // calculator, rather than one from a result that is not a number.
-    if (failed_)
+    // calculator, rather than one from a result that is not a number; the
+    // digit that starts it stays where it was typed.
+    if (failed_) {
+        const QScopedValueRollback<bool> keep(keepingEntry_, true);
         clearAll();
+    }
+    if (inEntry && !entryHeld_) {
+        shownBeforeEntry_ = shown_;
+        valueBeforeEntry_ = pad_.value();
+        awaitingBeforeEntry_ = awaitingOperand_;
+    }
     note_ = Note::None;
     pad_.setValue(value);
     display(value);
     entryHeld_ = inEntry;
+    if (inEntry)
+        awaitingOperand_ = false;
+    reading_ = inEntry ? surprisingReading(text, value) : std::nullopt;
     moved.raise(Move::Entered, pad_.state());
 }
 
-void Calculation::press(QChar key, std::optional<double> number)
+void Calculation::forgetEntry()
+{
+    if (!entryHeld_)
+        return;
+    entryHeld_ = false;
+    reading_.reset();
+    // A number the entry no longer holds is neither on show nor the operand.
+    pad_.setValue(valueBeforeEntry_);
+    awaitingOperand_ = awaitingBeforeEntry_;
+    display(shownBeforeEntry_);
+}
+
+void Calculation::press(QChar key, std::optional<double> number, const QString &text)
 {
     // As if typed in two steps: the key alone would act on the operand
     // entered before, and the number would be lost.
     if (number)
-        enter(*number);
+        enter(*number, true, text);
     else
         entryHeld_ = false;
     if (const std::optional<PadAction> action = padAction(key))
@@ -43,12 +68,42 @@ void Calculation::press(QChar key, std::optional<double> number)
 
 void Calculation::act(PadAction action)
 {
+    // A person who presses + and then * means *, as on every desk calculator;
+    // the engine would repeat the operand instead (5 + 5 * 3).
+    if (pendingCode(action) != PendingCode::None && awaitingOperand_)
+        return replaceOperation(action);
+    const int open = action == PadAction::Equals ? openParentheses_ : 0;
+    for (int i = 0; i < open; ++i)
+        closeForEquals();
     // A number right before "(" is a factor, as on paper: 2(3) is 2 * (3).
     // Its result empties the entry, so this multiplies once. The product is
     // its own action, done before "(", never inside it.
     if (action == PadAction::LParen && entryHeld_)
         pad_.perform(PadAction::Mult);
     pad_.perform(action);
+    if (open > 0 && note_ == Note::None) {
+        note_ = Note::ClosedParentheses;
+        closedByEquals_ = open;
+    }
+}
+
+void Calculation::replaceOperation(PadAction action)
+{
+    replacedCode_ = pad_.pend();
+    pad_.setPend(pendingCode(action));
+    lastKey_ = padKey(action);
+    note_ = Note::Replaced;
+    moved.raise(Move::Replaced, pad_.state());
+    // The keypad's state changed, though it did no arithmetic.
+    pad_.change.raise();
+}
+
+void Calculation::closeForEquals()
+{
+    // "=" finishes the whole calculation: what a parenthesis left open holds
+    // is worked out first, innermost outwards, as ")" would.
+    moved.raise(Move::ClosingForEquals, pad_.state());
+    pad_.perform(PadAction::RParen);
 }
 
 void Calculation::clearAll()
@@ -61,6 +116,8 @@ void Calculation::clearAll()
     openParentheses_ = 0;
     outermostDropped_ = false;
     failed_ = false;
+    awaitingOperand_ = false;
+    reading_.reset();
     // Clear keeps the operand; a fresh start does not.
     pad_.setValue(0);
     pad_.perform(PadAction::Clear);
@@ -113,6 +170,7 @@ void Calculation::popped()
 void Calculation::failedStep()
 {
     failed_ = true;
+    awaitingOperand_ = false;
     lastKey_ = {};
     shown_ = std::numeric_limits<double>::quiet_NaN();
     if (showFailure)
@@ -124,6 +182,7 @@ void Calculation::stepped(const PadStep &step)
 {
     note_ = Note::None;
     lastKey_ = padKey(step.action);
+    awaitingOperand_ = pendingCode(step.action) != PendingCode::None;
     if (step.before.pend == PendingCode::Divide && dividesByZero(step.before.value)
         && step.action != PadAction::LParen && step.action != PadAction::Clear) {
         note_ = Note::KeptDividend;
@@ -146,6 +205,7 @@ void Calculation::display(double value)
 void Calculation::clearEntry()
 {
     entryHeld_ = false;
-    if (emptyEntry)
+    reading_.reset();
+    if (emptyEntry && !keepingEntry_)
         emptyEntry();
 }

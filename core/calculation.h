@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/entryreading.h"
 #include "core/padengine.h"
 #include "core/reader.h"
 
@@ -20,7 +21,9 @@ class ShiftStack;
 // gets wrong, without changing the engine: a number that arrives together
 // with its key is entered before the key, "(" right after a number
 // multiplies, all clear starts afresh, and so does the first number after a
-// failed calculation.
+// failed calculation. It also mends what a person expects and the engine
+// does not: an operation key right after another replaces it, and "=" closes
+// the parentheses left open before it finishes.
 class Calculation
 {
 public:
@@ -34,18 +37,22 @@ public:
     std::function<void()> showFailure;
     std::function<void()> emptyEntry;
 
-    // A number read from the entry. inEntry is false when the entry is empty,
-    // as after deleting it, so that no "(" multiplies it.
-    void enter(double value, bool inEntry = true);
+    // A number read from the entry, whose text is given for the record.
+    // inEntry is false when the entry is empty, as after deleting it, so that
+    // no "(" multiplies it. The first number after a failed calculation starts
+    // a new one, and stays in the entry as typed.
+    void enter(double value, bool inEntry = true, const QString &text = {});
     // An operation key, with the number that came in the same edit, if any:
     // whether a number stands before "(" is decided by the text at this
     // moment. Throws ArithmeticError when the action fails.
-    void press(QChar key, std::optional<double> number = {});
+    void press(QChar key, std::optional<double> number = {}, const QString &text = {});
     // A keypad action, as a click makes it: a number in the entry before
-    // "(" multiplies.
+    // "(" multiplies, an operation right after another replaces it, and "="
+    // closes every open parenthesis first.
     void act(PadAction action);
-    // The entry holds no number any more (text that cannot be read).
-    void forgetEntry() { entryHeld_ = false; }
+    // The entry holds no number any more (text that cannot be read): the
+    // readouts and the operand go back to what they were before it began.
+    void forgetEntry();
     // Everything as a new calculator has it.
     void clearAll();
     bool isFresh() const;
@@ -61,11 +68,17 @@ public:
     bool outermostDropped() const { return outermostDropped_; }
 
     // What the last action did that the readouts do not tell.
-    enum class Note { None, KeptDividend, Waiting, Cleared };
+    enum class Note { None, KeptDividend, Waiting, Cleared, Replaced, ClosedParentheses };
     Note note() const { return note_; }
     // The number the note is about: the dividend kept, the value waiting
     // after ")", or the operand a cleared calculation starts from.
     double noteValue() const { return noteValue_; }
+    // The operation that the last one replaced, and how many parentheses
+    // the last "=" closed.
+    std::int16_t replacedCode() const { return replacedCode_; }
+    int closedByEquals() const { return closedByEquals_; }
+    // How the number in the entry was read, where that may surprise.
+    const std::optional<EntryReading> &entryReading() const { return reading_; }
 
     const PadEngine &pad() const { return pad_; }
 
@@ -75,8 +88,9 @@ public:
     // What the calculation does besides the keypad's own steps, for observers
     // that record it: a number entered, the outer calculation set aside by
     // "(" (with the pair saved), brought back by ")" and all clear (with the
-    // keypad's state after).
-    enum class Move { Entered, SetAside, BroughtBack, ClearedAll };
+    // keypad's state after), an operation replaced, and a parenthesis that
+    // "=" is about to close.
+    enum class Move { Entered, SetAside, BroughtBack, ClearedAll, Replaced, ClosingForEquals };
     BasicEvent<Move, const PadState &> moved;
 
 private:
@@ -87,12 +101,25 @@ private:
     void failedStep();
     void display(double value);
     void clearEntry();
+    void replaceOperation(PadAction action);
+    void closeForEquals();
 
     PadEngine &pad_;
     ShiftStack &stack_;
     double shown_ = 0;
     bool entryHeld_ = false;
     bool failed_ = false;
+    // An operation key was the last action: another one replaces it.
+    bool awaitingOperand_ = false;
+    // Set while a new calculation starts under the number being typed.
+    bool keepingEntry_ = false;
+    // What was on show and the operand when the entry began.
+    double shownBeforeEntry_ = 0;
+    double valueBeforeEntry_ = 0;
+    bool awaitingBeforeEntry_ = false;
+    std::optional<EntryReading> reading_;
+    std::int16_t replacedCode_ = 0;
+    int closedByEquals_ = 0;
     // The key of the last action, null at the start.
     QChar lastKey_;
     int openParentheses_ = 0;

@@ -3,6 +3,7 @@
 #include "core/calculation.h"
 #include "core/numeralparse.h"
 #include "core/reader.h"
+#include "core/statustext.h"
 
 #include <utility>
 
@@ -25,31 +26,39 @@ Feeder::Result Feeder::feedLine(QStringView text, bool finish)
     std::optional<double> held;
     QChar lastKey;
     bool any = false;
+    const auto press = [&](QChar key) {
+        calculation_.press(key, std::exchange(held, std::nullopt), result.entry);
+        result.entry.clear();
+        if (key == u'=' && calculation_.note() == Calculation::Note::ClosedParentheses)
+            result.notes << statustext::closedParentheses(calculation_.closedByEquals());
+    };
     while (const std::optional<InputPiece> piece = reader.next()) {
         any = true;
         lastKey = piece->key;
         if (piece->isKey()) {
-            calculation_.press(piece->key, std::exchange(held, std::nullopt));
-            result.entry.clear();
+            press(piece->key);
             continue;
         }
         result.entry = piece->entry;
         result.value = held = readEntry(piece->entry);
         if (!held) {
             result.rest = text.sliced(piece->end).trimmed().toString();
+            result.unreadLine = text.sliced(piece->position).trimmed().toString();
             return result;
         }
+        if (const QString hint = statustext::readingHint(piece->entry, *held); !hint.isEmpty())
+            result.notes << hint;
     }
     // A line that ends with "+" waits for its operand in the next.
     const bool waiting = !lastKey.isNull() && waitsForOperand(lastKey);
     if (finish && any && !waiting) {
         if (lastKey != u'=')
-            calculation_.press(u'=', std::exchange(held, std::nullopt));
+            press(u'=');
         result.entry.clear();
         result.calculated = 1;
     }
     if (held)
-        calculation_.enter(*held);
+        calculation_.enter(*held, true, result.entry);
     return result;
 }
 
@@ -61,6 +70,7 @@ Feeder::Result Feeder::feedText(QStringView text)
     for (qsizetype i = 0; i < lines.size(); ++i) {
         Result result = feedLine(lines[i], finish);
         result.calculated += total.calculated;
+        result.notes = total.notes + result.notes;
         result.lines = total.lines + (lines[i].trimmed().isEmpty() ? 0 : 1);
         result.line = int(i + 1);
         total = std::move(result);

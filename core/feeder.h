@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -25,8 +26,14 @@ public:
         QString entry;
         // The entry's value; none when it cannot be read.
         std::optional<double> value;
-        // The text after an unreadable entry, which was not entered.
+        // The text after an unreadable entry, which was not entered, and the
+        // line from that entry on.
         QString rest;
+        QString unreadLine;
+        // What the calculator did other than what was written, in the status
+        // line's words: entries read leniently or in part, parentheses that
+        // "=" closed.
+        QStringList notes;
         // The lines that ended a calculation with "=", and the line, from 1,
         // that the text stopped at.
         int calculated = 0;

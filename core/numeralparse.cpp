@@ -27,6 +27,16 @@ std::optional<double> readEntry(const QString &text)
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty() && !text.isEmpty())
         return std::nullopt;
+    // A sign goes with a numeral of any form, as with a decimal number:
+    // -XIV is -14. The sign alone is no numeral, though the empty one is 0.
+    // The minus signs the calculator writes count as the one typed.
+    const auto isMinus = [](QChar c) { return c == u'-' || c == u'\u2212' || c == u'\uff0d'; };
+    if (!trimmed.isEmpty() && isMinus(trimmed.front())) {
+        if (trimmed.size() == 1 || trimmed[1].isSpace() || isMinus(trimmed[1]) || trimmed[1] == u'+')
+            return std::nullopt;
+        const std::optional<double> magnitude = readEntry(trimmed.sliced(1));
+        return magnitude ? std::optional(-*magnitude) : std::nullopt;
+    }
     return parseNumeral(trimmed);
 }
 

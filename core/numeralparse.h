@@ -14,6 +14,7 @@
 // What the type-in box reads from an entry: a decimal number, else a Roman or
 // hexadecimal numeral. Blanks, tabs and line breaks around it do not count, as
 // copied text often has them; blanks alone are no entry. The empty text is 0.
+// A "-" before a numeral is its sign, as before a decimal number.
 // Throws OverflowError for a hexadecimal value beyond the largest double.
 std::optional<double> readEntry(const QString &text);
 

@@ -52,6 +52,22 @@ QChar pendingSign(std::int16_t code)
         : QChar();
 }
 
+std::int16_t pendingCode(PadAction action)
+{
+    switch (action) {
+    case PadAction::Add:
+        return PendingCode::Add;
+    case PadAction::Div:
+        return PendingCode::Divide;
+    case PadAction::Mult:
+        return PendingCode::Multiply;
+    case PadAction::Subt:
+        return PendingCode::Subtract;
+    default:
+        return PendingCode::None;
+    }
+}
+
 QChar padKey(PadAction action)
 {
     return QStringView(u"+/*-()=r")[static_cast<int>(action)];
@@ -82,19 +98,11 @@ void PadEngine::perform(PadAction action)
     const PadState before = state();
     switch (action) {
     case PadAction::Add:
-        operate(PendingCode::Add, action);
-        break;
     case PadAction::Div:
-        operate(PendingCode::Divide, action);
-        break;
     case PadAction::Mult:
-        operate(PendingCode::Multiply, action);
-        break;
     case PadAction::Subt:
-        operate(PendingCode::Subtract, action);
-        break;
     case PadAction::Equals:
-        operate(PendingCode::None, action);
+        operate(pendingCode(action), action);
         break;
     case PadAction::LParen:
         // Setting the outer calculation aside is the host's part.

@@ -36,6 +36,9 @@ QChar pendingSign(std::int16_t code);
 // The keypad's actions, in the order its buttons are laid out.
 enum class PadAction { Add, Div, Mult, Subt, LParen, RParen, Equals, Clear };
 
+// The code an action leaves pending: None for all but the four operations.
+std::int16_t pendingCode(PadAction action);
+
 // The operation key of an action: "+", "/", "*", "-", "(", ")", "=" or "r".
 QChar padKey(PadAction action);
 // The action of an operation key; none for any other character.

@@ -185,17 +185,46 @@ double romanLimit()
     return limitOf(currentForms());
 }
 
+namespace {
+
+// The magnitude the numeral of the forms stands for: the nearest whole
+// number (halves to even), or with twelfths the nearest twelfth.
+double shownMagnitude(double magnitude, RomanForms forms)
+{
+    if (forms.twelfths && magnitude != std::floor(magnitude))
+        return nearestTwelfths(magnitude).value();
+    return std::nearbyint(magnitude);
+}
+
+// The limit is decided on what the numeral would stand for, so that 8999.5,
+// which rounds to 9000, is as much beyond numerals as 9000 itself, and 0.4,
+// which rounds to nothing, shows as zero does.
+QString numeralIn(double value, RomanForms forms)
+{
+    const double limit = forms.vinculum ? VinculumLimit : RomanLimit;
+    if (std::isnan(value))
+        return romanUnderflowText();
+    const double shown = shownMagnitude(std::abs(value), forms);
+    if (shown >= limit)
+        return value > 0 ? romanOverflowText() : romanUnderflowText();
+    if (shown == 0)
+        return romanZeroText();
+    const QString numeral = writeMagnitude(std::abs(value), forms);
+    return value < 0 ? u'(' + numeral + u')' : numeral;
+}
+
+} // namespace
+
 QString romanNumeral(double value)
 {
-    if (value >= romanLimit())
-        return romanOverflowText();
-    if (value <= -romanLimit() || std::isnan(value))
-        return romanUnderflowText();
-    if (value == 0)
-        return romanZeroText();
-    const QString numeral = writeMagnitude(std::abs(value), currentForms());
-    // The sign comes from the value itself: -0.4 rounds to 0 and shows "()".
-    return value < 0 ? u'(' + numeral + u')' : numeral;
+    return numeralIn(value, currentForms());
+}
+
+QString romanNumeralInTwelfths(double value)
+{
+    RomanForms forms = currentForms();
+    forms.twelfths = true;
+    return numeralIn(value, forms);
 }
 
 bool romanIsExact(double value)
@@ -218,10 +247,16 @@ QStringList standardNumerals(double value)
     return numerals;
 }
 
-bool romanRoundsToTwelfths(double value)
+RomanRounding romanRounding(double value)
 {
-    return currentForms().twelfths && std::abs(value) < romanLimit() && value != std::floor(value)
-        && !romanIsExact(std::abs(value));
+    if (value == 0 || !std::isfinite(value) || romanIsExact(std::abs(value)))
+        return RomanRounding::None;
+    const double shown = shownMagnitude(std::abs(value), currentForms());
+    if (shown >= romanLimit())
+        return RomanRounding::BeyondLimit;
+    if (shown == 0)
+        return RomanRounding::ToZero;
+    return currentForms().twelfths ? RomanRounding::ToTwelfths : RomanRounding::ToWhole;
 }
 
 QString romanBreakdown(double value)
@@ -261,15 +296,26 @@ QString romanDescription(double value, const QString &shown)
             .arg(shown, numberText(value));
     if (value == 0)
         return QCoreApplication::translate("RomanNumeral", "zero");
-    const bool twelfths = currentForms().twelfths;
-    if (twelfths ? std::abs(value) < 1.0 / 24 : std::abs(value) <= 0.5) // rounds to no letter
+    switch (romanRounding(value)) {
+    case RomanRounding::ToZero:
         return QCoreApplication::translate(
             "RomanNumeral", "%1 rounds to no Roman numeral", "%1 is a decimal number")
             .arg(numberText(value));
-    if (romanRoundsToTwelfths(value))
+    case RomanRounding::BeyondLimit:
+        return QCoreApplication::translate("RomanNumeral",
+            "%1: %2 rounds to a number beyond Roman numerals", "the readout's text and a decimal number")
+            .arg(shown, numberText(value));
+    case RomanRounding::ToTwelfths:
         return QCoreApplication::translate("RomanNumeral", "%1: %2, rounded to twelfths",
             "a Roman numeral and the decimal value it rounds")
             .arg(shown, numberText(value));
+    case RomanRounding::ToWhole:
+        return QCoreApplication::translate("RomanNumeral", "%1: %2, rounded",
+            "a Roman numeral and the decimal value it rounds to a whole number")
+            .arg(shown, numberText(value));
+    case RomanRounding::None:
+        break;
+    }
     return QCoreApplication::translate(
         "RomanNumeral", "%1: %2", "a Roman numeral and its decimal value, e.g. XIV: 14")
         .arg(shown, numberText(value));

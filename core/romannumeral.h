@@ -43,10 +43,13 @@ QString romanZeroText();
 
 // The text the Roman readout shows for a number: the numeral of the nearest
 // integer (halves to even), or with twelfths of the nearest twelfth, in
-// parentheses when the number is negative; the zero text for either zero;
-// the overflow text from the limit up and the underflow text from minus the
-// limit down and for NaN.
+// parentheses when the number is negative; the zero text for a number that
+// rounds to zero; the overflow text for one that reaches the limit, rounded,
+// and the underflow text for minus that and for NaN.
 QString romanNumeral(double value);
+
+// The same with fractions written in twelfths, whatever the choice.
+QString romanNumeralInTwelfths(double value);
 
 // Whether romanNumeral() writes the value without rounding: a positive whole
 // number below the limit, or with twelfths a whole number of twelfths.
@@ -57,10 +60,18 @@ bool romanIsExact(double value);
 // none for a value no form writes exactly, such as 0 or 0.1.
 QStringList standardNumerals(double value);
 
-// Whether romanNumeral() writes the value rounded to the nearest twelfth: a
-// fraction in range that is no whole number of twelfths, with twelfths
-// chosen.
-bool romanRoundsToTwelfths(double value);
+// How romanNumeral() rounds a value that it cannot write as it is.
+enum class RomanRounding {
+    None,
+    // To a numeral of a whole number, or with twelfths of a whole number of twelfths.
+    ToWhole,
+    ToTwelfths,
+    // To no numeral: the zero text.
+    ToZero,
+    // To the limit or beyond: the overflow or underflow text.
+    BeyondLimit,
+};
+RomanRounding romanRounding(double value);
 
 // What a screen reader says for the text romanNumeral() writes for the value:
 // the numeral with its decimal value, or the fixed texts in words.

@@ -1,5 +1,6 @@
 #include "core/statustext.h"
 
+#include "core/entryreading.h"
 #include "core/numeralparse.h"
 #include "core/padengine.h"
 #include "core/romannumeral.h"
@@ -55,15 +56,10 @@ QString quoted(const QString &text)
         .arg(escaped(elided(text)));
 }
 
-bool isRomanLetters(const QString &text)
+// The name of the choice that writes fractions in twelfths, as the menu shows it.
+QString fractionsChoiceName()
 {
-    if (text.isEmpty())
-        return false;
-    for (const QChar c : text) {
-        if (!QStringView(u"IVXLCDMivxlcdm").contains(c))
-            return false;
-    }
-    return true;
+    return QCoreApplication::translate("NumeralChoices", "Fractions in twelfths");
 }
 
 // The separator of the other kind: a comma where this locale writes a point,
@@ -129,34 +125,25 @@ QString unreadable(const QString &text, const QString &unusedKey, const QString 
         .arg(why, quoted(unusedKey));
 }
 
-QString readingHint(const QString &text, double value, const QString &numeral)
+QString readingHint(const QString &text, double value)
 {
-    // At every keystroke: the common entries leave before anything is made.
-    const QString entry = text.trimmed();
-    if (entry.size() > 2 && entry[0] == u'0' && (entry[1] == u'X' || entry[1] == u'x')) {
-        const QStringView digits = QStringView(entry).sliced(2);
-        const qsizetype read = hexDigitCount(digits);
-        if (read == digits.size())
-            return {};
+    const std::optional<EntryReading> reading = surprisingReading(text, value);
+    if (!reading)
+        return {};
+    if (!reading->stoppedAt.isEmpty())
         return QCoreApplication::translate("StatusLine", "%1 reads as %2; reading stopped at %3")
-            .arg(elided(entry), numberText(value), quoted(digits.sliced(read).toString()));
-    }
-    if (!isRomanLetters(entry) && !hasWiderRomanForm(entry))
-        return {};
-    const QString typed = upperCase(entry);
-    // A numeral that does not write the value exactly is no standard form of it.
-    if (!(value < romanLimit()) || !romanIsExact(value))
+            .arg(elided(reading->typed), numberText(value), quoted(reading->stoppedAt));
+    if (reading->standard.isEmpty())
         return QCoreApplication::translate("StatusLine", "%1 reads as %2")
-            .arg(elided(typed), numberText(value));
-    if (numeral == romanSpelling(entry))
-        return {};
+            .arg(elided(reading->typed), numberText(value));
     return QCoreApplication::translate("StatusLine", "%1 reads as %2 (standard form %3)")
-        .arg(elided(typed), numberText(value), numeral);
+        .arg(elided(reading->typed), numberText(value), reading->standard);
 }
 
-QString note(Calculation::Note note, double value)
+QString note(const Calculation &calculation)
 {
-    switch (note) {
+    const double value = calculation.noteValue();
+    switch (calculation.note()) {
     case Calculation::Note::KeptDividend:
         return QCoreApplication::translate("StatusLine", "Dividing by zero keeps the dividend: %1")
             .arg(numberText(value));
@@ -169,10 +156,24 @@ QString note(Calculation::Note note, double value)
             "Cleared; an operation key now starts from %1, a number typed first replaces it",
             "after the clear key, which keeps the last number entered")
             .arg(numberText(value));
+    case Calculation::Note::Replaced:
+        return QCoreApplication::translate("StatusLine", "%1 %2 waits for a number; %3 replaced %4",
+            "%1 %2 is the result so far and the operation waiting, %3 that key and %4 the one "
+            "pressed before it, as in: 5 * waits for a number; * replaced +")
+            .arg(numberText(calculation.pad().acc()), pendingKey(calculation.pad().pend()),
+                pendingKey(calculation.pad().pend()), pendingKey(calculation.replacedCode()));
+    case Calculation::Note::ClosedParentheses:
+        return closedParentheses(calculation.closedByEquals());
     case Calculation::Note::None:
         break;
     }
     return {};
+}
+
+QString closedParentheses(int count)
+{
+    return QCoreApplication::translate("StatusLine", "\"=\" closed %n open parentheses first",
+        "the equals key finishes the calculations in parentheses before the whole one", count);
 }
 
 QString progress(double acc, std::int16_t pend, int openParentheses, bool outermostDropped)
@@ -189,6 +190,11 @@ QString progress(double acc, std::int16_t pend, int openParentheses, bool outerm
     if (outermostDropped)
         parts << QCoreApplication::translate("StatusLine", "the outermost one was dropped");
     return parts.join(Separator);
+}
+
+QString joined(const QStringList &sentences)
+{
+    return sentences.join(Separator);
 }
 
 QString error(const QString &text, const QString &progress)
@@ -211,16 +217,38 @@ QString linesCalculated(int calculated, int stoppedLine, const QString &why)
         .arg(why);
 }
 
-QString roundedToTwelfths(double value, const QString &numeral)
+QString rounded(double value)
 {
-    if (!romanRoundsToTwelfths(value))
-        return {};
-    // Too small for a twelfth: no numeral to name.
-    if (numeral.isEmpty())
-        return romanDescription(value, numeral);
-    return QCoreApplication::translate("StatusLine", "%1 is shown rounded to twelfths: %2",
-        "%1 is a decimal number, %2 its Roman numeral with S and dots")
-        .arg(numberText(value), numeral);
+    const auto shownAs = [value] {
+        return QCoreApplication::translate("StatusLine", "%1 is shown as %2, rounded",
+            "%1 is a decimal number, %2 the Roman numeral shown for it")
+            .arg(numberText(value), romanNumeral(value));
+    };
+    switch (romanRounding(value)) {
+    case RomanRounding::ToWhole: {
+        const QString inTwelfths = romanNumeralInTwelfths(value);
+        if (inTwelfths == romanNumeral(value))
+            return shownAs();
+        return QCoreApplication::translate("StatusLine", "%1; %2 writes %3",
+            "%1 is the sentence before, %2 the name of the choice, %3 the numeral it writes")
+            .arg(shownAs(), fractionsChoiceName(), inTwelfths);
+    }
+    case RomanRounding::ToTwelfths:
+        return QCoreApplication::translate("StatusLine", "%1 is shown as %2, rounded to twelfths",
+            "%1 is a decimal number, %2 its Roman numeral with S and dots")
+            .arg(numberText(value), romanNumeral(value));
+    case RomanRounding::ToZero:
+        return QCoreApplication::translate("StatusLine",
+            "%1 rounds to no Roman numeral and is shown as zero", "%1 is a decimal number")
+            .arg(numberText(value));
+    case RomanRounding::BeyondLimit:
+        return QCoreApplication::translate("StatusLine",
+            "%1 rounds to a number beyond Roman numerals", "%1 is a decimal number")
+            .arg(numberText(value));
+    case RomanRounding::None:
+        break;
+    }
+    return {};
 }
 
 QString copied(const QString &text)

@@ -3,6 +3,7 @@
 #include "core/calculation.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -14,13 +15,15 @@ namespace statustext {
 QString unreadable(const QString &text, const QString &unusedKey, const QString &pasteRest = {});
 
 // How an entry was read where the reading may surprise: a Roman numeral
-// outside the standard form (numeral is the form the Roman readout writes
-// for the value), a hexadecimal entry read only in part; "" for any other
-// text.
-QString readingHint(const QString &text, double value, const QString &numeral);
+// outside the standard form, a hexadecimal entry read only in part; "" for
+// any other text.
+QString readingHint(const QString &text, double value);
 
 // What the last action did that the readouts do not show; "" for nothing.
-QString note(Calculation::Note note, double value);
+QString note(const Calculation &calculation);
+
+// That "=" closed the parentheses still open before it finished.
+QString closedParentheses(int count);
 
 // The calculation in progress: the pending operation and the open
 // parentheses; "" when nothing is pending.
@@ -28,13 +31,16 @@ QString progress(double acc, std::int16_t pend, int openParentheses, bool outerm
 
 QString copied(const QString &text);
 
-// That the Roman readout shows the value rounded to the nearest twelfth, when
-// fractions are written in twelfths and the value is none; "" otherwise.
-QString roundedToTwelfths(double value, const QString &numeral);
+// That the Roman readout shows the value rounded, and to what; "" when it
+// shows the value as it is.
+QString rounded(double value);
 
 // What a paste of several lines did: how many calculations it finished, and
 // why it stopped at a line (from 1), if it did.
 QString linesCalculated(int calculated, int stoppedLine = 0, const QString &why = {});
+
+// Several sentences as one line.
+QString joined(const QStringList &sentences);
 
 // A run-time error, marked as one in words as well as by its sign, with the
 // calculation in progress after it when there is one.

@@ -39,6 +39,7 @@ QString operationText(std::int16_t code)
 } // namespace
 
 Tape::Tape(PadEngine &pad, Calculation &calculation)
+    : calculation_(&calculation)
 {
     pad.stepped.connect([this](const PadStep &done) { step(done); });
     pad.failed.connect([this](const PadStep &done) { fail(done); });
@@ -55,6 +56,7 @@ void Tape::step(const PadStep &step)
     case PadAction::Clear:
         // The value of parentheses just closed is still the operand.
         chain_ = {};
+        closedByEquals_ = 0;
         break;
     case PadAction::RParen:
         apply(step);
@@ -103,7 +105,7 @@ void Tape::move(Calculation::Move move, const PadState &state)
             append(inner.line, {QStringLiteral(" = "), state.value});
         // A single number needs no parentheses, and in the Roman line they
         // would read as its minus sign.
-        Chain group {{}, false, false, inner.keptDividend};
+        Chain group {{}, false, false, inner.keptDividend, std::move(inner.readings)};
         const bool single = inner.line.size() == 1;
         append(group.line, single ? Line {} : Line {QStringLiteral("(")});
         append(group.line, std::move(inner.line));
@@ -121,6 +123,13 @@ void Tape::move(Calculation::Move move, const PadState &state)
         chain_ = {};
         setAside_.clear();
         group_.reset();
+        closedByEquals_ = 0;
+        break;
+    case Calculation::Move::Replaced:
+        replaceOperation(state);
+        break;
+    case Calculation::Move::ClosingForEquals:
+        ++closedByEquals_;
         break;
     }
 }
@@ -129,14 +138,21 @@ void Tape::apply(const PadStep &step)
 {
     const PadState &before = step.before;
     Chain operand = group_ ? std::move(*group_) : Chain {{before.value}};
+    // A number straight from the entry brings how it was read.
+    if (!group_ && calculation_) {
+        if (const std::optional<EntryReading> &reading = calculation_->entryReading())
+            operand.readings << reading->typed + QChar(0x2192) + numberText(reading->value);
+    }
     group_.reset();
     chain_.keptDividend = chain_.keptDividend || operand.keptDividend;
     if (before.pend == PendingCode::None) {
         // The calculation starts again from the operand.
         chain_.line = std::move(operand.line);
+        chain_.readings = std::move(operand.readings);
         chain_.additive = chain_.broken = false;
         return;
     }
+    chain_.readings += operand.readings;
     // The keypad does no arithmetic for a code it does not know.
     if (!isOperation(before.pend))
         return;
@@ -149,15 +165,32 @@ void Tape::apply(const PadStep &step)
 
 void Tape::appendOperation(std::int16_t code, double acc)
 {
+    chain_.operationPieces = 0;
     if (!isOperation(code))
         return;
+    chain_.additiveBefore = chain_.additive;
+    chain_.brokenBefore = chain_.broken;
     if (readsTighter(code) && chain_.additive) {
         append(chain_.line, {QStringLiteral(" = "), acc, QStringLiteral(",")});
         chain_.additive = false;
         chain_.broken = true;
+        chain_.operationPieces = 3;
     }
     append(chain_.line, {operationText(code)});
+    ++chain_.operationPieces;
     chain_.additive = chain_.additive || !readsTighter(code);
+}
+
+void Tape::replaceOperation(const PadState &state)
+{
+    // The operation pressed last is written as if the one before had never
+    // been; the operand before both stays.
+    if (chain_.operationPieces == 0 || chain_.operationPieces > chain_.line.size())
+        return;
+    chain_.line.erase(chain_.line.end() - std::ptrdiff_t(chain_.operationPieces), chain_.line.end());
+    chain_.additive = chain_.additiveBefore;
+    chain_.broken = chain_.brokenBefore;
+    appendOperation(state.pend, state.acc);
 }
 
 void Tape::finish(Line outcome, std::optional<double> result)
@@ -171,12 +204,22 @@ void Tape::finish(Line outcome, std::optional<double> result)
         // among other values.
         entry.roman += piece.number ? romanNumeral(*piece.number).trimmed() : piece.text;
     }
-    if (chain_.keptDividend && result) {
-        for (QString *text : {&entry.decimal, &entry.roman})
-            *text = QCoreApplication::translate("Tape", "%1; ÷ 0 keeps the dividend",
-                "%1 is a calculation written out, such as 5 ÷ 0 = 5")
-                        .arg(*text);
+    QStringList notes;
+    if (chain_.keptDividend && result)
+        notes << QCoreApplication::translate(
+            "Tape", "÷ 0 keeps the dividend", "written after a calculation, such as 5 ÷ 0 = 5");
+    if (closedByEquals_ > 0)
+        notes << QCoreApplication::translate("Tape", "\"=\" closed %n parentheses",
+            "written after a calculation whose open parentheses the equals key closed",
+            closedByEquals_);
+    notes += chain_.readings;
+    for (QString *text : {&entry.decimal, &entry.roman}) {
+        for (const QString &note : std::as_const(notes))
+            *text = QCoreApplication::translate("Tape", "%1; %2",
+                "%1 is a calculation written out, such as 5 ÷ 0 = 5, %2 a note on it")
+                        .arg(*text, note);
     }
+    closedByEquals_ = 0;
     chain_ = {};
     group_.reset();
     written.raise(entry);

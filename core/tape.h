@@ -5,6 +5,7 @@
 #include "core/padengine.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <optional>
@@ -67,17 +68,27 @@ private:
         // The running result was written in the middle.
         bool broken = false;
         bool keptDividend = false;
+        // How the entries that were read in a surprising way were read.
+        QStringList readings = {};
+        // What the last operation appended, so that another key can replace it.
+        std::size_t operationPieces = 0;
+        bool additiveBefore = false;
+        bool brokenBefore = false;
     };
 
     // The pending operation applied to the operand before it.
     void apply(const PadStep &step);
     void appendOperation(std::int16_t code, double acc);
+    void replaceOperation(const PadState &state);
     void finish(Line outcome, std::optional<double> result);
     // What the keypad's state says of a calculation the tape did not see begin.
     static Chain startedFrom(const PadState &state);
     static void append(Line &line, Line pieces);
 
+    const Calculation *calculation_ = nullptr;
     Chain chain_;
+    // The parentheses that "=" closed before it finished.
+    int closedByEquals_ = 0;
     // The outer calculations, as deep as the stack keeps them.
     std::deque<Chain> setAside_;
     // The parentheses just closed, while their value is the operand.

@@ -486,10 +486,17 @@ private:
         const double rounding = romanForms().twelfths ? 1.0 / 24 + 1e-9 : 0.5;
         const bool widerRight = (romanValue > 0 || (roman.startsWith(u'(') && roman.endsWith(u')')))
             && std::abs(parseRoman(inner).value_or(-1e9) - std::abs(romanValue)) <= rounding;
+        // Whether a numeral is written is decided on the value it would stand
+        // for: 8999.5 is beyond numerals, 0.4 shows as zero.
         const double limit = romanLimit();
+        const double shownMagnitude = romanForms().twelfths
+            ? std::nearbyint(std::abs(romanValue) * 12) / 12
+            : std::nearbyint(std::abs(romanValue));
         const bool romanRight = romanValue <= -limit ? roman == QStringLiteral("Roman underflow")
             : romanValue >= limit                    ? roman == QStringLiteral("Roman overflow")
-            : romanValue == 0                        ? roman == QStringLiteral(" - - - - - -")
+            : shownMagnitude >= limit
+            ? roman == (romanValue < 0 ? QStringLiteral("Roman underflow") : QStringLiteral("Roman overflow"))
+            : shownMagnitude == 0                    ? roman == QStringLiteral(" - - - - - -")
             : !plainForms                            ? widerRight
                           : roman == (romanValue < 0 ? u'(' + numeral + u')' : numeral)
                 && parseRoman(numeral) == std::abs(std::nearbyint(romanValue));

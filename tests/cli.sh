@@ -34,9 +34,17 @@ expect 1 '' 'line 1: Arithmetic error' '' --eval '1e308*10='
 # A line that ends waiting for an operand goes on in the next; the decimal
 # field reads back as exactly the result.
 expect 0 '2\tII\n5\tV\n20\tXX' '<none>' '2+\n3\n*4=' --eval -
-expect 0 '0.30000000000000004\t' '<none>' '' --eval '0.1+0.2'
-# The wider forms are read on every route, and written when asked for.
-expect 0 '12345\tRoman overflow\n2.5\tII\n24\tXXIV' '<none>' 'X\u0305I\u0305I\u0305CCCXLV\nIIS\n\u216B*II' --eval -
+expect 0 '0.30000000000000004\t - - - - - -' '<none>' '' --eval '0.1+0.2'
+# The wider forms are read on every route, and written when asked for; a
+# numeral read in a form the calculator does not write is told, as a lenient
+# reading is, and the result stands.
+expect 0 '12345\tRoman overflow\n2.5\tII\n24\tXXIV' '^line 1: .*CCCXLV reads as 12345$' \
+    'X\u0305I\u0305I\u0305CCCXLV\nIIS\n\u216B*II' --eval -
+expect 0 '102\tCII\n-28\t(XXVIII)' '^line 1: IC reads as 101 \(standard form CI\)$' \
+    'IC+1\n-XIV*2' --eval -
+expect 0 '1\tI' '^line 1: 0X1G reads as 1; reading stopped at "G"$' '' --eval 0x1G
+# The last operation key wins; "=" closes what is open, and says so.
+expect 0 '8\tVIII\n14\tXIV' '^line 2: "=" closed 1 open parenthesis first$' '5+*3\n2*(3+4' --eval -
 expect 0 '12345\tX\u0305I\u0305I\u0305CCCXLV' '<none>' '' --vinculum --eval 12345
 expect 0 '2.5\tIIS\n2.3\tII\u00b7\u00b7\u00b7\u00b7' '<none>' '2.5\n2.3' --twelfths --eval -
 # Strictly, a numeral the calculator would not write is refused, naming the

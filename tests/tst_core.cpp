@@ -38,10 +38,14 @@ struct Desk
     QStringList entries;
     Feeder::Result fed;
 
-    explicit Desk(const QString &text)
+    explicit Desk(const QString &text, bool typed = false)
     {
         tape.written.connect(
             [this](const TapeEntry &entry) { entries << entry.decimal.section(':', 0, 0); });
+        if (typed) {
+            type(text);
+            return;
+        }
         const QList<QStringView> lines = splitLines(text);
         for (qsizetype i = 0; i < lines.size() && !fed.unread(); ++i) {
             try {
@@ -50,6 +54,34 @@ struct Desk
             } catch (const ArithmeticError &) { }
         }
     }
+
+    // Types the keys one at a time into a box, as the type-in pad reads
+    // them: each keystroke enters the box's number, a key takes the number
+    // with it, and a box that does not read keeps what was typed.
+    void type(const QString &keys)
+    {
+        calculation.emptyEntry = [this] { box.clear(); };
+        for (const QChar c : keys) {
+            box += c;
+            const QList<InputPiece> pieces = readPieces(box, calculation.signMayFollow());
+            const bool entryAndKey = !pieces.isEmpty() && pieces.back().isKey()
+                && (pieces.size() == 1 || (pieces.size() == 2 && !pieces[0].isKey()));
+            const QString entry = !entryAndKey ? box : pieces.size() == 2 ? pieces[0].entry : "";
+            const std::optional<double> number = readEntry(entry);
+            try {
+                if (!number) {
+                    calculation.forgetEntry();
+                } else if (entryAndKey) {
+                    box = entry;
+                    calculation.press(
+                        pieces.back().key, entry.isEmpty() ? std::nullopt : number, entry);
+                } else {
+                    calculation.enter(*number, !box.isEmpty(), box);
+                }
+            } catch (const ArithmeticError &) { }
+        }
+    }
+    QString box;
 
     QString shown() const
     {
@@ -125,12 +157,12 @@ private slots:
         row(-0.0, " - - - - - -", "zero");
         row(1999, "MCMXCIX", "MCMXCIX: 1999");
         row(444, "CDXLIV", "CDXLIV: 444");
-        row(2.5, "II", "II: 2.5"); // halves to even
-        row(-2.5, "(II)", "(II): -2.5");
-        row(0.4, "", "0.4 rounds to no Roman numeral");
-        row(-0.4, "()", "-0.4 rounds to no Roman numeral");
-        row(8999.5, "MMMMMMMMM", "MMMMMMMMM: 8999.5");
-        row(-8999.5, "(MMMMMMMMM)", "(MMMMMMMMM): -8999.5");
+        row(2.5, "II", "II: 2.5, rounded"); // halves to even
+        row(-2.5, "(II)", "(II): -2.5, rounded");
+        row(0.4, " - - - - - -", "0.4 rounds to no Roman numeral");
+        row(-0.4, " - - - - - -", "-0.4 rounds to no Roman numeral");
+        row(8999.5, "Roman overflow", "Roman overflow: 8999.5 rounds to a number beyond Roman numerals");
+        row(-8999.5, "Roman underflow", "Roman underflow: -8999.5 rounds to a number beyond Roman numerals");
         row(9000, "Roman overflow", "Roman overflow: 9000 is too large for Roman numerals");
         row(qInf(), "Roman overflow", "Roman overflow: Infinity is too large for Roman numerals");
         row(-9000, "Roman underflow", "Roman underflow: -9000 is too small for Roman numerals");
@@ -248,8 +280,8 @@ private slots:
         QTest::addColumn<QString>("progress");
         QTest::newRow("((20+") << "((20+"
                                << "20 +  \u00b7  2 parentheses open";
-        QTest::newRow("(((2+3)") << "(((2+3)"
-                                 << "2 parentheses open";
+        QTest::newRow("(((2+3)*") << "(((2+3)*"
+                                  << "5 *  \u00b7  2 parentheses open";
         QTest::newRow("(((((((((((")
             << "((((((((((("
             << "10 parentheses open  \u00b7  the outermost one was dropped";
@@ -264,6 +296,53 @@ private slots:
         QTEST(statustext::progress(
                   c.pad().acc(), c.pad().pend(), c.openParentheses(), c.outermostDropped()),
             "progress");
+    }
+
+    // Keys typed one at a time, as a person types them, and the same text fed
+    // as a line where it makes one calculation: what the readouts show, the
+    // box, and the tape.
+    void typed_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("tape");
+        const auto row = [](const char *keys, const char *shown, const char *box, const char *tape) {
+            QTest::newRow(keys) << QString(keys) << QString(shown) << QString(box) << QString(tape);
+        };
+        // The last operation key wins; "=" right after one repeats the operand.
+        row("5+*3=", "15", "", "5 × 3 = 15");
+        row("5-+3=", "8", "", "5 + 3 = 8");
+        row("2+3+*4=", "20", "", "2 + 3 = 5, × 4 = 20");
+        row("2*3+*4=", "24", "", "2 × 3 × 4 = 24");
+        row("5+=", "10", "", "5 + 5 = 10");
+        row("5/0+=", "5", "", "5 ÷ 0 + 0 = 5; ÷ 0 keeps the dividend");
+        // "=" closes what is open, innermost first.
+        row("2*(3+(4+1=", "16", "", "2 × (3 + (4 + 1)) = 16; \"=\" closed 2 parentheses");
+        row("((2+3)*4=", "20", "", "((2 + 3) × 4) = 20; \"=\" closed 1 parentheses");
+        // Signs before numerals of every form.
+        row("-XIV*2=", "-28", "", "-14 × 2 = -28");
+        row("5*-X=", "-50", "", "5 × -10 = -50");
+        row("−0x10+1=", "-15", "", "-16 + 1 = -15");
+        // How a surprising entry was read goes on the tape.
+        row("ic+1=", "102", "", "101 + 1 = 102; IC→101");
+        row("0x1g*2=", "2", "", "1 × 2 = 2; 0X1G→1");
+        // The first number after a failure starts afresh, every digit of it.
+        row("1e308*10=51+1=", "52", "", "1E+308 × 10 = Arithmetic error/51 + 1 = 52");
+        // A text that does not read shows what was on show before it began.
+        row("7=1e309", "7", "1e309", "7 = 7");
+        row("2+1,5", "2", "1,5", "");
+    }
+    void typed()
+    {
+        QFETCH(QString, keys);
+        const Desk typed(keys, true);
+        QTEST(typed.shown(), "shown");
+        QTEST(typed.box, "box");
+        QTEST(typed.entries.join('/'), "tape");
+        // Fed as a line, the same text is the same calculation.
+        if (!keys.contains("e308") && typed.box.isEmpty())
+            QTEST(Desk(keys).shown(), "shown");
     }
 
     // Where the calculator departs from its original design, which gave a
@@ -287,6 +366,9 @@ private slots:
         row("9r-5=", "4", "4");             // after r, = and ) it is the operation, pasted too
         row("2+3=-1=", "4", "2");
         row("1e308*10=\n5+1=", "6", "1"); // after a failure a number starts afresh
+        row("5+*3=", "15", "30");          // the last operation key wins
+        row("5++3", "8", "13");
+        row("2*(3+4=", "14", "7"); // "=" closes every parenthesis
     }
     void departures()
     {

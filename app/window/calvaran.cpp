@@ -286,8 +286,7 @@ void Calvaran::showError(const RuntimeError &error)
 
 void Calvaran::showStatus(const QString &message)
 {
-    statusLine_->say(*calculation_, typeInPad1_->problem(), message, romanDisplay1_->value(),
-        romanDisplay1_->display());
+    statusLine_->say(*calculation_, typeInPad1_->problem(), message, romanDisplay1_->value());
 }
 
 void Calvaran::placeDesign(qreal factor)

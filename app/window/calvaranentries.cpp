@@ -49,8 +49,8 @@ void Calvaran::typeInPadChanged()
     const QString text = typeInPad1_->text();
     const double value = typeInPad1_->value();
     if (key.isEmpty()) {
-        calculation_->enter(value, !text.isEmpty());
-        const QString hint = statustext::readingHint(text, value, romanDisplay1_->display());
+        calculation_->enter(value, !text.isEmpty(), text);
+        const QString hint = statustext::readingHint(text, value);
         // A numeral read leniently: the readout says how the rules counted it.
         if (!hint.isEmpty())
             romanDisplay1_->explain(romanReading(text));
@@ -59,7 +59,7 @@ void Calvaran::typeInPadChanged()
     }
     // The number in the box came in the same edit as its key when it was
     // pasted, or was entered already; either way it goes in first.
-    calculation_->press(key.front(), text.isEmpty() ? std::nullopt : std::optional(value));
+    calculation_->press(key.front(), text.isEmpty() ? std::nullopt : std::optional(value), text);
     showStatus();
 }
 
@@ -77,9 +77,11 @@ void Calvaran::typeInPadUnread()
 void Calvaran::typeInPadPasted(const QString &text)
 {
     const Feeder::Result result = Feeder(*calculation_).feedText(text);
-    if (!result.entry.isEmpty())
-        typeInPad1_->showEntry(result.entry);
     const bool lines = result.lines > 1;
+    // A calculation on one line that stops at an entry keeps what was not
+    // entered in the box, for the person to mend.
+    if (!result.entry.isEmpty())
+        typeInPad1_->showEntry(result.unread() && !lines ? result.unreadLine : result.entry);
     if (result.unread()) {
         calculation_->forgetEntry();
         const QString why = statustext::unreadable(result.entry, {}, result.rest);
@@ -88,8 +90,8 @@ void Calvaran::typeInPadPasted(const QString &text)
         showStatus();
     } else if (lines) {
         showStatus(statustext::linesCalculated(result.calculated));
-    } else if (result.value && !result.entry.isEmpty()) {
-        showStatus(statustext::readingHint(result.entry, *result.value, romanDisplay1_->display()));
+    } else if (!result.notes.isEmpty()) {
+        showStatus(statustext::joined(result.notes));
     } else {
         showStatus();
     }

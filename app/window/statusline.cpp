@@ -36,7 +36,7 @@ void StatusLine::setError(const QString &text)
 }
 
 void StatusLine::say(const Calculation &calculation, const QString &problem, const QString &message,
-    double roman, const QString &numeral)
+    double roman)
 {
     const PadEngine &pad = calculation.pad();
     const auto progress = [&] {
@@ -56,9 +56,9 @@ void StatusLine::say(const Calculation &calculation, const QString &problem, con
     if (text.isEmpty())
         text = message;
     if (text.isEmpty())
-        text = statustext::note(calculation.note(), calculation.noteValue());
+        text = statustext::note(calculation);
     if (text.isEmpty() && !calculation.failed())
-        text = statustext::roundedToTwelfths(roman, numeral);
+        text = statustext::rounded(roman);
     if (text.isEmpty())
         text = progress();
     // The same text again is no news: a screen reader hears it once.

@@ -23,10 +23,10 @@ public:
     void clearError() { error_.clear(); }
 
     // What there is to say besides the calculation's own state: why the
-    // entry does not read, news of this step, and the Roman readout's value
-    // and numeral.
+    // entry does not read, news of this step, and the Roman readout's value,
+    // of which it says when the numeral shows it rounded.
     void say(const Calculation &calculation, const QString &problem, const QString &message,
-        double roman, const QString &numeral);
+        double roman);
 
 private:
     QLabel *label_;
