@@ -4,10 +4,12 @@
 #include "widgets/usercontrol.h"
 
 class QFrame;
+class QLabel;
 
-// The parenthesis stack as a component of the window: a cyan strip that
-// shows nothing of the register it holds, whose properties and event it
-// offers as its own.
+// The parenthesis stack as a component of the window: a cyan strip with a
+// mark for each open parenthesis, whose tooltip and description say what
+// each waits to finish. It offers the register's properties and event as its
+// own.
 class Stack : public UserControl
 {
 public:
@@ -29,10 +31,17 @@ public:
 
     QList<QWidget *> tabOrder() const override { return {}; }
 
+    // Shows that many parentheses open; the stack has no depth of its own,
+    // so the host, which counts them, tells it.
+    void showOpen(int count);
+    int shownOpen() const { return shownOpen_; }
+
 protected:
     void layoutChildren() override;
 
 private:
     ShiftStack stack_;
     QFrame *outline_;
+    QLabel *marks_;
+    int shownOpen_ = 0;
 };

@@ -34,7 +34,7 @@ std::optional<EntryReading> surprisingReading(const QString &text, double value)
         const qsizetype read = hexDigitCount(digits);
         if (read == digits.size())
             return std::nullopt;
-        return EntryReading {upperCase(entry), value, {}, digits.sliced(read).toString()};
+        return EntryReading {entry, value, {}, digits.sliced(read).toString()};
     }
     if (!isRomanLetters(body) && !hasWiderRomanForm(body))
         return std::nullopt;

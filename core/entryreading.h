@@ -10,7 +10,9 @@
 // tape and --eval each tell it in their own words, from this one finding.
 struct EntryReading
 {
-    // The entry as read, in upper case, with its sign.
+    // The entry as read, with its sign: a numeral in upper case, a
+    // hexadecimal entry as typed, so that the character it stopped at is
+    // shown as it stands.
     QString typed;
     double value = 0;
     // The numeral the calculator writes for the value, where it writes one

@@ -249,7 +249,8 @@ QStringList standardNumerals(double value)
 
 RomanRounding romanRounding(double value)
 {
-    if (value == 0 || !std::isfinite(value) || romanIsExact(std::abs(value)))
+    // Beyond the limit the readout shows that it is, which rounds nothing.
+    if (value == 0 || !(std::abs(value) < romanLimit()) || romanIsExact(std::abs(value)))
         return RomanRounding::None;
     const double shown = shownMagnitude(std::abs(value), currentForms());
     if (shown >= romanLimit())

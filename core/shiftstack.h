@@ -37,6 +37,11 @@ public:
     std::int16_t itos() const { return codes_.front(); }
     void setItos(std::int16_t code) { stagedCode_ = code; }
 
+    // A level's value and code, from the top (0) down, without popping: for
+    // showing what the parentheses set aside.
+    double valueAt(std::size_t level) const { return values_.at(level); }
+    std::int16_t codeAt(std::size_t level) const { return codes_.at(level); }
+
     // Every level and the staged code as a new stack has them.
     bool isFresh() const;
 

@@ -192,11 +192,6 @@ QString progress(double acc, std::int16_t pend, int openParentheses, bool outerm
     return parts.join(Separator);
 }
 
-QString joined(const QStringList &sentences)
-{
-    return sentences.join(Separator);
-}
-
 QString error(const QString &text, const QString &progress)
 {
     const QString marked
@@ -229,7 +224,7 @@ QString rounded(double value)
         const QString inTwelfths = romanNumeralInTwelfths(value);
         if (inTwelfths == romanNumeral(value))
             return shownAs();
-        return QCoreApplication::translate("StatusLine", "%1; %2 writes %3",
+        return QCoreApplication::translate("StatusLine", "%1 (%2 writes %3)",
             "%1 is the sentence before, %2 the name of the choice, %3 the numeral it writes")
             .arg(shownAs(), fractionsChoiceName(), inTwelfths);
     }

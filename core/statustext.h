@@ -39,9 +39,6 @@ QString rounded(double value);
 // why it stopped at a line (from 1), if it did.
 QString linesCalculated(int calculated, int stoppedLine = 0, const QString &why = {});
 
-// Several sentences as one line.
-QString joined(const QStringList &sentences);
-
 // A run-time error, marked as one in words as well as by its sign, with the
 // calculation in progress after it when there is one.
 QString error(const QString &text, const QString &progress);

@@ -208,11 +208,13 @@ void Tape::finish(Line outcome, std::optional<double> result)
     if (chain_.keptDividend && result)
         notes << QCoreApplication::translate(
             "Tape", "÷ 0 keeps the dividend", "written after a calculation, such as 5 ÷ 0 = 5");
-    if (closedByEquals_ > 0)
+    if (closedByEquals_ > 0 && result)
         notes << QCoreApplication::translate("Tape", "\"=\" closed %n parentheses",
             "written after a calculation whose open parentheses the equals key closed",
             closedByEquals_);
-    notes += chain_.readings;
+    // A failed entry ends with its error, which is what it has to say.
+    if (result)
+        notes += chain_.readings;
     for (QString *text : {&entry.decimal, &entry.roman}) {
         for (const QString &note : std::as_const(notes))
             *text = QCoreApplication::translate("Tape", "%1; %2",

@@ -144,10 +144,31 @@ void TypeInPad::processEdit()
         pasted.raise(text);
         return;
     }
+    // Blanks where an entry would start are neither an entry nor a mistake.
+    if (!text.isEmpty() && text.trimmed().isEmpty()) {
+        setProblem({});
+        edited.raise();
+        return;
+    }
     const QList<InputPiece> pieces = readPieces(text, signFirst);
     const bool oneEntry = pieces.size() == 1 && !pieces[0].isKey();
     if (pieces.isEmpty() || oneEntry) {
         announce();
+        return;
+    }
+    // An entry that does not read keeps what is typed after it, key and all,
+    // so that nothing typed is lost unseen; the person mends the entry.
+    if (!pieces[0].isKey()) {
+        // Read with the key taken, as a number too large for the calculator
+        // is an error of its own.
+        conKey_ = pieces[1].key;
+        if (readEntry(pieces[0].entry))
+            conKey_.clear();
+    }
+    if (!pieces[0].isKey() && !conKey_.isEmpty()) {
+        unreadEntry_ = pieces[0].entry;
+        unreadRest_ = QStringView(text).sliced(pieces[0].end).trimmed().toString();
+        unread.raise();
         return;
     }
     // Deleting text is no key: what is left waits for the person.
@@ -185,6 +206,8 @@ bool TypeInPad::announce()
 {
     const std::optional<double> number = readEntry(text1_->text());
     if (!number) {
+        unreadEntry_ = text1_->text();
+        unreadRest_.clear();
         unread.raise();
         return false;
     }

@@ -42,6 +42,11 @@ public:
     // The key comes only from what a person types, so a write is ignored.
     void setConKey(const QString &) { }
 
+    // After unread: the entry that does not read, and what was typed after
+    // it, which stays in the box unused.
+    QString unreadEntry() const { return unreadEntry_; }
+    QString unreadRest() const { return unreadRest_; }
+
     // True only while the pad writes its own text box.
     bool selfEdit() const { return selfEdit_; }
 
@@ -102,6 +107,8 @@ private:
     bool selfEdit_ = false;
     double value_ = 0;
     QString problem_;
+    QString unreadEntry_;
+    QString unreadRest_;
     std::optional<double> result_;
     QString copiedText_;
     // The text before the edit being processed, to tell typing, pasting and

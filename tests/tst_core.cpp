@@ -326,7 +326,7 @@ private slots:
         row("−0x10+1=", "-15", "", "-16 + 1 = -15");
         // How a surprising entry was read goes on the tape.
         row("ic+1=", "102", "", "101 + 1 = 102; IC→101");
-        row("0x1g*2=", "2", "", "1 × 2 = 2; 0X1G→1");
+        row("0x1g*2=", "2", "", "1 × 2 = 2; 0x1g→1");
         // The first number after a failure starts afresh, every digit of it.
         row("1e308*10=51+1=", "52", "", "1E+308 × 10 = Arithmetic error/51 + 1 = 52");
         // A text that does not read shows what was on show before it began.

@@ -230,7 +230,9 @@ private slots:
             "2 + (3 × 4) = 14 | II + (III × IV) = XIV");
         row("2+3*4=", "20|XX||20", "2 + 3 = 5, × 4 = 20 | II + III = V, × IV = XX");
         row("2+3=*4=", "20|XX||20", "5 × 4 = 20 | V × IV = XX");        // from the result on show
-        row("2+(3*4=)=", "14|XIV||14", "2 + 12 = 14 | II + XII = XIV"); // "=" ends 3 × 4 inside
+        row("2+(3*4=", "14|XIV||14",
+            "2 + (3 × 4) = 14; \"=\" closed 1 parentheses | II + (III × IV) = XIV; \"=\" closed 1 "
+            "parentheses"); // "=" closes the parenthesis first
         row("mcmxcix+0x10=", "2015|MMXV||2015", "1999 + 16 = 2015 | MCMXCIX + XVI = MMXV");
         row("9000+1=", "9001|Roman overflow||9001",
             "9000 + 1 = 9001 | Roman overflow + I = Roman overflow");
@@ -243,7 +245,7 @@ private slots:
         // Typed at full speed as pasted: "-" after an operation or "(" is a
         // sign, an exponent's sign stays with it, after "=" "-" subtracts.
         row("100+-50=", "50|L||50", "100 + -50 = 50 | C + (L) = L");
-        row("2.5e-2*100=", "2.5|II||2.5", "0.025 × 100 = 2.5 |  × C = II");
+        row("2.5e-2*100=", "2.5|II||2.5", "0.025 × 100 = 2.5 | - - - - - - × C = II");
         row("9r-5=", "4|IV||4");
         row("2+3=-1=", "4|IV||4", "5 − 1 = 4 | V − I = IV");
         row("0+=", "0| - - - - - -||0");
@@ -290,7 +292,7 @@ private slots:
         row("[ XIV\n]+1=", "15|XV||15");
         row("[10\n20\n30\n]", "30|XXX||30", "30 = 30 | XXX = XXX");
         row("[10\r\n20+\r\n5\r\n]", "25|XXV||25", "20 + 5 = 25 | XX + V = XXV");
-        row("[X IV]+", "0| - - - - - -|X IV|0");
+        row("[X IV]+", "0| - - - - - -|X IV+|0"); // the key stays after what does not read
     }
     void calculations()
     {
@@ -335,7 +337,7 @@ private slots:
         row("9r-5=", "9r-5=");
         row("2 × 3 − 1 =", "2*3-1=");
         row("10/(4-4)=", "10/(4-4)=");
-        row("1+VV+3=", "1+[VV]");
+        row("1+VV+3=", "1+[VV]+3=");
         row("1e308*10=+1=", "1e308*10=");
     }
     void pastedCalculations()
@@ -761,7 +763,7 @@ private slots:
             QTest::newRow(input) << QString(input) << status;
         };
         row("MMXXA+", "*\"MMXXA\" is not a number or a Roman numeral; \"+\" was not used");
-        row("MMXXA+1", "*\"MMXXA1\" is not a number or a Roman numeral");
+        row("MMXXA+1", "*\"MMXXA\" is not a number or a Roman numeral; \"+1\" was not used");
         row("VV\r", "*\"VV\" is not a number or a Roman numeral; \"=\" was not used");
         row("MMMMMMMMMMMMMMMMA", "*\"MMMMMMMMMMMMMMM\u2026\" is not a number or a Roman numeral");
         row("VV\b", "");
@@ -839,11 +841,12 @@ private slots:
                                   << "IIS|Copied \"IIS\"";
         QTest::newRow("rounded") << "Fractions"
                                  << "2.3"
-                                 << "II\u00b7\u00b7\u00b7\u00b7|2.3 is shown rounded to twelfths: "
-                                    "II\u00b7\u00b7\u00b7\u00b7";
-        QTest::newRow("below a twelfth") << "Fractions"
-                                         << "1/25="
-                                         << "|0.04 rounds to no Roman numeral";
+                                 << "II\u00b7\u00b7\u00b7\u00b7|2.3 is shown as "
+                                    "II\u00b7\u00b7\u00b7\u00b7, rounded to twelfths";
+        QTest::newRow("below a twelfth")
+            << "Fractions"
+            << "1/25="
+            << " - - - - - -|0.04 rounds to no Roman numeral and is shown as zero";
         QTest::newRow("strict") << "StrictNumerals"
                                 << "XIV+IC"
                                 << "I|IC is not a standard numeral: CI is 101, XCIX is 99";
@@ -1215,11 +1218,11 @@ private slots:
         row("Return", true, "XI\r", "XI [=] 11: 10 11 11[=]");
         row("Return, no numeral", true, "VV\r", "VV [=] 5: 5");
         row("Escape is the host's", true, "XI\x1b", "XI [] 11: 10 11");
-        row("no numeral, key", false, "VV+", "VV [+] 7: ");
+        row("no numeral, key", false, "VV+", "VV+ [+] 7: ");
         row("pasted calculation", false, "1+2", " [] 7: "); // the host feeds it
         row("R is no key", false, "XIR", "XIR [] 7: ");
         const QString huge = "0X1" + QString(256, '0');
-        row("hexadecimal overflow", false, huge + "+", huge + " [+] 7: !6");
+        row("hexadecimal overflow", false, huge + "+", huge + "+ [+] 7: !6");
         const QString many = QString(40000, 'M'); // beyond QLineEdit's default length
         row("long paste", false, many + "=", many + " [=] 4e+07: 4e+07[=]");
     }
@@ -1333,7 +1336,7 @@ private slots:
             "any text|any text|-2.5");
         roman.setValue(1999);
         QCOMPARE(shown,
-            QStringList({"(II)|(II): -2.5",
+            QStringList({"(II)|(II): -2.5, rounded",
                 "MCMXCIX|MCMXCIX: 1999; MCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9"}));
         QCOMPARE(roman.display(), "MCMXCIX");
         // The tooltip says how the numeral is built, and how a lenient entry

@@ -66,11 +66,12 @@ void Calvaran::typeInPadChanged()
 void Calvaran::typeInPadUnread()
 {
     calculation_->forgetEntry();
-    const QString text = typeInPad1_->text();
+    const QString entry = typeInPad1_->unreadEntry();
+    const QString unused
+        = typeInPad1_->unreadRest().isEmpty() ? typeInPad1_->conKey() : typeInPad1_->unreadRest();
     // "-" or "2E-" is a number on its way, unless a key came to end it.
-    const bool unfinished = isUnfinishedNumber(text) && typeInPad1_->conKey().isEmpty();
-    typeInPad1_->setProblem(
-        unfinished ? QString() : statustext::unreadable(text, typeInPad1_->conKey()));
+    const bool unfinished = isUnfinishedNumber(entry) && unused.isEmpty();
+    typeInPad1_->setProblem(unfinished ? QString() : statustext::unreadable(entry, unused));
     showStatus();
 }
 
@@ -90,8 +91,10 @@ void Calvaran::typeInPadPasted(const QString &text)
         showStatus();
     } else if (lines) {
         showStatus(statustext::linesCalculated(result.calculated));
-    } else if (!result.notes.isEmpty()) {
-        showStatus(statustext::joined(result.notes));
+    } else if (result.value && !result.entry.isEmpty()) {
+        // As typed: an entry still in the box says how it was read; those
+        // before it went to the tape with their calculation.
+        showStatus(statustext::readingHint(result.entry, *result.value));
     } else {
         showStatus();
     }

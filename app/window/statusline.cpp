@@ -57,8 +57,12 @@ void StatusLine::say(const Calculation &calculation, const QString &problem, con
         text = message;
     if (text.isEmpty())
         text = statustext::note(calculation);
-    if (text.isEmpty() && !calculation.failed())
+    // Said once for each value the numeral shows rounded; after that the
+    // calculation in progress has the line again.
+    if (text.isEmpty() && !calculation.failed() && roman != roundingTold_) {
         text = statustext::rounded(roman);
+        roundingTold_ = text.isEmpty() ? std::numeric_limits<double>::quiet_NaN() : roman;
+    }
     if (text.isEmpty())
         text = progress();
     // The same text again is no news: a screen reader hears it once.

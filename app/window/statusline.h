@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <limits>
+
 class Calculation;
 class QLabel;
 class QWidget;
@@ -32,4 +34,6 @@ private:
     QLabel *label_;
     QString error_;
     bool errorFresh_ = false;
+    // The last value whose rounding was told.
+    double roundingTold_ = std::numeric_limits<double>::quiet_NaN();
 };
