@@ -86,8 +86,8 @@ private:
     void tell(const QString &what)
     {
         write(err_,
-            QCoreApplication::translate("Evaluate", "line %1: %2",
-                "%1 is the number of the input line, %2 what went wrong or what was surprising")
+            QCoreApplication::translate(
+                "Evaluate", "line %1: %2", "%1 is the number of the input line, %2 what went wrong")
                 .arg(lineNumber_)
                 .arg(what));
     }

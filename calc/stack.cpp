@@ -46,7 +46,7 @@ void Stack::showOpen(int count)
         const std::int16_t code = stack_.codeAt(std::size_t(level));
         const QChar sign = pendingSign(code);
         waiting << (sign.isNull() ? QCoreApplication::translate("Stack", "a new calculation",
-                                        "what a parenthesis opened with nothing pending waits for")
+                        "what a parenthesis opened with nothing pending waits for")
                                   : numberText(stack_.valueAt(std::size_t(level))) + u' ' + sign);
     }
     const QString said = count == 0 ? QString()

@@ -32,7 +32,8 @@ std::optional<double> readEntry(const QString &text)
     // The minus signs the calculator writes count as the one typed.
     const auto isMinus = [](QChar c) { return c == u'-' || c == u'\u2212' || c == u'\uff0d'; };
     if (!trimmed.isEmpty() && isMinus(trimmed.front())) {
-        if (trimmed.size() == 1 || trimmed[1].isSpace() || isMinus(trimmed[1]) || trimmed[1] == u'+')
+        if (trimmed.size() == 1 || trimmed[1].isSpace() || isMinus(trimmed[1])
+            || trimmed[1] == u'+')
             return std::nullopt;
         const std::optional<double> magnitude = readEntry(trimmed.sliced(1));
         return magnitude ? std::optional(-*magnitude) : std::nullopt;

@@ -304,7 +304,8 @@ QString romanDescription(double value, const QString &shown)
             .arg(numberText(value));
     case RomanRounding::BeyondLimit:
         return QCoreApplication::translate("RomanNumeral",
-            "%1: %2 rounds to a number beyond Roman numerals", "the readout's text and a decimal number")
+            "%1: %2 rounds to a number beyond Roman numerals",
+            "the readout's text and a decimal number")
             .arg(shown, numberText(value));
     case RomanRounding::ToTwelfths:
         return QCoreApplication::translate("RomanNumeral", "%1: %2, rounded to twelfths",

@@ -237,8 +237,8 @@ QString rounded(double value)
             "%1 rounds to no Roman numeral and is shown as zero", "%1 is a decimal number")
             .arg(numberText(value));
     case RomanRounding::BeyondLimit:
-        return QCoreApplication::translate("StatusLine",
-            "%1 rounds to a number beyond Roman numerals", "%1 is a decimal number")
+        return QCoreApplication::translate(
+            "StatusLine", "%1 rounds to a number beyond Roman numerals", "%1 is a decimal number")
             .arg(numberText(value));
     case RomanRounding::None:
         break;

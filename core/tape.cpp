@@ -187,7 +187,8 @@ void Tape::replaceOperation(const PadState &state)
     // been; the operand before both stays.
     if (chain_.operationPieces == 0 || chain_.operationPieces > chain_.line.size())
         return;
-    chain_.line.erase(chain_.line.end() - std::ptrdiff_t(chain_.operationPieces), chain_.line.end());
+    chain_.line.erase(
+        chain_.line.end() - std::ptrdiff_t(chain_.operationPieces), chain_.line.end());
     chain_.additive = chain_.additiveBefore;
     chain_.broken = chain_.brokenBefore;
     appendOperation(state.pend, state.acc);

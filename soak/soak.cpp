@@ -494,11 +494,12 @@ private:
             : std::nearbyint(std::abs(romanValue));
         const bool romanRight = romanValue <= -limit ? roman == QStringLiteral("Roman underflow")
             : romanValue >= limit                    ? roman == QStringLiteral("Roman overflow")
-            : shownMagnitude >= limit
-            ? roman == (romanValue < 0 ? QStringLiteral("Roman underflow") : QStringLiteral("Roman overflow"))
-            : shownMagnitude == 0                    ? roman == QStringLiteral(" - - - - - -")
-            : !plainForms                            ? widerRight
-                          : roman == (romanValue < 0 ? u'(' + numeral + u')' : numeral)
+            : shownMagnitude >= limit                ? roman
+                == (romanValue < 0 ? QStringLiteral("Roman underflow")
+                                   : QStringLiteral("Roman overflow"))
+            : shownMagnitude == 0 ? roman == QStringLiteral(" - - - - - -")
+            : !plainForms         ? widerRight
+                                  : roman == (romanValue < 0 ? u'(' + numeral + u')' : numeral)
                 && parseRoman(numeral) == std::abs(std::nearbyint(romanValue));
 
         // What the calculator writes of the value for copying reads back as it.

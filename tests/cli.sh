@@ -42,9 +42,9 @@ expect 0 '12345\tRoman overflow\n2.5\tII\n24\tXXIV' '^line 1: .*CCCXLV reads as 
     'X\u0305I\u0305I\u0305CCCXLV\nIIS\n\u216B*II' --eval -
 expect 0 '102\tCII\n-28\t(XXVIII)' '^line 1: IC reads as 101 \(standard form CI\)$' \
     'IC+1\n-XIV*2' --eval -
-expect 0 '1\tI' '^line 1: 0X1G reads as 1; reading stopped at "G"$' '' --eval 0x1G
+expect 0 '1\tI' '^line 1: 0x1G reads as 1; reading stopped at "G"$' '' --eval 0x1G
 # The last operation key wins; "=" closes what is open, and says so.
-expect 0 '8\tVIII\n14\tXIV' '^line 2: "=" closed 1 open parenthesis first$' '5+*3\n2*(3+4' --eval -
+expect 0 '15\tXV\n14\tXIV' '^line 2: "=" closed 1 open parenthesis first$' '5+*3\n2*(3+4' --eval -
 expect 0 '12345\tX\u0305I\u0305I\u0305CCCXLV' '<none>' '' --vinculum --eval 12345
 expect 0 '2.5\tIIS\n2.3\tII\u00b7\u00b7\u00b7\u00b7' '<none>' '2.5\n2.3' --twelfths --eval -
 # Strictly, a numeral the calculator would not write is refused, naming the

@@ -161,8 +161,10 @@ private slots:
         row(-2.5, "(II)", "(II): -2.5, rounded");
         row(0.4, " - - - - - -", "0.4 rounds to no Roman numeral");
         row(-0.4, " - - - - - -", "-0.4 rounds to no Roman numeral");
-        row(8999.5, "Roman overflow", "Roman overflow: 8999.5 rounds to a number beyond Roman numerals");
-        row(-8999.5, "Roman underflow", "Roman underflow: -8999.5 rounds to a number beyond Roman numerals");
+        row(8999.5, "Roman overflow",
+            "Roman overflow: 8999.5 rounds to a number beyond Roman numerals");
+        row(-8999.5, "Roman underflow",
+            "Roman underflow: -8999.5 rounds to a number beyond Roman numerals");
         row(9000, "Roman overflow", "Roman overflow: 9000 is too large for Roman numerals");
         row(qInf(), "Roman overflow", "Roman overflow: Infinity is too large for Roman numerals");
         row(-9000, "Roman underflow", "Roman underflow: -9000 is too small for Roman numerals");
@@ -307,7 +309,8 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("tape");
-        const auto row = [](const char *keys, const char *shown, const char *box, const char *tape) {
+        const auto row = [](const char *keys, const char *shown, const char *box,
+                             const char *tape) {
             QTest::newRow(keys) << QString(keys) << QString(shown) << QString(box) << QString(tape);
         };
         // The last operation key wins; "=" right after one repeats the operand.
@@ -366,7 +369,7 @@ private slots:
         row("9r-5=", "4", "4");             // after r, = and ) it is the operation, pasted too
         row("2+3=-1=", "4", "2");
         row("1e308*10=\n5+1=", "6", "1"); // after a failure a number starts afresh
-        row("5+*3=", "15", "30");          // the last operation key wins
+        row("5+*3=", "15", "30");         // the last operation key wins
         row("5++3", "8", "13");
         row("2*(3+4=", "14", "7"); // "=" closes every parenthesis
     }

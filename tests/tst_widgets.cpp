@@ -229,10 +229,10 @@ private slots:
         row("2{Add}{LParen}3{Mult}4{RParen}{Equals}", "14|XIV||14",
             "2 + (3 × 4) = 14 | II + (III × IV) = XIV");
         row("2+3*4=", "20|XX||20", "2 + 3 = 5, × 4 = 20 | II + III = V, × IV = XX");
-        row("2+3=*4=", "20|XX||20", "5 × 4 = 20 | V × IV = XX");        // from the result on show
+        row("2+3=*4=", "20|XX||20", "5 × 4 = 20 | V × IV = XX"); // from the result on show
         row("2+(3*4=", "14|XIV||14",
-            "2 + (3 × 4) = 14; \"=\" closed 1 parentheses | II + (III × IV) = XIV; \"=\" closed 1 "
-            "parentheses"); // "=" closes the parenthesis first
+            "2 + (3 × 4) = 14; \"=\" closed 1 parenthesis | II + (III × IV) = XIV; \"=\" closed 1 "
+            "parenthesis"); // "=" closes the parenthesis first
         row("mcmxcix+0x10=", "2015|MMXV||2015", "1999 + 16 = 2015 | MCMXCIX + XVI = MMXV");
         row("9000+1=", "9001|Roman overflow||9001",
             "9000 + 1 = 9001 | Roman overflow + I = Roman overflow");

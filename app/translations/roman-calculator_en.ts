@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>Stack</name>
+    <message numerus="yes">
+        <source>%n parentheses open, innermost first, each waiting to finish: %1</source>
+        <comment>%1 lists what each waits for, as in 2 ×, 3 +</comment>
+        <translation>
+            <numerusform>%n parenthesis open, waiting to finish: %1</numerusform>
+            <numerusform>%n parentheses open, innermost first, each waiting to finish: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>StatusLine</name>
     <message numerus="yes">
         <source>%n parentheses open</source>
@@ -15,6 +26,25 @@
         <translation>
             <numerusform>%n line calculated</numerusform>
             <numerusform>%n lines calculated</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;=&quot; closed %n open parentheses first</source>
+        <comment>the equals key finishes the calculations in parentheses before the whole one</comment>
+        <translation>
+            <numerusform>&quot;=&quot; closed %n open parenthesis first</numerusform>
+            <numerusform>&quot;=&quot; closed %n open parentheses first</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Tape</name>
+    <message numerus="yes">
+        <source>&quot;=&quot; closed %n parentheses</source>
+        <comment>written after a calculation whose open parentheses the equals key closed</comment>
+        <translation>
+            <numerusform>&quot;=&quot; closed %n parenthesis</numerusform>
+            <numerusform>&quot;=&quot; closed %n parentheses</numerusform>
         </translation>
     </message>
 </context>

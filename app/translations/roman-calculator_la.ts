@@ -467,6 +467,16 @@
         <comment>a Roman numeral and the decimal value it rounds</comment>
         <translation>%1: %2, ad uncias rotundatum</translation>
     </message>
+    <message>
+        <source>%1: %2 rounds to a number beyond Roman numerals</source>
+        <comment>the readout&apos;s text and a decimal number</comment>
+        <translation>%1: %2 ad numerum ultra notas Romanas rotundatur</translation>
+    </message>
+    <message>
+        <source>%1: %2, rounded</source>
+        <comment>a Roman numeral and the decimal value it rounds to a whole number</comment>
+        <translation>%1: %2, rotundatum</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
@@ -505,6 +515,23 @@
     <message>
         <source>Parenthesis stack</source>
         <translation>Acervus parenthesium</translation>
+    </message>
+    <message>
+        <source>Open parentheses</source>
+        <translation>Parentheses apertae</translation>
+    </message>
+    <message>
+        <source>a new calculation</source>
+        <comment>what a parenthesis opened with nothing pending waits for</comment>
+        <translation>computatio nova</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parentheses open, innermost first, each waiting to finish: %1</source>
+        <comment>%1 lists what each waits for, as in 2 ×, 3 +</comment>
+        <translation>
+            <numerusform>%n parenthesis aperta, quae exspectat ut perficiat: %1</numerusform>
+            <numerusform>%n parentheses apertae, intima prima, quaeque exspectat ut perficiat: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -601,11 +628,6 @@
         <translation>%1; versus %2: %3</translation>
     </message>
     <message>
-        <source>%1 is shown rounded to twelfths: %2</source>
-        <comment>%1 is a decimal number, %2 its Roman numeral with S and dots</comment>
-        <translation>%1 ad uncias rotundatum ostenditur: %2</translation>
-    </message>
-    <message>
         <source>%1 is %2</source>
         <comment>a Roman numeral and its decimal value, e.g. CI is 101</comment>
         <translation>%1 est %2</translation>
@@ -620,13 +642,64 @@
         <comment>%1 is a Roman numeral as typed, %2 a list of standard numerals and their values</comment>
         <translation>%1 non est numerus usitatus: %2</translation>
     </message>
+    <message>
+        <source>%1 %2 waits for a number; %3 replaced %4</source>
+        <comment>%1 %2 is the result so far and the operation waiting, %3 that key and %4 the one pressed before it, as in: 5 * waits for a number; * replaced +</comment>
+        <translation>%1 %2 numerum exspectat; %3 in locum %4 venit</translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;=&quot; closed %n open parentheses first</source>
+        <comment>the equals key finishes the calculations in parentheses before the whole one</comment>
+        <translation>
+            <numerusform>&quot;=&quot; prius %n parenthesim apertam clausit</numerusform>
+            <numerusform>&quot;=&quot; prius %n parentheses apertas clausit</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is shown as %2, rounded</source>
+        <comment>%1 is a decimal number, %2 the Roman numeral shown for it</comment>
+        <translation>%1 rotundatum ut %2 ostenditur</translation>
+    </message>
+    <message>
+        <source>%1 (%2 writes %3)</source>
+        <comment>%1 is the sentence before, %2 the name of the choice, %3 the numeral it writes</comment>
+        <translation>%1 (%2 scribit %3)</translation>
+    </message>
+    <message>
+        <source>%1 is shown as %2, rounded to twelfths</source>
+        <comment>%1 is a decimal number, %2 its Roman numeral with S and dots</comment>
+        <translation>%1 ad uncias rotundatum ut %2 ostenditur</translation>
+    </message>
+    <message>
+        <source>%1 rounds to no Roman numeral and is shown as zero</source>
+        <comment>%1 is a decimal number</comment>
+        <translation>%1 ad nullam notam Romanam rotundatur et ut nihil ostenditur</translation>
+    </message>
+    <message>
+        <source>%1 rounds to a number beyond Roman numerals</source>
+        <comment>%1 is a decimal number</comment>
+        <translation>%1 ad numerum ultra notas Romanas rotundatur</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>
     <message>
-        <source>%1; ÷ 0 keeps the dividend</source>
-        <comment>%1 is a calculation written out, such as 5 ÷ 0 = 5</comment>
-        <translation>%1; ÷ 0 dividendum servat</translation>
+        <source>÷ 0 keeps the dividend</source>
+        <comment>written after a calculation, such as 5 ÷ 0 = 5</comment>
+        <translation>÷ 0 dividendum servat</translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;=&quot; closed %n parentheses</source>
+        <comment>written after a calculation whose open parentheses the equals key closed</comment>
+        <translation>
+            <numerusform>&quot;=&quot; %n parenthesim clausit</numerusform>
+            <numerusform>&quot;=&quot; %n parentheses clausit</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <comment>%1 is a calculation written out, such as 5 ÷ 0 = 5, %2 a note on it</comment>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>

@@ -288,7 +288,8 @@ void Calvaran::showStatus(const QString &message)
 {
     statusLine_->say(*calculation_, typeInPad1_->problem(), message, romanDisplay1_->value());
     // The strip follows every step the status line follows.
-    if (calculation_->openParentheses() != stack1_->shownOpen() || calculation_->openParentheses() > 0)
+    if (calculation_->openParentheses() != stack1_->shownOpen()
+        || calculation_->openParentheses() > 0)
         stack1_->showOpen(calculation_->openParentheses());
 }
 

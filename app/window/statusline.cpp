@@ -35,8 +35,8 @@ void StatusLine::setError(const QString &text)
     errorFresh_ = true;
 }
 
-void StatusLine::say(const Calculation &calculation, const QString &problem, const QString &message,
-    double roman)
+void StatusLine::say(
+    const Calculation &calculation, const QString &problem, const QString &message, double roman)
 {
     const PadEngine &pad = calculation.pad();
     const auto progress = [&] {
