@@ -51,7 +51,7 @@ expect 0 '2.5\tIIS\n2.3\tII\u00b7\u00b7\u00b7\u00b7' '<none>' '2.5\n2.3' --twelf
 # standard ones near it; --explain adds how each result's numeral is built.
 expect 1 '14\tXIV\n' 'line 2: IC is not a standard numeral: CI is 101, XCIX is 99' \
     'xiv\nIC' --strict --eval -
-expect 0 '1000\tM\n2026\tMMXXVI' '<none>' '\u012a\nCI\u2183CI\u2183XXVI' --eval -
+expect 0 '1000\tM\n2026\tMMXXVI' '^line 2: .* reads as 2026 \(standard form MMXXVI\)$' '\u012a\nCI\u2183CI\u2183XXVI' --eval -
 expect 0 '1999\tMCMXCIX\tMCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9\n2\tII\t' '<none>' \
     'MCMXCIX\n1+1' --explain --eval -
 expect 2 '' '--explain goes with --eval' '' --explain

@@ -849,7 +849,7 @@ private slots:
             << " - - - - - -|0.04 rounds to no Roman numeral and is shown as zero";
         QTest::newRow("strict") << "StrictNumerals"
                                 << "XIV+IC"
-                                << "I|IC is not a standard numeral: CI is 101, XCIX is 99";
+                                << "XIV|IC is not a standard numeral: CI is 101, XCIX is 99";
     }
     void numeralChoices()
     {

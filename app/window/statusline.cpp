@@ -57,12 +57,10 @@ void StatusLine::say(
         text = message;
     if (text.isEmpty())
         text = statustext::note(calculation);
-    // Said once for each value the numeral shows rounded; after that the
-    // calculation in progress has the line again.
-    if (text.isEmpty() && !calculation.failed() && roman != roundingTold_) {
+    // While the numeral shows its value rounded, that is the news: the
+    // calculation in progress is in the readouts.
+    if (text.isEmpty() && !calculation.failed())
         text = statustext::rounded(roman);
-        roundingTold_ = text.isEmpty() ? std::numeric_limits<double>::quiet_NaN() : roman;
-    }
     if (text.isEmpty())
         text = progress();
     // The same text again is no news: a screen reader hears it once.

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <limits>
-
 class Calculation;
 class QLabel;
 class QWidget;
@@ -34,6 +32,4 @@ private:
     QLabel *label_;
     QString error_;
     bool errorFresh_ = false;
-    // The last value whose rounding was told.
-    double roundingTold_ = std::numeric_limits<double>::quiet_NaN();
 };
