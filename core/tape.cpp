@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <utility>
@@ -37,6 +38,18 @@ QString operationText(std::int16_t code)
 }
 
 } // namespace
+
+QString tapeRomanText(double value)
+{
+    const QString numeral = romanNumeral(value);
+    // The readout's texts for values without a numeral are sentences, and a
+    // value that rounds to nothing has none either.
+    const QString none[] = {romanZeroText(), romanOverflowText(), romanUnderflowText(), QString(),
+        QStringLiteral("()")};
+    if (std::ranges::find(none, numeral) != std::end(none))
+        return QStringLiteral("\u2205");
+    return romanIsExact(std::abs(value)) ? numeral : u'\u2248' + numeral;
+}
 
 Tape::Tape(PadEngine &pad, Calculation &calculation)
     : calculation_(&calculation)
@@ -201,9 +214,7 @@ void Tape::finish(Line outcome, std::optional<double> result)
     TapeEntry entry {{}, {}, result};
     for (const Piece &piece : line) {
         entry.decimal += piece.number ? numberText(*piece.number) : piece.text;
-        // The readout's text for zero begins with a blank that has no place
-        // among other values.
-        entry.roman += piece.number ? romanNumeral(*piece.number).trimmed() : piece.text;
+        entry.roman += piece.number ? tapeRomanText(*piece.number) : piece.text;
     }
     QStringList notes;
     if (chain_.keptDividend && result)

@@ -23,6 +23,13 @@ struct TapeEntry
     bool operator==(const TapeEntry &) const = default;
 };
 
+// A value as the tape's Roman line writes it, so that the line reads as a
+// calculation: the numeral where it is the value itself, marked "≈" where it
+// is rounded ("≈II" for 2.5), and the one mark "∅" for a value that has no
+// numeral (zero, less than a half, beyond the limit, not a number), whose
+// decimal line says what it is.
+QString tapeRomanText(double value);
+
 // The paper tape: it writes down what the keypad computed, from the keypad's
 // own values before and after each step and the calculation's moves around
 // it, and never works anything out for itself. Each calculation that ends

@@ -100,7 +100,8 @@ public:
                 return;
             const TapeEntry &entry = window_.tapePanel()->entries().back();
             if (!((entry.decimal + u';').contains(" = " + arabVal_->text() + u';')
-                    && (entry.roman + u';').contains(" = " + romanValue_->text().trimmed() + u';')
+                    && (entry.roman + u';')
+                           .contains(" = " + tapeRomanText(window_.romanDisplay()->value()) + u';')
                     && *entry.result == window_.arabDisplay()->value()))
                 failure_ = "the tape's entry " + escapedText(entry.decimal + " | " + entry.roman)
                     + " does not name the result shown";

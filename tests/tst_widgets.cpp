@@ -234,18 +234,20 @@ private slots:
             "2 + (3 × 4) = 14; \"=\" closed 1 parenthesis | II + (III × IV) = XIV; \"=\" closed 1 "
             "parenthesis"); // "=" closes the parenthesis first
         row("mcmxcix+0x10=", "2015|MMXV||2015", "1999 + 16 = 2015 | MCMXCIX + XVI = MMXV");
-        row("9000+1=", "9001|Roman overflow||9001",
-            "9000 + 1 = 9001 | Roman overflow + I = Roman overflow");
+        row("9000+1=", "9001|Roman overflow||9001", "9000 + 1 = 9001 | ∅ + I = ∅");
         row("3-10=", "-7|(VII)||-7", "3 − 10 = -7 | III − X = (VII)");
-        row("9/4=", "2.25|II||2.25", "9 ÷ 4 = 2.25 | IX ÷ IV = II");
+        row("9/4=", "2.25|II||2.25", "9 ÷ 4 = 2.25 | IX ÷ IV = ≈II");
+        // A value without a numeral has one mark in the Roman line, never an empty operand.
+        row("0.4+1=", "1.4|I||1.4", "0.4 + 1 = 1.4 | ∅ + I = ≈I");
+        row("0-4.5=", "-4.5|(IV)||-4.5", "0 − 4.5 = -4.5 | ∅ − ≈IV = ≈(IV)");
         row("5/0=", "5|V||5",
-            "5 ÷ 0 = 5; ÷ 0 keeps the dividend | V ÷ - - - - - - = V; ÷ 0 keeps the dividend");
+            "5 ÷ 0 = 5; ÷ 0 keeps the dividend | V ÷ ∅ = V; ÷ 0 keeps the dividend");
         row("5+0=*", "5|V||5"); // the 1 that stands in for a zero divisor goes no further
         row("2+3==", "5|V||5", "5 = 5 | V = V"); // "=" makes the result the operand
         // Typed at full speed as pasted: "-" after an operation or "(" is a
         // sign, an exponent's sign stays with it, after "=" "-" subtracts.
         row("100+-50=", "50|L||50", "100 + -50 = 50 | C + (L) = L");
-        row("2.5e-2*100=", "2.5|II||2.5", "0.025 × 100 = 2.5 | - - - - - - × C = II");
+        row("2.5e-2*100=", "2.5|II||2.5", "0.025 × 100 = 2.5 | ∅ × C = ≈II");
         row("9r-5=", "4|IV||4");
         row("2+3=-1=", "4|IV||4", "5 − 1 = 4 | V − I = IV");
         row("0+=", "0| - - - - - -||0");
@@ -380,9 +382,8 @@ private slots:
         QCOMPARE(reported, std::vector<int>({11, 11, 11}));
         // The tape has the failure once, in the error's own words, then the sum.
         QCOMPARE(w.tape(),
-            QStringList(
-                {QString("1E+308 × 10 = %1 | Roman overflow × X = %1").arg(shown.mid(2, 59)),
-                    "5 + 1 = 6 | V + I = VI"}));
+            QStringList({QString("1E+308 × 10 = %1 | ∅ × X = %1").arg(shown.mid(2, 59)),
+                "5 + 1 = 6 | V + I = VI"}));
     }
 
     // What the tape's copies put on the clipboard ("old" when nothing), and
