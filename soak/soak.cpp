@@ -214,12 +214,17 @@ private:
     {
         QString text;
         for (int i = 1 + int(below(6)); i > 0; --i) {
+            // Parentheses left open for "=" to close, signed numerals of
+            // every form, and an operation key pressed twice, the second
+            // replacing the first.
+            text += chance(15) ? QStringLiteral("(") : QString();
             text += chance(30) ? QStringLiteral("-") : QString();
             text += oneOf(QStringList {QString::number(below(100)), QStringLiteral("XIV"),
                 QStringLiteral("mcmxcix"), QStringLiteral("IC"), QStringLiteral("0x1f"),
                 QStringLiteral("2.5E-1").replace(u'.', QLocale().decimalPoint()),
                 QStringLiteral("1E308"), QStringLiteral("0")});
             text += QString(oneOf(Keys)) + (chance(20) ? QStringLiteral(" ") : QString());
+            text += chance(15) ? QString(oneOf(QStringView(u"+*/"))) : QString();
         }
         if (!text.endsWith(u'='))
             text += u'=';

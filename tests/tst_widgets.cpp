@@ -295,6 +295,15 @@ private slots:
         row("[10\n20\n30\n]", "30|XXX||30", "30 = 30 | XXX = XXX");
         row("[10\r\n20+\r\n5\r\n]", "25|XXV||25", "20 + 5 = 25 | XX + V = XXV");
         row("[X IV]+", "0| - - - - - -|X IV+|0"); // the key stays after what does not read
+        // The last operation key wins, typed, clicked or by access key.
+        row("5+*3=", "15|XV||15", "5 × 3 = 15 | V × III = XV");
+        row("5*{Backspace}+3=", "8|VIII||8");
+        row("5{Alt++}{Alt+*}3{Add}{Subt}1=", "14|XIV||14");
+        // Mending an entry that does not read: deleting presses no key, and
+        // what the readouts show is never a number the box does not hold.
+        row("7+1,5+1", "7|VII|1,5+1|7");
+        row("7+1,5+1{Home}{Delete}{Delete}", "7|VII|5+1|7");
+        row("7+1,5+1{Home}{Delete}{Delete}{End}=", "13|XIII||13");
     }
     void calculations()
     {
@@ -357,6 +366,24 @@ private slots:
         QCOMPARE(pasteErrors, reported);
         // The status line says the same, but where a paste stopped.
         QCOMPARE(p.status().section("; the paste", 0, 0), t.status().section(';', 0, 0));
+    }
+
+    // The strip under the Roman readout: a mark for each open parenthesis,
+    // and what each waits to finish, innermost first.
+    void stackStripShowsOpenParentheses()
+    {
+        Window w;
+        const auto strip = [&] {
+            return w.calvaran.stack()->findChild<QLabel *>("marks")->text() + '|'
+                + w.calvaran.stack()->toolTip();
+        };
+        w.enter("2*(3+(");
+        QCOMPARE(
+            strip(), "((|2 parentheses open, innermost first, each waiting to finish: 3 +, 2 ×");
+        w.enter("4)");
+        QCOMPARE(strip(), "(|1 parenthesis open, waiting to finish: 2 ×");
+        w.enter("=");
+        QCOMPARE(strip(), "|");
     }
 
     void arithmeticErrorIsShownOnceAndTheCalculatorGoesOn()
@@ -786,6 +813,13 @@ private slots:
         row("1,5",
             "*\"1,5\" is not a number or a Roman numeral; the decimal separator here is \".\"");
         row("0x1g", "0x1g reads as 1; reading stopped at \"g\"");
+        // What the calculator did other than what was typed.
+        row("5+*", "5 * waits for a number; * replaced +");
+        row("2*(3+4=", "\"=\" closed 1 open parenthesis first");
+        row("2.5", "2.5 is shown as II, rounded (Fractions in twelfths writes IIS)");
+        row("0.4", "0.4 rounds to no Roman numeral and is shown as zero");
+        row("8999.5", "8999.5 rounds to a number beyond Roman numerals");
+        row("5+ ", "5 +"); // a blank where an entry starts is no mistake
         row("[1+VV+3=]",
             "*\"VV\" is not a number or a Roman numeral; the paste stopped there, "
             "and \"+3=\" was not entered");
