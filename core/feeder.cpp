@@ -5,6 +5,8 @@
 #include "core/reader.h"
 #include "core/statustext.h"
 
+#include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -64,22 +66,73 @@ Feeder::Result Feeder::feedLine(QStringView text, bool finish)
 
 Feeder::Result Feeder::feedText(QStringView text)
 {
-    const bool finish = hasLineBreak(text);
-    Result total;
-    const QList<QStringView> lines = splitLines(text);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        Result result = feedLine(lines[i], finish);
-        result.calculated += total.calculated;
-        result.notes = total.notes + result.notes;
-        result.lines = total.lines + (lines[i].trimmed().isEmpty() ? 0 : 1);
-        result.line = int(i + 1);
-        total = std::move(result);
-        if (total.unread()) {
-            for (qsizetype j = i + 1; j < lines.size(); ++j)
-                total.rest += u' ' + lines[j].trimmed().toString();
-            total.rest = total.rest.trimmed();
-            break;
+    Slices slices(*this, text.toString());
+    while (!slices.feedSome(std::numeric_limits<int>::max())) { }
+    return slices.result();
+}
+
+Feeder::Slices::Slices(Feeder &feeder, QString text)
+    : feeder_(feeder)
+    , text_(std::move(text))
+    , lines_(splitLines(text_))
+    , finish_(hasLineBreak(text_))
+{ }
+
+qsizetype Feeder::Slices::fed() const
+{
+    return done_ || line_ >= lines_.size() ? size() : lines_[line_].data() - text_.data() + offset_;
+}
+
+bool Feeder::Slices::feedSome(int pieces)
+{
+    const bool limited = pieces < std::numeric_limits<int>::max();
+    const int budget = pieces;
+    while (!done_ && line_ < lines_.size() && pieces > 0) {
+        const QStringView line = lines_[line_].sliced(offset_);
+        // Where this slice stops: the line's end, unless it holds more
+        // pieces; then right after a key that an entry follows.
+        qsizetype cut = line.size();
+        if (limited) {
+            PieceReader reader(line, true);
+            std::optional<qsizetype> afterKey;
+            int count = 0;
+            for (std::optional<InputPiece> piece; (piece = reader.next()); ++count) {
+                if (count >= pieces && afterKey && !piece->isKey()) {
+                    // A line is cut only where it holds more than a slice:
+                    // otherwise the next slice takes it whole.
+                    if (offset_ == 0 && pieces < budget)
+                        return false;
+                    cut = *afterKey;
+                    break;
+                }
+                afterKey = piece->isKey() ? std::optional(piece->end) : std::nullopt;
+            }
+            pieces -= std::max(count, 1);
+        }
+        const bool lineStarted = offset_ > 0;
+        const bool lineEnds = cut == line.size();
+        Result result = feeder_.feedLine(line.first(cut), lineEnds && finish_);
+        offset_ += cut;
+        result.calculated += total_.calculated;
+        QStringList notes = std::move(total_.notes);
+        result.notes = std::move(notes += result.notes);
+        result.lines = total_.lines + (lineStarted || lines_[line_].trimmed().isEmpty() ? 0 : 1);
+        result.line = int(line_ + 1);
+        total_ = std::move(result);
+        if (total_.unread()) {
+            // The rest of a line cut into slices, then the lines after it.
+            const QStringView after = lines_[line_].sliced(offset_);
+            total_.unreadLine = (total_.unreadLine + after.toString()).trimmed();
+            total_.rest = (total_.rest + after.toString()).trimmed();
+            for (qsizetype j = line_ + 1; j < lines_.size(); ++j)
+                total_.rest += u' ' + lines_[j].trimmed().toString();
+            total_.rest = total_.rest.trimmed();
+            done_ = true;
+        } else if (lineEnds) {
+            ++line_;
+            offset_ = 0;
         }
     }
-    return total;
+    done_ = done_ || line_ >= lines_.size();
+    return done_;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -53,6 +54,40 @@ public:
     // stops at an entry that cannot be read. Throws RuntimeError when a step
     // fails.
     Result feedText(QStringView text);
+
+    // A text fed as feedText() feeds it, a slice at a time: a paste the
+    // window enters from its event loop, which the person may stop. A slice
+    // ends at a line's end; only a line longer than a slice is cut, after a
+    // key that an entry follows, so that every piece is read as in the whole
+    // text.
+    class Slices
+    {
+    public:
+        Slices(Feeder &feeder, QString text);
+        Slices(const Slices &) = delete;
+        Slices &operator=(const Slices &) = delete;
+
+        // Feeds about the given number of pieces more; true when the text is
+        // done, or stopped at an entry that cannot be read. Throws
+        // RuntimeError when a step fails.
+        bool feedSome(int pieces);
+        // What was fed so far, as feedText() tells it.
+        const Result &result() const { return total_; }
+        // How much of the text was fed, in characters.
+        qsizetype fed() const;
+        qsizetype size() const { return text_.size(); }
+
+    private:
+        Feeder &feeder_;
+        const QString text_;
+        const QList<QStringView> lines_;
+        const bool finish_;
+        Result total_;
+        qsizetype line_ = 0;
+        // Where the line's next slice starts.
+        qsizetype offset_ = 0;
+        bool done_ = false;
+    };
 
 private:
     Calculation &calculation_;

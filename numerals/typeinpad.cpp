@@ -11,9 +11,11 @@
 #include "widgets/typingkeys.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -188,6 +190,26 @@ void TypeInPad::processEdit()
     pasted.raise(text);
 }
 
+bool TypeInPad::pasteLarge(const QString &clip)
+{
+    // The box lays out text for hundreds of bytes a character; a number is
+    // never this long.
+    constexpr qsizetype Longest = 1 << 16;
+    if (clip.size() <= Longest && !hasLineBreak(clip))
+        return false;
+    // Over an empty box, the clipboard's own text: no copy of it.
+    QString text = text1_->text();
+    const bool selected = text1_->selectionLength() > 0;
+    if (text.isEmpty())
+        text = clip;
+    else
+        text.replace(selected ? text1_->selectionStart() : text1_->cursorPosition(),
+            selected ? text1_->selectionLength() : 0, clip);
+    writeText({});
+    guarded([&] { pasted.raise(text); });
+    return true;
+}
+
 void TypeInPad::showEntry(const QString &text)
 {
     writeText(text);
@@ -266,6 +288,8 @@ bool TypeInPad::eventFilter(QObject *watched, QEvent *event)
             guarded([&] { deliverKey(u'='); });
             return true;
         }
+        if (press->matches(QKeySequence::Paste) && pasteLarge(QGuiApplication::clipboard()->text()))
+            return true;
         const bool printable = !press->text().isEmpty() && press->text().front().isPrint();
         if (!printable || press->matches(QKeySequence::Paste))
             return UserControl::eventFilter(watched, event);
@@ -281,6 +305,13 @@ void TypeInPad::showContextMenu(const QPoint &at)
     // that press no key, as the keys for them do.
     const std::unique_ptr<QMenu> menu(text1_->createStandardContextMenu());
     for (QAction *action : menu->actions()) {
+        if (action->objectName() == u"edit-paste") {
+            action->disconnect(text1_);
+            connect(action, &QAction::triggered, this, [this] {
+                if (!pasteLarge(QGuiApplication::clipboard()->text()))
+                    text1_->paste();
+            });
+        }
         const bool undo = action->objectName() == u"edit-undo";
         if (!undo && action->objectName() != u"edit-redo")
             continue;

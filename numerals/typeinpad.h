@@ -93,6 +93,10 @@ protected:
 
 private:
     void processEdit();
+    // A text far too long for the box, or of several lines, goes to the host
+    // as pasted over the selection, without the box laying it out first;
+    // false for one the box takes.
+    bool pasteLarge(const QString &clip);
     void deliverKey(QChar key);
     void showContextMenu(const QPoint &at);
     bool announce();

@@ -273,6 +273,18 @@ private slots:
         const Desk desk(text.replace("\\n", "\n"));
         QTEST(desk.shown(), "shown");
         QTEST(desk.entries.join('/'), "tape");
+        // A paste entered a piece at a time calculates as one entered whole.
+        const auto pasted = [&](int pieces) {
+            Desk desk({});
+            try {
+                Feeder feeder(desk.calculation);
+                Feeder::Slices slices(feeder, text);
+                while (!slices.feedSome(pieces)) { }
+                desk.fed = slices.result();
+            } catch (const ArithmeticError &) { }
+            return desk.shown() + '|' + desk.entries.join('/');
+        };
+        QCOMPARE(pasted(1), pasted(std::numeric_limits<int>::max()));
     }
 
     // What the status line says of a calculation in progress.

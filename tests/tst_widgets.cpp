@@ -413,6 +413,54 @@ private slots:
                 "5 + 1 = 6 | V + I = VI"}));
     }
 
+    // Pastes far larger than a number are entered a slice at a time: the
+    // window answers in between, Escape stops the paste keeping what was
+    // entered, and neither the box nor the memory grows with the text.
+    void largePastes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("escape");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("10 MB of digits") << QString(10'000'000, '7') << false << "too large";
+        QTest::newRow("20,000 lines, stopped")
+            << QString("1+1\n").repeated(20000) << true << "The paste was stopped at";
+    }
+    void largePastes()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, escape);
+        QFETCH(QString, status);
+        Window w;
+        QGuiApplication::clipboard()->setText(text);
+        // The peak from here on.
+        QFile peak("/proc/self/clear_refs");
+        QVERIFY(peak.open(QIODevice::WriteOnly) && peak.write("5") == 1);
+        peak.close();
+        const auto memory = [](const char *field) {
+            QFile status("/proc/self/status");
+            status.open(QIODevice::ReadOnly);
+            for (const QByteArray &line : status.readAll().split('\n'))
+                if (line.startsWith(field))
+                    return line.mid(6).trimmed().split(' ').front().toLongLong() << 10;
+            return -1LL;
+        };
+        const qint64 before = memory("VmRSS");
+        QTest::keyClick(w.text1(), Qt::Key_V, Qt::ControlModifier);
+        if (escape) {
+            QVERIFY(w.calvaran.pasting());
+            while (w.calvaran.tapePanel()->entries().size() < 10)
+                QCoreApplication::processEvents();
+            QTest::keyClick(w.text1(), Qt::Key_Escape);
+        }
+        while (w.calvaran.pasting())
+            QCoreApplication::processEvents();
+        QVERIFY2(w.status().contains(status), qPrintable(w.status()));
+        QVERIFY(w.text1()->text().size() < 1 << 17);
+        QVERIFY(memory("VmHWM") - before < 100 << 20);
+        if (escape)
+            QCOMPARE(w.shown(), "2|II||2");
+    }
+
     // What the tape's copies put on the clipboard ("old" when nothing), and
     // its entries taken back into the calculation with Enter.
     void tapeCopyAndReuse_data()

@@ -34,6 +34,16 @@
         <source>Roman Numerals</source>
         <translation>Römische Zahlen</translation>
     </message>
+    <message>
+        <source>Entering the paste: %1% (Escape stops it)</source>
+        <comment>%1 is a number from 0 to 100</comment>
+        <translation>Die Einfügung wird eingegeben: %1% (Escape hält sie an)</translation>
+    </message>
+    <message>
+        <source>The paste was stopped at %1%: what came before was entered, the rest was not</source>
+        <comment>%1 is a number from 0 to 100</comment>
+        <translation>Die Einfügung wurde bei %1% angehalten: was davor kam, ist eingegeben, der Rest nicht</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -34,6 +34,16 @@
         <source>Roman Numerals</source>
         <translation>Números romanos</translation>
     </message>
+    <message>
+        <source>Entering the paste: %1% (Escape stops it)</source>
+        <comment>%1 is a number from 0 to 100</comment>
+        <translation>Introduciendo lo pegado: %1% (Escape lo detiene)</translation>
+    </message>
+    <message>
+        <source>The paste was stopped at %1%: what came before was entered, the rest was not</source>
+        <comment>%1 is a number from 0 to 100</comment>
+        <translation>Lo pegado se detuvo en el %1%: lo anterior se introdujo, el resto no</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

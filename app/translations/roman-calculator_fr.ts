@@ -34,6 +34,16 @@
         <source>Roman Numerals</source>
         <translation>Chiffres romains</translation>
     </message>
+    <message>
+        <source>Entering the paste: %1% (Escape stops it)</source>
+        <comment>%1 is a number from 0 to 100</comment>
+        <translation>Saisie du collage&#xa0;: %1&#xa0;% (Échap l’arrête)</translation>
+    </message>
+    <message>
+        <source>The paste was stopped at %1%: what came before was entered, the rest was not</source>
+        <comment>%1 is a number from 0 to 100</comment>
+        <translation>Le collage a été arrêté à %1&#xa0;%&#xa0;: ce qui précédait a été saisi, le reste non</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -34,6 +34,16 @@
         <source>Roman Numerals</source>
         <translation>Numeri romani</translation>
     </message>
+    <message>
+        <source>Entering the paste: %1% (Escape stops it)</source>
+        <comment>%1 is a number from 0 to 100</comment>
+        <translation>Inserimento di quanto incollato: %1% (Esc lo ferma)</translation>
+    </message>
+    <message>
+        <source>The paste was stopped at %1%: what came before was entered, the rest was not</source>
+        <comment>%1 is a number from 0 to 100</comment>
+        <translation>L’inserimento di quanto incollato si è fermato al %1%: quanto veniva prima è stato inserito, il resto no</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -34,6 +34,16 @@
         <source>Roman Numerals</source>
         <translation>Numeri Romani</translation>
     </message>
+    <message>
+        <source>Entering the paste: %1% (Escape stops it)</source>
+        <comment>%1 is a number from 0 to 100</comment>
+        <translation>Quod insertum est inducitur: %1% (Escape sistit)</translation>
+    </message>
+    <message>
+        <source>The paste was stopped at %1%: what came before was entered, the rest was not</source>
+        <comment>%1 is a number from 0 to 100</comment>
+        <translation>Quod insertum est ad %1% sistitur: quae antea venerunt inducta sunt, cetera non</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

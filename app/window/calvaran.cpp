@@ -6,6 +6,7 @@
 #include "app/tape/tapesplitter.h"
 #include "app/window/appicon.h"
 #include "app/window/numeralchoices.h"
+#include "app/window/pasterun.h"
 #include "app/window/statusline.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"

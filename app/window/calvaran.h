@@ -15,6 +15,7 @@
 class ArabDisplay;
 class NumeralChoices;
 class ParenBase;
+class PasteRun;
 class QLabel;
 class RomanDisplay;
 class QAction;
@@ -50,6 +51,8 @@ public:
     TapePanel *tapePanel() const { return tapePanel_; }
 
     const Calculation &calculation() const { return *calculation_; }
+    // Whether a paste is still being entered.
+    bool pasting() const { return paste_ != nullptr; }
 
     // The factor the design is drawn at now.
     qreal scale() const { return scale_; }
@@ -80,6 +83,9 @@ private:
     void typeInPadChanged();
     void typeInPadUnread();
     void typeInPadPasted(const QString &text);
+    // After each slice of a paste, and as it ends.
+    void pasteStep();
+    void showPasted(const PasteRun &paste);
     void showFailure();
     void writeNumeralsAgain();
     // A fresh start, as a new window: what Escape does anywhere in the window.
@@ -109,6 +115,7 @@ private:
 
     std::unique_ptr<Calculation> calculation_;
     std::unique_ptr<Tape> tape_;
+    std::unique_ptr<PasteRun> paste_;
     bool tapeShown_ = false;
     // The tape's width at the design's size, as the person dragged it.
     int tapeWidth_ = 0;

@@ -5,6 +5,7 @@
 #include "app/window/calvaran.h"
 
 #include "app/window/numeralchoices.h"
+#include "app/window/pasterun.h"
 #include "core/exacttext.h"
 #include "core/feeder.h"
 #include "core/numeralparse.h"
@@ -14,6 +15,21 @@
 #include "numerals/arabdisplay.h"
 #include "numerals/romandisplay.h"
 #include "numerals/typeinpad.h"
+
+#include <QCoreApplication>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+namespace {
+
+// A paste that takes longer than this says how far it has come.
+constexpr qint64 ProgressAfter = 500;
+// The longest entry the type-in box is given whole.
+constexpr qsizetype LongestShownEntry = 1 << 16;
+
+} // namespace
 
 void Calvaran::showValue(double value)
 {
@@ -77,13 +93,53 @@ void Calvaran::typeInPadUnread()
 
 void Calvaran::typeInPadPasted(const QString &text)
 {
-    const Feeder::Result result = Feeder(*calculation_).feedText(text);
+    paste_.reset();
+    paste_ = std::make_unique<PasteRun>(*calculation_, this, text, [this] { pasteStep(); });
+    if (paste_->done())
+        pasteStep();
+}
+
+void Calvaran::pasteStep()
+{
+    if (!paste_->done()) {
+        if (paste_->elapsed() >= ProgressAfter)
+            showStatus(QCoreApplication::translate("Calvaran",
+                "Entering the paste: %1% (Escape stops it)", "%1 is a number from 0 to 100")
+                           .arg(paste_->percent()));
+        return;
+    }
+    // Not deleted here: it may be the caller.
+    PasteRun *paste = paste_.release();
+    paste->deleteLater();
+    if (!paste->failed())
+        showPasted(*paste);
+#ifdef __GLIBC__
+    // What a large paste took goes back to the system.
+    ::malloc_trim(0);
+#endif
+}
+
+void Calvaran::showPasted(const PasteRun &paste)
+{
+    const Feeder::Result &result = paste.result();
     const bool lines = result.lines > 1;
     // A calculation on one line that stops at an entry keeps what was not
     // entered in the box, for the person to mend.
-    if (!result.entry.isEmpty())
-        typeInPad1_->showEntry(result.unread() && !lines ? result.unreadLine : result.entry);
-    if (result.unread()) {
+    const QString entry = result.unread() && !lines ? result.unreadLine : result.entry;
+    // Text far longer than a number is shown as its value, or as its
+    // beginning and end: the box takes hundreds of times its size to lay it out.
+    if (entry.size() > LongestShownEntry)
+        typeInPad1_->showEntry(result.unread() ? entry.first(LongestShownEntry / 2)
+                    + QStringLiteral(" \u2026 ") + entry.last(LongestShownEntry / 2)
+                                               : exactText(result.value.value_or(0)));
+    else if (!entry.isEmpty())
+        typeInPad1_->showEntry(entry);
+    if (paste.stopped()) {
+        showStatus(QCoreApplication::translate("Calvaran",
+            "The paste was stopped at %1%: what came before was entered, the rest was not",
+            "%1 is a number from 0 to 100")
+                       .arg(paste.percent()));
+    } else if (result.unread()) {
         calculation_->forgetEntry();
         const QString why = statustext::unreadable(result.entry, {}, result.rest);
         typeInPad1_->setProblem(
