@@ -558,45 +558,65 @@ private slots:
         tape->setStyle(nullptr);
     }
 
-    // A long entry in the narrow column keeps its result, and any note after
-    // it, in sight; the middle of the calculation gives way.
+    // Every entry is drawn at the tape's font size: a long one in the narrow
+    // column keeps its result, and any note after it, in sight, the middle
+    // of the calculation giving way; a result wider than the column goes on
+    // over further lines, and an error is named in a few words.
     void tapeShowsEveryResult_data()
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<qreal>("factor");
-        QTest::addColumn<QString>("result");
+        QTest::addColumn<int>("width"); // the tape's, in pixels; 0: as the window has it
+        QTest::addColumn<QStringList>("results");
+        QTest::addColumn<int>("lines");
         QString sum = "1";
         for (int i = 2; i <= 16; ++i)
             sum += QString("+%1").arg(i);
         for (const qreal factor : {1.0, 2.0}) {
             QTest::addRow("dividend at %g", factor)
-                << "10/0=" << factor << " = 10; ÷ 0 keeps the dividend";
-            QTest::addRow("sum at %g", factor) << sum + "=" << factor << " = 136";
+                << "10/0=" << factor << 0
+                << QStringList {" = 10; ÷ 0 keeps the dividend", " = X; ÷ 0 keeps the dividend"}
+                << 2;
+            QTest::addRow("sum at %g", factor)
+                << sum + "=" << factor << 0 << QStringList {" = 136", " = CXXXVI"} << 2;
         }
-        QTest::newRow("error") << "1e308*10=" << 1.0
-                               << " = Arithmetic error: the result is too large, or not a number.";
+        QTest::newRow("error") << "1e308*10=" << 1.0 << 0
+                               << QStringList {" = Arithmetic error", " = Arithmetic error"} << 2;
+        QTest::newRow("long result")
+            << "1e20/3=" << 1.0 << 70 << QStringList {"= 3.33333333333333E+19", " = ∅"} << 5;
     }
     void tapeShowsEveryResult()
     {
         QFETCH(QString, input);
         QFETCH(qreal, factor);
+        QFETCH(int, width);
+        QFETCH(QStringList, results);
         recordErrors();
         Window w;
         w.calvaran.resize(w.calvaran.size() * factor);
         w.enter(input);
         TapePanel *tape = w.calvaran.tapePanel();
+        if (width > 0)
+            tape->resize(width, tape->height());
         const TapeEntry &entry = tape->entries().back();
-        QTEST(entry.decimal.mid(entry.decimal.lastIndexOf(" = ")), "result");
-        const QStringList shown = tape->shownLines(tape->model()->rowCount() - 1);
-        QCOMPARE(shown.size(), 2);
-        for (const QString &line : {entry.decimal, entry.roman}) {
-            const QString &drawn = shown[line == entry.decimal ? 0 : 1];
-            QVERIFY2(drawn.endsWith(line.mid(line.lastIndexOf(" = "))), qPrintable(drawn));
-            // Shortened exactly where the whole line would not fit.
-            const bool fits
-                = QFontMetrics(tape->font()).horizontalAdvance(line) <= tape->viewport()->width();
-            QCOMPARE(drawn.contains(u'\u2026'), !fits);
-        }
+        const QModelIndex newest = tape->model()->index(tape->model()->rowCount() - 1, 0);
+        QCOMPARE(newest.data(Qt::ToolTipRole).toString(), entry.decimal + "\n" + entry.roman);
+        const QStringList shown = tape->shownLines(newest.row());
+        QTEST(int(shown.size()), "lines");
+        for (const QString &line : shown)
+            QVERIFY2(
+                QFontMetrics(tape->font()).horizontalAdvance(line) <= tape->viewport()->width(),
+                qPrintable(line));
+        // The result whole, as one text over the lines it takes.
+        const QString drawn
+            = shown.mid(0, shown.size() - 1).join(QString()).replace(QChar::Nbsp, u' ');
+        QVERIFY2(drawn.endsWith(results[0]), qPrintable(drawn));
+        QVERIFY2(shown.back().endsWith(results[1]), qPrintable(shown.back()));
+        // On one line, shortened exactly where the whole line would not fit.
+        const bool fits = QFontMetrics(tape->font()).horizontalAdvance(entry.decimal)
+            <= tape->viewport()->width();
+        if (shown.size() == 2)
+            QCOMPARE(drawn.contains(u'\u2026'), !fits && !results[0].contains("error"));
     }
 
     // The saved tape: what the file held, the windows' inputs ("|" passes to

@@ -1,36 +1,56 @@
 #include "app/tape/tapedelegate.h"
 
+#include "app/tape/tapemodel.h"
+
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QPainter>
+#include <QTextLayout>
 
 #include <algorithm>
 
 namespace {
 
-TapeDelegate::Line fitted(const QString &line, const QFont &font, int width)
+// The line as drawn in the width: whole where it fits, else without the
+// middle of its calculation, else with its result over further lines.
+// A failed entry's line up to its error's name, before the colon.
+QString named(QString line, bool failed)
+{
+    const qsizetype equals = line.lastIndexOf(QStringLiteral(" = "));
+    if (const qsizetype colon = line.indexOf(u':', equals); failed && equals >= 0 && colon > 0)
+        line.truncate(colon);
+    return line;
+}
+
+QStringList fitted(const QString &line, const QFont &font, int width)
 {
     const QFontMetrics metrics(font);
-    if (metrics.horizontalAdvance(line) <= width)
-        return {line, font};
     const qsizetype equals = line.lastIndexOf(QStringLiteral(" = "));
+    // Most entries are short: no need to measure what cannot be too wide.
+    if (metrics.maxWidth() * line.size() <= width || metrics.horizontalAdvance(line) <= width)
+        return {line};
     if (equals < 0)
-        return {metrics.elidedText(line, Qt::ElideMiddle, width), font};
+        return {metrics.elidedText(line, Qt::ElideMiddle, width)};
     const QString result = line.mid(equals);
     const QString start = metrics.elidedText(
         line.left(equals), Qt::ElideMiddle, width - metrics.horizontalAdvance(result));
     if (!start.isEmpty())
-        return {start + result, font};
-    // Smaller until it fits: a few steps from the size that would fit if the
-    // text grew with the font in proportion, which it nearly does.
-    const QString shown = QStringLiteral("\u2026") + result;
-    QFont smaller = font;
-    qreal points = font.pointSizeF() * width / std::max(1, metrics.horizontalAdvance(shown));
-    for (int step = 0; step < 20 && points > 1; ++step, points *= 0.95) {
-        smaller.setPointSizeF(points);
-        if (QFontMetrics(smaller).horizontalAdvance(shown) <= width)
-            break;
+        return {start + result};
+    // The result is wider than the column: the calculation keeps a line of
+    // its own, and the result breaks between words, or within a long one.
+    QStringList lines {metrics.elidedText(line.left(equals), Qt::ElideMiddle, width)};
+    // The sign stays with the result.
+    QTextLayout layout(QStringLiteral("=\u00A0") + result.mid(3), font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine part = layout.createLine(); part.isValid(); part = layout.createLine()) {
+        part.setLineWidth(width);
+        lines << layout.text().mid(part.textStart(), part.textLength());
     }
-    return {shown, smaller};
+    layout.endLayout();
+    return lines;
 }
 
 } // namespace
@@ -40,16 +60,21 @@ QRect TapeDelegate::textRect(const QStyleOptionViewItem &option) const
     // The margin Qt's own styles leave around an item's text.
     const QStyle *style = option.widget ? option.widget->style() : QApplication::style();
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
-    return option.rect.adjusted(margin, 0, -margin, 0);
+    // Where the view asks for a size it gives no place: the column's width.
+    QRect place = option.rect;
+    if (const auto *view = qobject_cast<const QAbstractItemView *>(option.widget);
+        view && place.isEmpty())
+        place.setWidth(view->viewport()->width());
+    return place.adjusted(margin, 0, -margin, 0);
 }
 
-std::vector<TapeDelegate::Line> TapeDelegate::lines(
-    const QStyleOptionViewItem &option, const QModelIndex &index) const
+QStringList TapeDelegate::lines(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
-    std::vector<Line> lines;
-    const int width = textRect(option).width();
+    const int width = std::max(1, textRect(option).width());
+    const bool failed = index.data(TapeModel::FailedRole).toBool();
+    QStringList lines;
     for (const QString &line : index.data().toString().split(u'\n'))
-        lines.push_back(fitted(line, option.font, width));
+        lines << fitted(named(line, failed), option.font, width);
     return lines;
 }
 
@@ -71,12 +96,12 @@ void TapeDelegate::paint(
                                                                              : QPalette::Inactive;
     painter->setPen(item.palette.color(
         group, item.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
-    const std::vector<Line> shown = lines(item, index);
+    const QStringList shown = lines(item, index);
     QRect row = textRect(item);
-    row.setHeight(row.height() / int(std::max<std::size_t>(1, shown.size())));
-    for (const Line &line : shown) {
-        painter->setFont(line.font);
-        painter->drawText(row, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line.text);
+    row.setHeight(row.height() / int(std::max<qsizetype>(1, shown.size())));
+    painter->setFont(item.font);
+    for (const QString &line : shown) {
+        painter->drawText(row, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line);
         row.translate(0, row.height());
     }
     if (focused) {
@@ -96,5 +121,34 @@ void TapeDelegate::paint(
 
 QSize TapeDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
-    return {0, QStyledItemDelegate::sizeHint(option, index).height()};
+    // Asked of every entry whenever the column changes, so what it measures
+    // is kept for the font: the height the style gives two lines of text,
+    // and the widths of results too long to fit for certain.
+    const QFontMetrics metrics(option.font);
+    if (twoLines_ == 0 || measuredFont_ != option.font) {
+        QStyleOptionViewItem two = option;
+        two.features |= QStyleOptionViewItem::HasDisplay;
+        two.text = QStringLiteral("0\u20280"); // lines as the delegate's text separates them
+        const QStyle *style = option.widget ? option.widget->style() : QApplication::style();
+        twoLines_
+            = style->sizeFromContents(QStyle::CT_ItemViewItem, &two, {}, option.widget).height();
+        measuredFont_ = option.font;
+        resultWidths_.clear();
+    }
+    // A line more for each line a result takes beyond its own.
+    const int width = std::max(1, textRect(option).width());
+    const bool failed = index.data(TapeModel::FailedRole).toBool();
+    qsizetype more = 0;
+    for (const QString &text : index.data().toString().split(u'\n')) {
+        const QString line = named(text, failed);
+        const QString result = line.mid(line.lastIndexOf(QStringLiteral(" = ")));
+        if (metrics.maxWidth() * result.size() <= width)
+            continue;
+        auto known = resultWidths_.constFind(result);
+        if (known == resultWidths_.cend())
+            known = resultWidths_.insert(result, metrics.horizontalAdvance(result));
+        if (*known > width)
+            more += fitted(line, option.font, width).size() - 1;
+    }
+    return {0, twoLines_ + int(more) * metrics.lineSpacing()};
 }

@@ -12,10 +12,13 @@ int TapeModel::rowCount(const QModelIndex &parent) const
 
 QVariant TapeModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid)
-        || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     const TapeEntry &entry = entries_[std::size_t(index.row())];
+    if (role == FailedRole)
+        return !entry.result;
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+        return {};
     return QString(entry.decimal + u'\n' + entry.roman);
 }
 

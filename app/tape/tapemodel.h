@@ -17,6 +17,9 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     int rowCount(const QModelIndex &parent = {}) const override;
+    // Whether the entry's calculation failed.
+    static constexpr int FailedRole = Qt::UserRole;
+
     // Both lines of the entry, for the list and its tooltip alike.
     QVariant data(const QModelIndex &index, int role) const override;
 

@@ -53,8 +53,9 @@ TapePanel::TapePanel(const QString &folder, QWidget *parent)
     setItemDelegate(delegate_);
     setSelectionMode(ExtendedSelection);
     setEditTriggers(NoEditTriggers);
-    // Every entry two lines high, so that a thousand need no measuring.
-    setUniformItemSizes(true);
+    // Entries are laid out again as the column's width changes: a long
+    // result takes more lines in a narrower one.
+    setWordWrap(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAlternatingRowColors(true);
     copyRoman_ = addMenuAction("CopyResultRoman",
@@ -406,10 +407,7 @@ QStringList TapePanel::shownLines(int row) const
     QStyleOptionViewItem option;
     initViewItemOption(&option);
     option.rect = visualRect(index);
-    QStringList lines;
-    for (const TapeDelegate::Line &line : delegate_->lines(option, index))
-        lines << line.text;
-    return lines;
+    return delegate_->lines(option, index);
 }
 
 void TapePanel::keyPressEvent(QKeyEvent *event)
