@@ -59,6 +59,7 @@ public:
     bool evaluate(QStringView line)
     {
         ++lineNumber_;
+        QList<Feeder::Result::Mismatch> wrong;
         try {
             const Feeder::Result result = feeder_.feedLine(line, true);
             // What the line did other than what it says is told, though the
@@ -67,6 +68,7 @@ public:
                 tell(note);
             if (result.unread())
                 return fail(statustext::unreadable(result.entry, {}));
+            wrong = result.wrong;
         } catch (const RuntimeError &error) {
             return fail(error.text());
         }
@@ -79,7 +81,10 @@ public:
         if (explain_)
             result += u'\t' + romanBreakdown(shown);
         write(out_, result);
-        return true;
+        // A line that wrote its result wrongly is calculated all the same.
+        for (const Feeder::Result::Mismatch &mismatch : std::as_const(wrong))
+            tell(statustext::wrongResult(mismatch.written, mismatch.calculated));
+        return wrong.isEmpty();
     }
 
 private:

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 Calculation::Calculation(PadEngine &pad, ShiftStack &stack)
     : pad_(pad)
@@ -169,6 +170,7 @@ void Calculation::popped()
 
 void Calculation::failedStep()
 {
+    expected_.reset();
     failed_ = true;
     awaitingOperand_ = false;
     lastKey_ = {};
@@ -180,6 +182,9 @@ void Calculation::failedStep()
 
 void Calculation::stepped(const PadStep &step)
 {
+    // The parentheses "=" closes come before its own step.
+    if (expected_ && step.action != PadAction::RParen && step.action != PadAction::LParen)
+        wrongResult_ = compare(*std::exchange(expected_, std::nullopt), step.after.acc);
     note_ = Note::None;
     lastKey_ = padKey(step.action);
     awaitingOperand_ = pendingCode(step.action) != PendingCode::None;

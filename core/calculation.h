@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/checkedline.h"
 #include "core/entryreading.h"
 #include "core/padengine.h"
 #include "core/reader.h"
@@ -77,6 +78,16 @@ public:
     // the last "=" closed.
     std::int16_t replacedCode() const { return replacedCode_; }
     int closedByEquals() const { return closedByEquals_; }
+    // A result written down for the next step, "=" or the operation that
+    // goes on from a running result, which that step's result is compared
+    // with; none to compare no more.
+    void expect(std::optional<WrittenResult> written)
+    {
+        expected_ = std::move(written);
+        wrongResult_.reset();
+    }
+    // How the result of the step expected differs from the one written.
+    const std::optional<WrongResult> &wrongResult() const { return wrongResult_; }
     // How the number in the entry was read, where that may surprise.
     const std::optional<EntryReading> &entryReading() const { return reading_; }
 
@@ -118,6 +129,8 @@ private:
     double valueBeforeEntry_ = 0;
     bool awaitingBeforeEntry_ = false;
     std::optional<EntryReading> reading_;
+    std::optional<WrittenResult> expected_;
+    std::optional<WrongResult> wrongResult_;
     std::int16_t replacedCode_ = 0;
     int closedByEquals_ = 0;
     // The key of the last action, null at the start.

@@ -21,6 +21,8 @@ bool waitsForOperand(QChar key)
 
 Feeder::Result Feeder::feedLine(QStringView text, bool finish)
 {
+    if (const std::optional<CheckedLine> checked = checkedLine(text))
+        return feedChecked(*checked);
     // A line starts a reading of its own, where "-" before a number is its
     // sign; so does a paste, which is why a copied -7 reads back as -7.
     PieceReader reader(text, true);
@@ -61,6 +63,40 @@ Feeder::Result Feeder::feedLine(QStringView text, bool finish)
     }
     if (held)
         calculation_.enter(*held, true, result.entry);
+    return result;
+}
+
+Feeder::Result Feeder::feedChecked(const CheckedLine &line)
+{
+    Result result;
+    const auto feed = [&](QStringView text) {
+        Result fed = feedLine(text, false);
+        result.notes += fed.notes;
+        return fed;
+    };
+    // The key that makes a written result the one on show: the operation
+    // that goes on from it, or the last "=".
+    const auto check = [&](QStringView key, const WrittenResult &written) {
+        calculation_.expect(written);
+        feed(key);
+        if (const std::optional<WrongResult> &wrong = calculation_.wrongResult())
+            result.wrong.append({wrong->written, wrong->calculated});
+        calculation_.expect(std::nullopt);
+    };
+    for (qsizetype i = 0; i < line.parts.size(); ++i) {
+        QStringView part = line.parts.at(i);
+        if (i > 0) {
+            check(part.first(1), line.written[i - 1]);
+            part = part.sliced(1);
+        }
+        if (Result fed = feed(part); fed.unread()) {
+            fed.wrong = std::move(result.wrong);
+            fed.notes = std::move(result.notes);
+            return fed;
+        }
+    }
+    check(u"=", line.written.constLast());
+    result.calculated = 1;
     return result;
 }
 
@@ -114,6 +150,10 @@ bool Feeder::Slices::feedSome(int pieces)
         Result result = feeder_.feedLine(line.first(cut), lineEnds && finish_);
         offset_ += cut;
         result.calculated += total_.calculated;
+        for (Result::Mismatch &wrong : result.wrong)
+            wrong.line = int(line_ + 1);
+        QList<Result::Mismatch> wrong = std::move(total_.wrong);
+        result.wrong = std::move(wrong += result.wrong);
         QStringList notes = std::move(total_.notes);
         result.notes = std::move(notes += result.notes);
         result.lines = total_.lines + (lineStarted || lines_[line_].trimmed().isEmpty() ? 0 : 1);

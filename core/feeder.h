@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/checkedline.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -41,6 +43,15 @@ public:
         int line = 0;
         // The lines that held anything.
         int lines = 0;
+        // The results a line wrote that are not the ones calculated, as
+        // written and as calculated, with the line (from 1).
+        struct Mismatch
+        {
+            QString written;
+            QString calculated;
+            int line = 0;
+        };
+        QList<Mismatch> wrong;
 
         bool unread() const { return !entry.isEmpty() && !value; }
     };
@@ -90,5 +101,9 @@ public:
     };
 
 private:
+    // A line that writes its results down: calculated once, each result
+    // compared with the one written rather than entered.
+    Result feedChecked(const CheckedLine &line);
+
     Calculation &calculation_;
 };

@@ -199,17 +199,43 @@ QString error(const QString &text, const QString &progress)
     return progress.isEmpty() ? marked : marked + Separator + progress;
 }
 
-QString linesCalculated(int calculated, int stoppedLine, const QString &why)
+namespace {
+
+QString aboutLine(const QString &before, int line, const QString &why)
 {
-    const QString done
-        = QCoreApplication::translate("StatusLine", "%n lines calculated", nullptr, calculated);
-    if (stoppedLine == 0)
-        return done;
     return QCoreApplication::translate("StatusLine", "%1; line %2: %3",
         "%1 says how many lines were calculated, %2 is the line that stopped, %3 why")
-        .arg(done)
-        .arg(stoppedLine)
+        .arg(before)
+        .arg(line)
         .arg(why);
+}
+
+QString calculatedLines(int calculated)
+{
+    return QCoreApplication::translate("StatusLine", "%n lines calculated", nullptr, calculated);
+}
+
+} // namespace
+
+QString linesCalculated(int calculated, int stoppedLine, const QString &why)
+{
+    const QString done = calculatedLines(calculated);
+    return stoppedLine == 0 ? done : aboutLine(done, stoppedLine, why);
+}
+
+QString wrongLines(int calculated, const QList<std::pair<int, QString>> &wrong)
+{
+    QString text = calculatedLines(calculated);
+    for (const auto &[line, why] : wrong)
+        text = aboutLine(text, line, why);
+    return text;
+}
+
+QString wrongResult(const QString &written, const QString &calculated)
+{
+    return QCoreApplication::translate("StatusLine", "written %1, calculated %2",
+        "a result a line wrote down, and the one the calculator calculated for it")
+        .arg(written, calculated);
 }
 
 QString rounded(double value)

@@ -2,10 +2,12 @@
 
 #include "core/calculation.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
+#include <utility>
 
 // What the status line says, in the words of a person at the calculator.
 namespace statustext {
@@ -38,6 +40,15 @@ QString rounded(double value);
 // What a paste of several lines did: how many calculations it finished, and
 // why it stopped at a line (from 1), if it did.
 QString linesCalculated(int calculated, int stoppedLine = 0, const QString &why = {});
+
+// What a paste did where lines wrote results other than the ones
+// calculated: how many calculations it finished, then each wrong line (from
+// 1) and what it wrote.
+QString wrongLines(int calculated, const QList<std::pair<int, QString>> &wrong);
+
+// That a line wrote a result other than the one calculated, each as the line
+// writes it: "written XX, calculated XXI".
+QString wrongResult(const QString &written, const QString &calculated);
 
 // A run-time error, marked as one in words as well as by its sign, with the
 // calculation in progress after it when there is one.

@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/romannumeral.h"
 #include "core/shiftstack.h"
+#include "core/statustext.h"
 #include "core/textservices.h"
 
 #include <QCoreApplication>
@@ -76,10 +77,12 @@ void Tape::step(const PadStep &step)
         break;
     case PadAction::Equals:
         apply(step);
+        noteWrongResult();
         finish({QStringLiteral(" = "), step.after.acc}, step.after.acc);
         break;
     default:
         apply(step);
+        noteWrongResult();
         appendOperation(step.after.pend, step.after.acc);
         break;
     }
@@ -174,6 +177,14 @@ void Tape::apply(const PadStep &step)
     append(chain_.line, std::move(operand.line));
     if (before.pend == PendingCode::Divide && dividesByZero(before.value))
         chain_.keptDividend = true;
+}
+
+void Tape::noteWrongResult()
+{
+    if (!calculation_)
+        return;
+    if (const std::optional<WrongResult> &wrong = calculation_->wrongResult())
+        chain_.readings << statustext::wrongResult(wrong->written, wrong->calculated);
 }
 
 void Tape::appendOperation(std::int16_t code, double acc)

@@ -85,6 +85,9 @@ private:
 
     // The pending operation applied to the operand before it.
     void apply(const PadStep &step);
+    // A result the text being calculated wrote down other than the one the
+    // step just taken calculated.
+    void noteWrongResult();
     void appendOperation(std::int16_t code, double acc);
     void replaceOperation(const PadState &state);
     void finish(Line outcome, std::optional<double> result);

@@ -55,6 +55,9 @@ expect 0 '1000\tM\n2026\tMMXXVI' '^line 2: .* reads as 2026 \(standard form MMXX
 expect 0 '1999\tMCMXCIX\tMCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9\n2\tII\t' '<none>' \
     'MCMXCIX\n1+1' --explain --eval -
 expect 2 '' '--explain goes with --eval' '' --explain
+# A column of written calculations is checked: each result printed, each wrong one named.
+expect 1 '21\tXXI\n21\tXXI\n20\tXX' 'line 2: written XX, calculated XXI' \
+    'XII + IX = XXI\nXII + IX = XX\n2 + 3 = 5, \u00d7 4 = 20' --eval -
 # A control character in the input is shown escaped, on a line of its own.
 expect 1 '' 'line 1: "VV\\u0000X" is not' 'VV\0X' --eval -
 # A write that fails ends the run with a message, never a loop.

@@ -37,6 +37,8 @@ struct Desk
     Tape tape {pad, calculation};
     QStringList entries;
     Feeder::Result fed;
+    // The results the lines wrote wrongly: "line: written, calculated".
+    QStringList wrong;
 
     explicit Desk(const QString &text, bool typed = false)
     {
@@ -51,6 +53,9 @@ struct Desk
             try {
                 fed = Feeder(calculation).feedLine(lines[i], true);
                 fed.line = int(i + 1);
+                for (const Feeder::Result::Mismatch &mismatch : std::as_const(fed.wrong))
+                    wrong << QString("%1: %2").arg(i + 1).arg(
+                        statustext::wrongResult(mismatch.written, mismatch.calculated));
             } catch (const ArithmeticError &) { }
         }
     }
@@ -285,6 +290,41 @@ private slots:
             return desk.shown() + '|' + desk.entries.join('/');
         };
         QCOMPARE(pasted(1), pasted(std::numeric_limits<int>::max()));
+    }
+
+    // A line that writes its result down is calculated once, and each result
+    // it wrote compared; the tape's own lines check themselves.
+    void checkedLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("wrong");
+        const auto row
+            = [](const char *text, const char *shown, const char *tape, const char *wrong) {
+                  QTest::newRow(text)
+                      << QString(text) << QString(shown) << QString(tape) << QString(wrong);
+              };
+        row("3 + 4 = 7", "7", "3 + 4 = 7", "");
+        row("XII + IX = XX", "21", "12 + 9 = 21; written XX, calculated XXI",
+            "1: written XX, calculated XXI");
+        row("II + III = V, \u00d7 IV = XX", "20", "2 + 3 = 5, \u00d7 4 = 20", "");
+        row("2 + 3 = 6, \u00d7 4 = 21", "20",
+            "2 + 3 = 5, \u00d7 4 = 20; written 6, calculated 5; written 21, calculated 20",
+            "1: written 6, calculated 5/1: written 21, calculated 20");
+        row("III \u2212 X = (VII)\\nX \u00f7 IV = II\\n0.1 + 0.2 = 0.3\\n7 + 1 = 9", "8",
+            "3 \u2212 10 = -7/10 \u00f7 4 = 2.5/0.1 + 0.2 = 0.3/7 + 1 = 8; written 9, calculated 8",
+            "4: written 9, calculated 8");
+        row("5 \u00f7 0 = 5; \u00f7 0 keeps the dividend\\nV \u2212 V = - - - - - -", "0",
+            "5 \u00f7 0 = 5; \u00f7 0 keeps the dividend/5 \u2212 5 = 0", "");
+    }
+    void checkedLines()
+    {
+        QFETCH(QString, text);
+        const Desk desk(text.replace("\\n", "\n"));
+        QTEST(desk.shown(), "shown");
+        QTEST(desk.entries.join('/'), "tape");
+        QTEST(desk.wrong.join('/'), "wrong");
     }
 
     // What the status line says of a calculation in progress.

@@ -892,6 +892,8 @@ private slots:
             "*\"VV\" is not a number or a Roman numeral; the paste stopped there, "
             "and \"+3=\" was not entered");
         row("[10\n20\n30\n]", "3 lines calculated"); // each line a calculation
+        row("[XII + IX = XXI\nXII + IX = XX\n]",
+            "2 lines calculated; line 2: written XX, calculated XXI"); // checked, not entered again
         row("[5\n1+VV\n7]",
             "*1 line calculated; line 2: \"VV\" is not a number or a Roman numeral; the paste "
             "stopped there, and \"7\" was not entered"); // never a line break on the line

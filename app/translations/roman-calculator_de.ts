@@ -690,6 +690,11 @@
         <comment>%1 is a decimal number</comment>
         <translation>%1 rundet auf eine Zahl jenseits der römischen Zahlen</translation>
     </message>
+    <message>
+        <source>written %1, calculated %2</source>
+        <comment>a result a line wrote down, and the one the calculator calculated for it</comment>
+        <translation>geschrieben %1, berechnet %2</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>

@@ -690,6 +690,11 @@
         <comment>%1 is a decimal number</comment>
         <translation>%1 se redondea a un número fuera de los números romanos</translation>
     </message>
+    <message>
+        <source>written %1, calculated %2</source>
+        <comment>a result a line wrote down, and the one the calculator calculated for it</comment>
+        <translation>escrito %1, calculado %2</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>

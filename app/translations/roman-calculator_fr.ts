@@ -690,6 +690,11 @@
         <comment>%1 is a decimal number</comment>
         <translation>%1 s’arrondit à un nombre au-delà des chiffres romains</translation>
     </message>
+    <message>
+        <source>written %1, calculated %2</source>
+        <comment>a result a line wrote down, and the one the calculator calculated for it</comment>
+        <translation>écrit %1, calculé %2</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>

@@ -690,6 +690,11 @@
         <comment>%1 is a decimal number</comment>
         <translation>%1 si arrotonda a un numero oltre i numeri romani</translation>
     </message>
+    <message>
+        <source>written %1, calculated %2</source>
+        <comment>a result a line wrote down, and the one the calculator calculated for it</comment>
+        <translation>scritto %1, calcolato %2</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>

@@ -690,6 +690,11 @@
         <comment>%1 is a decimal number</comment>
         <translation>%1 ad numerum ultra notas Romanas rotundatur</translation>
     </message>
+    <message>
+        <source>written %1, calculated %2</source>
+        <comment>a result a line wrote down, and the one the calculator calculated for it</comment>
+        <translation>scriptum %1, computatum %2</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>

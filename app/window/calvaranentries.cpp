@@ -145,6 +145,12 @@ void Calvaran::showPasted(const PasteRun &paste)
         typeInPad1_->setProblem(
             lines ? statustext::linesCalculated(result.calculated, result.line, why) : why);
         showStatus();
+    } else if (!result.wrong.isEmpty()) {
+        QList<std::pair<int, QString>> wrong;
+        for (const Feeder::Result::Mismatch &mismatch : result.wrong)
+            wrong.append(
+                {mismatch.line, statustext::wrongResult(mismatch.written, mismatch.calculated)});
+        showStatus(statustext::wrongLines(result.calculated, wrong));
     } else if (lines) {
         showStatus(statustext::linesCalculated(result.calculated));
     } else if (result.value && !result.entry.isEmpty()) {
