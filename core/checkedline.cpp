@@ -4,11 +4,15 @@
 #include "core/numeralparse.h"
 #include "core/reader.h"
 #include "core/romannumeral.h"
+#include "core/tape.h"
 #include "core/textservices.h"
 
 #include <cmath>
 
 namespace {
+
+constexpr QChar Rounded(0x2248);
+constexpr QChar NoNumeral(0x2205);
 
 bool isRomanText(const WrittenResult &written)
 {
@@ -21,8 +25,11 @@ std::optional<WrittenResult> readWritten(QStringView text)
     QString trimmed = text.trimmed().toString();
     if (trimmed.isEmpty())
         return std::nullopt;
-    for (const QString &fixed :
-        {romanZeroText().trimmed(), romanOverflowText(), romanUnderflowText()}) {
+    // The tape marks a numeral rounded from the value it stands for.
+    if (trimmed.startsWith(Rounded))
+        trimmed.remove(0, 1);
+    for (const QString &fixed : {QString(NoNumeral), romanZeroText().trimmed(), romanOverflowText(),
+             romanUnderflowText()}) {
         if (trimmed == fixed)
             return WrittenResult {trimmed, 0, true};
     }
@@ -70,6 +77,10 @@ QString calculationText(QStringView part)
     QString text;
     text.reserve(part.size());
     for (qsizetype i = 0; i < part.size();) {
+        if (part[i] == Rounded) {
+            ++i;
+            continue;
+        }
         if (part.sliced(i).startsWith(zero)) {
             text += u'0';
             i += zero.size();
@@ -112,7 +123,9 @@ std::optional<CheckedLine> checkedLine(QStringView line)
     if (equals < 0)
         return std::nullopt;
     while (equals >= 0) {
-        checked.parts << calculationText(line.sliced(start, equals - start));
+        const QStringView part = line.sliced(start, equals - start);
+        checked.rounded = checked.rounded || part.contains(Rounded);
+        checked.parts << calculationText(part);
         qsizetype next = -1;
         for (qsizetype i = equals + 1; i < line.size() && next < 0; ++i) {
             if (operationKey(line[i]) == u'=')
@@ -140,7 +153,8 @@ namespace {
 bool agrees(const WrittenResult &written, double calculated)
 {
     if (written.fixedText)
-        return romanNumeral(calculated).trimmed() == written.text;
+        return written.text == tapeRomanText(calculated)
+            || written.text == romanNumeral(calculated).trimmed();
     if (written.value == calculated)
         return true;
     if (isRomanText(written)) {
@@ -157,6 +171,6 @@ std::optional<WrongResult> compare(const WrittenResult &written, double calculat
 {
     if (agrees(written, calculated))
         return std::nullopt;
-    return WrongResult {written.text,
-        isRomanText(written) ? romanNumeral(calculated).trimmed() : numberText(calculated)};
+    return WrongResult {
+        written.text, isRomanText(written) ? tapeRomanText(calculated) : numberText(calculated)};
 }

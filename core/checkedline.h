@@ -19,7 +19,8 @@ struct WrittenResult
     // As typed, without the blanks around it.
     QString text;
     double value = 0;
-    // The Roman readout's fixed text for zero or a number out of its range.
+    // A mark for a value without a numeral: the tape's "∅", or the Roman
+    // readout's text for zero or a number out of its range.
     bool fixedText = false;
 };
 
@@ -33,6 +34,9 @@ struct CheckedLine
     QStringList parts;
     // The result written after each part.
     QList<WrittenResult> written;
+    // A numeral in the calculation is marked as rounded ("≈II"): it reads as
+    // the numeral, and the results written can be no check of it.
+    bool rounded = false;
 };
 
 // The line as a checked calculation: one or more parts, each followed by

@@ -77,7 +77,8 @@ Feeder::Result Feeder::feedChecked(const CheckedLine &line)
     // The key that makes a written result the one on show: the operation
     // that goes on from it, or the last "=".
     const auto check = [&](QStringView key, const WrittenResult &written) {
-        calculation_.expect(written);
+        if (!line.rounded)
+            calculation_.expect(written);
         feed(key);
         if (const std::optional<WrongResult> &wrong = calculation_.wrongResult())
             result.wrong.append({wrong->written, wrong->calculated});
@@ -96,6 +97,8 @@ Feeder::Result Feeder::feedChecked(const CheckedLine &line)
         }
     }
     check(u"=", line.written.constLast());
+    if (line.rounded)
+        result.notes << statustext::roundedNumerals();
     result.calculated = 1;
     return result;
 }

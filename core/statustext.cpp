@@ -231,6 +231,14 @@ QString wrongLines(int calculated, const QList<std::pair<int, QString>> &wrong)
     return text;
 }
 
+QString roundedNumerals()
+{
+    return QCoreApplication::translate("StatusLine",
+        "a numeral marked ≈ is calculated as written, and the results written after it "
+        "are not checked",
+        "≈ marks a Roman numeral the tape rounded, as in ≈II for 2.25");
+}
+
 QString wrongResult(const QString &written, const QString &calculated)
 {
     return QCoreApplication::translate("StatusLine", "written %1, calculated %2",

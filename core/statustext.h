@@ -46,6 +46,10 @@ QString linesCalculated(int calculated, int stoppedLine = 0, const QString &why 
 // 1) and what it wrote.
 QString wrongLines(int calculated, const QList<std::pair<int, QString>> &wrong);
 
+// That a line calculates with a numeral marked as rounded ("≈II"), so
+// that the results it wrote are not checked.
+QString roundedNumerals();
+
 // That a line wrote a result other than the one calculated, each as the line
 // writes it: "written XX, calculated XXI".
 QString wrongResult(const QString &written, const QString &calculated);

@@ -315,9 +315,15 @@ private slots:
         row("III \u2212 X = (VII)\\nX \u00f7 IV = II\\n0.1 + 0.2 = 0.3\\n7 + 1 = 9", "8",
             "3 \u2212 10 = -7/10 \u00f7 4 = 2.5/0.1 + 0.2 = 0.3/7 + 1 = 8; written 9, calculated 8",
             "4: written 9, calculated 8");
-        row("5 \u00f7 0 = 5; \u00f7 0 keeps the dividend\\nV \u2212 V = - - - - - -", "0",
-            "5 \u00f7 0 = 5; \u00f7 0 keeps the dividend/5 \u2212 5 = 0", "");
+        row("5 \u00f7 0 = 5; \u00f7 0 keeps the dividend\\nV \u2212 V = - - - - - -\\n"
+            "IX \u00f7 IV = \u2248II\\nV \u2212 V = \u2205\\nX \u00f7 IV = III",
+            "2.5",
+            "5 \u00f7 0 = 5; \u00f7 0 keeps the dividend/5 \u2212 5 = 0/9 \u00f7 4 = 2.25/5 \u2212 "
+            "5 = "
+            "0/10 \u00f7 4 = 2.5; written III, calculated \u2248II",
+            "5: written III, calculated \u2248II");
     }
+
     void checkedLines()
     {
         QFETCH(QString, text);

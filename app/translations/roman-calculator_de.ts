@@ -695,6 +695,11 @@
         <comment>a result a line wrote down, and the one the calculator calculated for it</comment>
         <translation>geschrieben %1, berechnet %2</translation>
     </message>
+    <message>
+        <source>a numeral marked ≈ is calculated as written, and the results written after it are not checked</source>
+        <comment>≈ marks a Roman numeral the tape rounded, as in ≈II for 2.25</comment>
+        <translation>eine mit ≈ markierte Zahl wird gerechnet, wie sie dasteht, und die danach geschriebenen Ergebnisse werden nicht geprüft</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>

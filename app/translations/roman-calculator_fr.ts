@@ -695,6 +695,11 @@
         <comment>a result a line wrote down, and the one the calculator calculated for it</comment>
         <translation>écrit %1, calculé %2</translation>
     </message>
+    <message>
+        <source>a numeral marked ≈ is calculated as written, and the results written after it are not checked</source>
+        <comment>≈ marks a Roman numeral the tape rounded, as in ≈II for 2.25</comment>
+        <translation>un chiffre marqué ≈ est calculé tel qu’il est écrit, et les résultats écrits après lui ne sont pas vérifiés</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>

@@ -695,6 +695,11 @@
         <comment>a result a line wrote down, and the one the calculator calculated for it</comment>
         <translation>scriptum %1, computatum %2</translation>
     </message>
+    <message>
+        <source>a numeral marked ≈ is calculated as written, and the results written after it are not checked</source>
+        <comment>≈ marks a Roman numeral the tape rounded, as in ≈II for 2.25</comment>
+        <translation>numerus nota ≈ signatus ut scriptus est computatur, et summae post eum scriptae non probantur</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>
