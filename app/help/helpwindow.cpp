@@ -211,6 +211,9 @@ QString surprisesSection()
         QT_TRANSLATE_NOOP("HelpWindow",
             "Pasted lines are calculations of their own, each finished with = unless it ends "
             "with an operation."),
+        QT_TRANSLATE_NOOP("HelpWindow",
+            "A line with its result written after =, such as XII + IX = XXI, is calculated once "
+            "and checked: a wrong result is named on the status line and on the tape."),
     };
     QString html
         = heading(QT_TRANSLATE_NOOP("HelpWindow", "Good to know")) + QStringLiteral("<ul>");

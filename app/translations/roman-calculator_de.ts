@@ -334,6 +334,10 @@
         <source>Print the tape, or save it as a PDF file.</source>
         <translation>Den Rechenstreifen drucken oder als PDF-Datei speichern.</translation>
     </message>
+    <message>
+        <source>A line with its result written after =, such as XII + IX = XXI, is calculated once and checked: a wrong result is named on the status line and on the tape.</source>
+        <translation>Eine Zeile mit ihrem Ergebnis nach =, etwa XII + IX = XXI, wird einmal gerechnet und geprüft: ein falsches Ergebnis nennen die Statuszeile und der Rechenstreifen.</translation>
+    </message>
 </context>
 <context>
     <name>NumeralChoices</name>

@@ -334,6 +334,10 @@
         <source>Print the tape, or save it as a PDF file.</source>
         <translation>Imprimir la cinta o guardarla como archivo PDF.</translation>
     </message>
+    <message>
+        <source>A line with its result written after =, such as XII + IX = XXI, is calculated once and checked: a wrong result is named on the status line and on the tape.</source>
+        <translation>Una línea con su resultado escrito tras =, como XII + IX = XXI, se calcula una vez y se comprueba: un resultado erróneo se indica en la línea de estado y en la cinta.</translation>
+    </message>
 </context>
 <context>
     <name>NumeralChoices</name>

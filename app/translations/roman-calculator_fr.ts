@@ -334,6 +334,10 @@
         <source>Print the tape, or save it as a PDF file.</source>
         <translation>Imprimer le ruban, ou l’enregistrer en fichier PDF.</translation>
     </message>
+    <message>
+        <source>A line with its result written after =, such as XII + IX = XXI, is calculated once and checked: a wrong result is named on the status line and on the tape.</source>
+        <translation>Une ligne dont le résultat est écrit après =, comme XII + IX = XXI, est calculée une fois et vérifiée&#xa0;: un résultat faux est signalé sur la ligne d’état et sur le ruban.</translation>
+    </message>
 </context>
 <context>
     <name>NumeralChoices</name>

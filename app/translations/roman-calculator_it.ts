@@ -334,6 +334,10 @@
         <source>Print the tape, or save it as a PDF file.</source>
         <translation>Stampa il nastro, o salvalo come file PDF.</translation>
     </message>
+    <message>
+        <source>A line with its result written after =, such as XII + IX = XXI, is calculated once and checked: a wrong result is named on the status line and on the tape.</source>
+        <translation>Una riga con il risultato scritto dopo =, come XII + IX = XXI, è calcolata una volta e verificata: un risultato sbagliato è indicato nella riga di stato e sul nastro.</translation>
+    </message>
 </context>
 <context>
     <name>NumeralChoices</name>

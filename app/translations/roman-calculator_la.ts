@@ -334,6 +334,10 @@
         <source>Print the tape, or save it as a PDF file.</source>
         <translation>Taeniam imprime, aut ut fasciculum PDF serva.</translation>
     </message>
+    <message>
+        <source>A line with its result written after =, such as XII + IX = XXI, is calculated once and checked: a wrong result is named on the status line and on the tape.</source>
+        <translation>Linea cum summa post = scripta, ut XII + IX = XXI, semel computatur et probatur: summa falsa in linea status et in taenia nominatur.</translation>
+    </message>
 </context>
 <context>
     <name>NumeralChoices</name>
