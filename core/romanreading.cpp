@@ -321,7 +321,11 @@ bool isStandardRoman(QStringView numeral, double value)
 
 QList<double> romanMeanings(const QString &typed)
 {
-    const QString numeral = romanSpelling(typed.trimmed());
+    // A sign goes with the numeral; what it may mean is told of the numeral.
+    QString unsigned_ = typed.trimmed();
+    if (!unsigned_.isEmpty() && QStringView(u"-\u2212\uff0d").contains(unsigned_.front()))
+        unsigned_.remove(0, 1);
+    const QString numeral = romanSpelling(unsigned_);
     const std::optional<double> lenient = parseRoman(numeral);
     if (!lenient || numeral.isEmpty() || isStandardRoman(numeral, *lenient))
         return {};
