@@ -87,125 +87,128 @@ struct Letter
 {
     QChar letter;
     int scale;
-    // As typed, for the reading part by part.
-    QString written;
+    // As typed, for the reading part by part: a view of the text, or of the
+    // letter's own spelling where a Unicode numeral stands for it.
+    QStringView written;
 
     double value() const { return double(letterValue(letter)) * scale; }
 };
 
-struct Numeral
+// A letter spelt on its own, plain or barred.
+QStringView spelling(QChar letter, bool barred)
 {
-    QList<Letter> letters;
-    // The half and twelfths at the end, and how they were written.
-    int twelfths = 0;
-    QString fraction;
+    static constexpr char16_t Plain[] = u"MDCLXVI";
+    static constexpr char16_t Barred[] = u"M\u0305D\u0305C\u0305L\u0305X\u0305V\u0305I\u0305";
+    const qsizetype at = QStringView(Plain, 7).indexOf(letter);
+    return barred ? QStringView(Barred, 14).sliced(at * 2, 2) : QStringView(Plain, 7).sliced(at, 1);
+}
+
+// The letters a Unicode Roman numeral stands for, and whether they are barred
+// already; no letters for a character that is none.
+struct Expansion
+{
+    QStringView letters;
+    bool barred = false;
 };
 
-// The letters the Unicode Roman numerals stand for, each with its scale;
-// empty for a character that is none.
-QList<Letter> unicodeLetters(QChar c)
+Expansion unicodeLetters(QChar c)
 {
     static constexpr const char16_t *Numbers[] = {u"I", u"II", u"III", u"IV", u"V", u"VI", u"VII",
         u"VIII", u"IX", u"X", u"XI", u"XII", u"L", u"C", u"D", u"M"};
     const char16_t code = c.unicode();
-    const auto plain = [](QStringView letters) {
-        QList<Letter> list;
-        for (const QChar letter : letters)
-            list.append({letter, 1, letter});
-        return list;
-    };
-    const auto barred = [](char16_t letter) {
-        return QList<Letter> {{letter, 1000, QString(QChar(letter)) + QChar(Overline)}};
-    };
     if (code >= 0x2160 && code <= 0x217F)
-        return plain(Numbers[(code - 0x2160) % 16]);
+        return {Numbers[(code - 0x2160) % 16]};
     switch (code) {
     case 0x2180:
-        return plain(u"M");
+        return {u"M"};
     case 0x2181:
-        return barred(u'V');
+        return {u"V", true};
     case 0x2182:
-        return barred(u'X');
+        return {u"X", true};
     case 0x2185:
-        return plain(u"VI");
+        return {u"VI"};
     case 0x2186:
-        return plain(u"L");
+        return {u"L"};
     case 0x2187:
-        return barred(u'L');
+        return {u"L", true};
     case 0x2188:
-        return barred(u'C');
+        return {u"C", true};
     default:
         return {};
     }
 }
 
-// Reads a numeral into its letters. The apostrophus is told by its reversed
-// Cs: I and n of them is five times ten to the n + 1 (IↃ 500, IↃↃ 5000), as
-// many Cs before the I double it (CIↃ 1000, CCIↃↃ 10000); a C more before it
-// is a letter of its own, as is a C in a run too short for the Ↄs after it.
+// Reads a numeral letter by letter, with its half and twelfths at the end.
+// The apostrophus is told by its reversed Cs: I and n of them is five times
+// ten to the n + 1 (IↃ 500, IↃↃ 5000), as many Cs before the I double it
+// (CIↃ 1000, CCIↃↃ 10000); a C more before it is a letter of its own, as is
+// a C in a run too short for the Ↄs after it.
 class LetterReader
 {
 public:
     explicit LetterReader(QStringView text)
-        : text_(text)
-    { }
-
-    std::optional<Numeral> read()
     {
-        Numeral numeral;
-        qsizetype end = text_.size();
-        while (end > 0 && text_[end - 1] == QChar(Twelfth)) {
-            ++numeral.twelfths;
+        qsizetype end = text.size();
+        while (end > 0 && text[end - 1] == QChar(Twelfth)) {
+            ++twelfths_;
             --end;
         }
-        if (end > 0 && text_[end - 1] == u'S') {
-            numeral.twelfths += 6;
+        if (end > 0 && text[end - 1] == u'S') {
+            twelfths_ += 6;
             --end;
         }
-        numeral.fraction = text_.sliced(end).toString();
-        text_ = text_.first(end);
-        while (pos_ < text_.size()) {
-            if (!readLetter(numeral.letters))
-                return std::nullopt;
-        }
-        return numeral;
+        fraction_ = text.sliced(end);
+        text_ = text.first(end);
     }
 
-private:
-    bool readLetter(QList<Letter> &letters)
+    int twelfths() const { return twelfths_; }
+    QStringView fraction() const { return fraction_; }
+    // A character that is no letter was met.
+    bool failed() const { return failed_; }
+
+    // The next letter; none at the end or at a character that is no letter.
+    std::optional<Letter> next()
     {
+        if (!expanded_.letters.isEmpty()) {
+            const QChar letter = expanded_.letters.front();
+            expanded_.letters = expanded_.letters.sliced(1);
+            return Letter {letter, expanded_.barred ? 1000 : 1, spelling(letter, expanded_.barred)};
+        }
+        if (failed_ || pos_ == text_.size())
+            return std::nullopt;
         const qsizetype start = pos_;
         const QChar c = text_[pos_];
         if (const qsizetype length = apostrophusLength(); length > 0) {
-            const qsizetype reversed = length - text_.sliced(start, length).count(u'C') - 1;
+            const QStringView form = text_.sliced(start, length);
+            const qsizetype reversed = length - form.count(u'C') - 1;
             static constexpr char16_t Halves[] = {u'D', u'V', u'L', u'D'};
             static constexpr char16_t Wholes[] = {u'M', u'X', u'C', u'M'};
-            const bool whole = c == u'C';
-            letters.append({whole ? Wholes[reversed - 1] : Halves[reversed - 1],
-                reversed == 1 ? 1 : 1000, text_.sliced(start, length).toString()});
             pos_ += length;
-            return true;
+            return Letter {c == u'C' ? Wholes[reversed - 1] : Halves[reversed - 1],
+                reversed == 1 ? 1 : 1000, form};
         }
         const bool barred = pos_ + 1 < text_.size() && isBar(text_[pos_ + 1]);
         pos_ += barred ? 2 : 1;
         if (isUnicodeNumeral(c)) {
-            QList<Letter> expanded = unicodeLetters(c);
-            for (Letter &letter : expanded) {
-                // A letter barred already takes no second bar.
-                if (barred && letter.scale > 1)
-                    return false;
-                if (barred) {
-                    letter.scale = 1000;
-                    letter.written += QChar(Overline);
-                }
-            }
-            letters.append(expanded);
-            return !expanded.isEmpty();
+            expanded_ = unicodeLetters(c);
+            // A bar over the numeral bars each of its letters; a letter
+            // barred already takes no second bar.
+            if (expanded_.letters.isEmpty() || (barred && expanded_.barred))
+                return fail();
+            expanded_.barred = expanded_.barred || barred;
+            return next();
         }
         if (letterValue(c) == 0)
-            return false;
-        letters.append({c, barred ? 1000 : 1, text_.sliced(start, pos_ - start).toString()});
-        return true;
+            return fail();
+        return Letter {c, barred ? 1000 : 1, text_.sliced(start, pos_ - start)};
+    }
+
+private:
+    std::optional<Letter> fail()
+    {
+        failed_ = true;
+        expanded_ = {};
+        return std::nullopt;
     }
 
     // The length of the apostrophus form that starts here; 0 for none. Each
@@ -236,9 +239,14 @@ private:
     }
 
     QStringView text_;
+    QStringView fraction_;
+    int twelfths_ = 0;
     qsizetype pos_ = 0;
     // The Cs before here are letters of their own.
     qsizetype plainUntil_ = 0;
+    // The letters of a Unicode numeral still to come.
+    Expansion expanded_;
+    bool failed_ = false;
 };
 
 bool isZero(QStringView numeral)
@@ -248,51 +256,57 @@ bool isZero(QStringView numeral)
 
 // Reads the numeral by the lenient rules, keeping the letters of each part
 // as the rules counted it when parts is given.
-std::optional<double> lenientValue(const Numeral &numeral, QStringList *parts)
+std::optional<double> lenientValue(QStringView numeral, QStringList *parts)
 {
+    LetterReader reader(numeral);
     double sum = 0;
-    const Letter *previous = nullptr;
-    for (const Letter &letter : numeral.letters) {
+    std::optional<Letter> previous;
+    while (const std::optional<Letter> letter = reader.next()) {
         const auto is = [&](LetterPair pair) {
-            return previous && previous->scale == letter.scale && previous->letter == pair.before
-                && letter.letter == pair.after;
+            return previous && previous->scale == letter->scale && previous->letter == pair.before
+                && letter->letter == pair.after;
         };
         for (const LetterPair &pair : RejectedPairs) {
             if (is(pair))
                 return std::nullopt;
         }
-        double increment = letter.value();
+        double increment = letter->value();
         bool subtractive = false;
         for (const SubtractivePair &pair : SubtractivePairs) {
             if (is(pair.letters)) {
-                increment = double(pair.increment) * letter.scale;
+                increment = double(pair.increment) * letter->scale;
                 subtractive = true;
             }
         }
         sum += increment;
         if (parts && subtractive)
-            parts->back() += letter.written;
+            parts->back() += letter->written;
         else if (parts)
-            parts->append(letter.written);
-        previous = &letter;
+            parts->append(letter->written.toString());
+        previous = letter;
     }
-    if (parts && numeral.twelfths > 0)
-        parts->append(numeral.fraction);
-    return numeral.twelfths == 0 ? sum : sum + numeral.twelfths / 12.0;
+    if (reader.failed())
+        return std::nullopt;
+    if (parts && reader.twelfths() > 0)
+        parts->append(reader.fraction().toString());
+    return reader.twelfths() == 0 ? sum : sum + reader.twelfths() / 12.0;
 }
 
 // The value when each letter before a larger one subtracts, and a run of
 // equal letters before a larger one subtracts whole.
-double subtractiveValue(const Numeral &numeral)
+double subtractiveValue(QStringView numeral)
 {
-    double sum = numeral.twelfths / 12.0;
+    LetterReader reader(numeral);
+    QList<double> values;
+    while (const std::optional<Letter> letter = reader.next())
+        values << letter->value();
+    double sum = reader.twelfths() / 12.0;
     double following = 0;
     bool subtracted = false;
-    for (auto letter = numeral.letters.crbegin(); letter != numeral.letters.crend(); ++letter) {
-        const double value = letter->value();
-        subtracted = value == following ? subtracted : value < following;
-        sum += subtracted ? -value : value;
-        following = value;
+    for (auto value = values.crbegin(); value != values.crend(); ++value) {
+        subtracted = *value == following ? subtracted : *value < following;
+        sum += subtracted ? -*value : *value;
+        following = *value;
     }
     return sum;
 }
@@ -310,8 +324,7 @@ std::optional<double> parseRoman(QStringView numeral)
 {
     if (isZero(numeral))
         return 0.0;
-    const std::optional<Numeral> letters = LetterReader(numeral).read();
-    return letters ? lenientValue(*letters, nullptr) : std::nullopt;
+    return lenientValue(numeral, nullptr);
 }
 
 bool isStandardRoman(QStringView numeral, double value)
@@ -330,9 +343,7 @@ QList<double> romanMeanings(const QString &typed)
     if (!lenient || numeral.isEmpty() || isStandardRoman(numeral, *lenient))
         return {};
     QList<double> meanings {*lenient};
-    const std::optional<Numeral> letters = LetterReader(numeral).read();
-    if (const double meant = letters ? subtractiveValue(*letters) : 0;
-        meant > 0 && meant != *lenient)
+    if (const double meant = subtractiveValue(numeral); meant > 0 && meant != *lenient)
         meanings << meant;
     return meanings;
 }
@@ -341,9 +352,7 @@ QString romanReading(const QString &typed)
 {
     QStringList parts;
     const QString numeral = romanSpelling(typed.trimmed());
-    const std::optional<Numeral> letters = LetterReader(numeral).read();
-    const std::optional<double> value
-        = letters ? lenientValue(*letters, &parts) : std::optional<double>();
+    const std::optional<double> value = lenientValue(numeral, &parts);
     if (!value || parts.empty())
         return {};
     return QStringLiteral("%1 = %2 = %3")
