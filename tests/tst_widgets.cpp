@@ -121,6 +121,18 @@ QStringList csvRows(const QString &csv)
     return rows;
 }
 
+// Settings of the test's own, as a new window finds them, until the guard
+// goes; then those in the folder after.
+auto useSettingsIn(const QString &folder, const QString &after)
+{
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
+    forgetSettings();
+    return qScopeGuard([after] {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(after));
+        forgetSettings();
+    });
+}
+
 struct Window
 {
     explicit Window(const QString &tapeFolder = {})
@@ -582,6 +594,9 @@ private slots:
         }
         QTest::newRow("error") << "1e308*10=" << 1.0 << 0
                                << QStringList {" = Arithmetic error", " = Arithmetic error"} << 2;
+        QTest::newRow("error, narrow")
+            << "1e308*10=" << 1.0 << 100
+            << QStringList {"= Arithmetic error", " = Arithmetic error"} << 4;
         QTest::newRow("long result")
             << "1e20/3=" << 1.0 << 70 << QStringList {"= 3.33333333333333E+19", " = ∅"} << 5;
     }
@@ -603,20 +618,22 @@ private slots:
         QCOMPARE(newest.data(Qt::ToolTipRole).toString(), entry.decimal + "\n" + entry.roman);
         const QStringList shown = tape->shownLines(newest.row());
         QTEST(int(shown.size()), "lines");
+        tape->doItemsLayout();
+        QVERIFY(tape->visualRect(newest).height()
+            >= shown.size() * QFontMetrics(tape->font()).height());
         for (const QString &line : shown)
             QVERIFY2(
                 QFontMetrics(tape->font()).horizontalAdvance(line) <= tape->viewport()->width(),
                 qPrintable(line));
-        // The result whole, as one text over the lines it takes.
-        const QString drawn
-            = shown.mid(0, shown.size() - 1).join(QString()).replace(QChar::Nbsp, u' ');
-        QVERIFY2(drawn.endsWith(results[0]), qPrintable(drawn));
-        QVERIFY2(shown.back().endsWith(results[1]), qPrintable(shown.back()));
+        // The results whole, each as one text over the lines it takes.
+        const QString drawn = shown.join(QString()).replace(QChar::Nbsp, u' ');
+        QVERIFY2(
+            drawn.contains(results[0]) && drawn.endsWith(results[1].trimmed()), qPrintable(drawn));
         // On one line, shortened exactly where the whole line would not fit.
         const bool fits = QFontMetrics(tape->font()).horizontalAdvance(entry.decimal)
             <= tape->viewport()->width();
         if (shown.size() == 2)
-            QCOMPARE(drawn.contains(u'\u2026'), !fits && !results[0].contains("error"));
+            QCOMPARE(shown[0].contains(u'\u2026'), !fits && !results[0].contains("error"));
     }
 
     // The saved tape: what the file held, the windows' inputs ("|" passes to
@@ -1049,9 +1066,47 @@ private slots:
         QCOMPARE(geometries(), design);
     }
 
+    // The handle between the design and the tape follows the pointer both
+    // ways, drag after drag (pixels to the right), the tape's right edge
+    // staying where it can; where the design or the narrowest tape leaves no
+    // room the window grows at its right edge. How far the handle moved,
+    // and the window's width.
+    void tapeHandleFollowsThePointer_data()
+    {
+        QTest::addColumn<QList<int>>("drags");
+        QTest::addColumn<int>("moved");
+        QTest::addColumn<int>("grown");
+        QTest::newRow("right") << QList<int> {40} << 40 << 0;
+        QTest::newRow("right past the narrowest tape") << QList<int> {150} << 150 << 46;
+        QTest::newRow("left, against the design") << QList<int> {-40} << 0 << 40;
+        QTest::newRow("right, then back") << QList<int> {60, -30} << 30 << 0;
+        QTest::newRow("right, then further back") << QList<int> {60, -100} << 0 << 40;
+    }
+    void tapeHandleFollowsThePointer()
+    {
+        QFETCH(QList<int>, drags);
+        // Each row from the tape's first width.
+        const QTemporaryDir settings;
+        const auto restore = useSettingsIn(settings.path(), home.filePath("config"));
+        Window w;
+        QWidget *handle = w.child("TapeSplitter");
+        const int left = handle->x(), width = w.calvaran.width();
+        for (const int pixels : drags) {
+            const QPoint grip = handle->rect().center(), at = handle->mapToGlobal(grip);
+            QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+            QTest::mouseMove(handle, handle->mapFromGlobal(at + QPoint(pixels, 0)));
+            QTest::mouseRelease(
+                handle, Qt::LeftButton, {}, handle->mapFromGlobal(at + QPoint(pixels, 0)));
+        }
+        QTEST(handle->x() - left, "moved");
+        QTEST(w.calvaran.width() - width, "grown");
+        QCOMPARE(w.child("Tape")->geometry().right(),
+            w.calvaran.width() - 1 - int(std::lround(75 / 15.0 * w.calvaran.scale())));
+    }
+
     // Any shape, up to far beyond what the layouts' 16-bit twips can hold:
-    // the design stops growing at eight times its size, centred, and no
-    // error is raised.
+    // the design stops growing at eight times its size, centred beside the
+    // tape, which keeps to the right edge, and no error is raised.
     void anyWindowSize_data()
     {
         QTest::addColumn<QSizeF>("times"); // the design's width and height
@@ -1072,11 +1127,17 @@ private slots:
         QTEST(w.calvaran.scale(), "scale");
         QCOMPARE(reported, std::vector<int>());
         const QRect window = w.calvaran.rect();
+        const QRect handle = w.child("TapeSplitter")->geometry(),
+                    tape = w.child("Tape")->geometry();
         QRect used;
         for (const QWidget *child : w.calvaran.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            used |= child->geometry();
-        QVERIFY(window.contains(used));
-        QVERIFY(qAbs(used.center().x() - window.center().x()) <= 1 + w.calvaran.scale() * 8);
+            used |= child == w.child("Tape") || child == w.child("TapeSplitter")
+                ? QRect()
+                : child->geometry();
+        QVERIFY(window.contains(used | tape));
+        const int margin = 1 + int(w.calvaran.scale() * 8);
+        QVERIFY(qAbs(used.left() - (handle.left() - used.right())) <= margin);
+        QVERIFY(window.right() - tape.right() <= margin);
         for (const char *name : {"RomanValue", "ArabVal", "Text1"})
             QVERIFY(!w.child(name)->geometry().isEmpty());
     }
@@ -1179,12 +1240,7 @@ private slots:
         QFETCH(QByteArray, damage);
         QFETCH(QSize, opensAt);
         const QTemporaryDir settings;
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
-        forgetSettings();
-        const auto restore = qScopeGuard([&] {
-            qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
-            forgetSettings();
-        });
+        const auto restore = useSettingsIn(settings.path(), home.filePath("config"));
         QFETCH(int, dragged);
         if (opensAt == QSize(0, 0))
             opensAt = Calvaran().size();

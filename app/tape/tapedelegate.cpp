@@ -60,10 +60,10 @@ QRect TapeDelegate::textRect(const QStyleOptionViewItem &option) const
     // The margin Qt's own styles leave around an item's text.
     const QStyle *style = option.widget ? option.widget->style() : QApplication::style();
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
-    // Where the view asks for a size it gives no place: the column's width.
     QRect place = option.rect;
-    if (const auto *view = qobject_cast<const QAbstractItemView *>(option.widget);
-        view && place.isEmpty())
+    // Where the view asks for a size it gives its own place: the entry's is
+    // as wide as the column.
+    if (const auto *view = qobject_cast<const QAbstractItemView *>(option.widget))
         place.setWidth(view->viewport()->width());
     return place.adjusted(margin, 0, -margin, 0);
 }
@@ -142,12 +142,13 @@ QSize TapeDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelInd
     for (const QString &text : index.data().toString().split(u'\n')) {
         const QString line = named(text, failed);
         const QString result = line.mid(line.lastIndexOf(QStringLiteral(" = ")));
-        if (metrics.maxWidth() * result.size() <= width)
+        // Not even "…" before the result: the result goes on a line of its own.
+        if (metrics.maxWidth() * (result.size() + 1) <= width)
             continue;
         auto known = resultWidths_.constFind(result);
         if (known == resultWidths_.cend())
             known = resultWidths_.insert(result, metrics.horizontalAdvance(result));
-        if (*known > width)
+        if (*known + metrics.horizontalAdvance(QChar(0x2026)) > width)
             more += fitted(line, option.font, width).size() - 1;
     }
     return {0, twoLines_ + int(more) * metrics.lineSpacing()};

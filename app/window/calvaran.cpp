@@ -183,10 +183,11 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
         typeInPad1_->setFocus();
     });
     tapePanel_->typed.connect([this](QKeyEvent *key) { typeIntoBox(key); });
-    tapeSplitter_->pressed.connect([this] { tapeWidthAtPress_ = tapeWidth_; });
-    tapeSplitter_->dragged.connect([this](int pixels) {
-        setTapeWidth(tapeWidthAtPress_ + int(std::lround(pixels * TwipsPerPixel / scale_)));
+    tapeSplitter_->pressed.connect([this] {
+        tapeWidthAtPress_ = tapeWidth_;
+        widthAtPress_ = width();
     });
+    tapeSplitter_->dragged.connect([this](int pixels) { dragTape(pixels); });
     tapeSplitter_->released.connect([this] { keepSetting(TapeWidthKey, tapeWidth_); });
     tapeToggle_ = tapePanel_->showAction();
     connect(tapeToggle_, &QAction::triggered, this, [this](bool shown) {
@@ -235,16 +236,25 @@ void Calvaran::showTape(bool shown)
     });
 }
 
-void Calvaran::setTapeWidth(int twips)
+void Calvaran::dragTape(int growth)
 {
-    twips = std::clamp(twips, NarrowestTape, WidestTape);
-    if (twips == tapeWidth_)
-        return;
-    makeRoom([&] {
-        tapeWidth_ = twips;
-        std::ranges::find(designPlaces_, tapePanel_, &std::pair<QWidget *, QRect>::first)
-            ->second.setWidth(twips);
-    });
+    // The handle follows the pointer: the tape's right edge stays with the
+    // window's, and the design keeps its factor. Where the design leaves no
+    // room the tape still widens, and the window grows at its right edge;
+    // past the narrowest tape the window does so too, so that the handle
+    // follows on.
+    const int wanted = tapeWidthAtPress_ + int(std::lround(growth * TwipsPerPixel / scale_));
+    tapeWidth_ = std::clamp(wanted, NarrowestTape, WidestTape);
+    std::ranges::find(designPlaces_, tapePanel_, &std::pair<QWidget *, QRect>::first)
+        ->second.setWidth(tapeWidth_);
+    const int beyond
+        = std::max(0, int(std::lround((tapeWidth_ - wanted) * scale_ / TwipsPerPixel)));
+    setMinimumSize(designPixels(contentWidth(), openingScale_));
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        resize(std::max(designPixels(contentWidth(), scale_).width(), widthAtPress_ + beyond),
+            height());
+    placedSize_ = {};
+    placeDesign(scale_);
 }
 
 void Calvaran::makeRoom(const std::function<void()> &change)
@@ -303,12 +313,17 @@ void Calvaran::placeDesign(qreal factor)
     const QList<TextFit *> fits = findChildren<TextFit *>();
     for (TextFit *fit : fits)
         fit->setScale(factor);
-    // Centred in the window when its shape differs from the design's.
-    const int left = std::max(0, (width() * TwipsPerPixel - scaled(contentWidth(), factor)) / 2);
+    // Centred in the window when its shape differs from the design's; the
+    // tape and its handle keep to the right edge, so that the handle can be
+    // dragged to the right with the tape's edge staying.
+    const int extra = std::max(0, width() * TwipsPerPixel - scaled(contentWidth(), factor));
     const int top = std::max(0, (height() * TwipsPerPixel - scaled(DesignHeight, factor)) / 2);
-    for (const auto &[widget, place] : designPlaces_)
-        moveTwips(widget, left + scaled(place.left(), factor), top + scaled(place.top(), factor),
-            scaled(place.width(), factor), scaled(place.height(), factor));
+    for (const auto &[widget, place] : designPlaces_) {
+        const bool right = widget == tapePanel_ || widget == tapeSplitter_;
+        moveTwips(widget, (right ? extra : extra / 2) + scaled(place.left(), factor),
+            top + scaled(place.top(), factor), scaled(place.width(), factor),
+            scaled(place.height(), factor));
+    }
     // Each text is measured once in its new place: those that a move
     // resized have fitted already.
     for (TextFit *fit : fits)

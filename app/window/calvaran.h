@@ -94,7 +94,8 @@ private:
     // The design keeps its factor while the tape comes, goes or changes its
     // width: the window grows or shrinks by the difference.
     void makeRoom(const std::function<void()> &change);
-    void setTapeWidth(int twips);
+    // The pointer moved this many pixels to the left of where it pressed the handle.
+    void dragTape(int growth);
     void placeDesign(qreal factor);
     qreal fittingScale() const;
     int contentWidth() const;
@@ -120,6 +121,7 @@ private:
     // The tape's width at the design's size, as the person dragged it.
     int tapeWidth_ = 0;
     int tapeWidthAtPress_ = 0;
+    int widthAtPress_ = 0;
 
     std::vector<std::pair<QWidget *, QRect>> designPlaces_;
     qreal openingScale_ = 1;
