@@ -17,29 +17,6 @@ constexpr int DesignHeight = 2970;
 
 const QString OrientKey = QStringLiteral("Orient");
 
-struct ButtonText
-{
-    const char *name;
-    const char *caption;
-    const char *toolTip;
-};
-
-// Indexed like PadAction. The tooltips and Clear's caption are
-// translated where the buttons are made; the symbols are the same in every
-// language, and so are the keys typed into the type-in box.
-constexpr std::array<ButtonText, 8> Buttons = {{
-    {"Add", "&+", QT_TRANSLATE_NOOP("ParenBase", "Add")},
-    {"Div", "&/", QT_TRANSLATE_NOOP("ParenBase", "Divide")},
-    {"Mult", "&*", QT_TRANSLATE_NOOP("ParenBase", "Multiply")},
-    {"Subt", "-&--", QT_TRANSLATE_NOOP("ParenBase", "Subtract")},
-    {"LParen", "&(", QT_TRANSLATE_NOOP("ParenBase", "Start Paren")},
-    {"RParen", "&)", QT_TRANSLATE_NOOP("ParenBase", "End Paren")},
-    {"Equals", "&=", QT_TRANSLATE_NOOP("ParenBase", "Equals")},
-    //: The button that clears the calculation; & marks its access key, a
-    //: letter that no other button of the window uses.
-    {"Clear", QT_TRANSLATE_NOOP("ParenBase", "Clea&r"), ""},
-}};
-
 QString translated(const char *text)
 {
     return *text == 0 ? QString() : QCoreApplication::translate("ParenBase", text);
@@ -56,11 +33,13 @@ ParenBase::ParenBase(QWidget *parent)
           QCoreApplication::translate("ParenBase", "Basic Calculations"),
           QCoreApplication::translate("ParenBase", "Basic Calculations")))
 {
-    static_assert(Buttons.size() == ButtonCount);
+    static_assert(Operations.size() == ButtonCount);
     for (std::size_t i = 0; i < ButtonCount; ++i) {
-        const ButtonText &text = Buttons[i];
-        buttons_[i] = makeButton(border_, QString::fromLatin1(text.name), translated(text.caption),
-            translated(text.toolTip));
+        // The symbols are the same in every language, and so are the keys
+        // typed into the type-in box.
+        const Operation &op = Operations[i];
+        buttons_[i] = makeButton(
+            border_, QString::fromLatin1(op.name), translated(op.caption), translated(op.toolTip));
         const auto which = static_cast<PadAction>(i);
         // A failed calculation is reported here and the pad stays usable.
         QObject::connect(buttons_[i], &QPushButton::clicked, this,

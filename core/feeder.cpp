@@ -2,6 +2,7 @@
 
 #include "core/calculation.h"
 #include "core/numeralparse.h"
+#include "core/operations.h"
 #include "core/reader.h"
 #include "core/statustext.h"
 
@@ -11,10 +12,11 @@
 
 namespace {
 
-// The keys after which a line waits for more: it goes on in the next line.
+// The keys after which a line waits for more: it goes on in the next.
 bool waitsForOperand(QChar key)
 {
-    return key != u')' && key != u'=' && key != u'r';
+    const Operation *op = operationOf(key);
+    return op && op->lineWaits;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "core/numeralparse.h"
 
 #include "core/errors.h"
+#include "core/reader.h"
 #include "core/romannumeral.h"
 #include "core/textservices.h"
 
@@ -30,7 +31,7 @@ std::optional<double> readEntry(const QString &text)
     // A sign goes with a numeral of any form, as with a decimal number:
     // -XIV is -14. The sign alone is no numeral, though the empty one is 0.
     // The minus signs the calculator writes count as the one typed.
-    const auto isMinus = [](QChar c) { return c == u'-' || c == u'\u2212' || c == u'\uff0d'; };
+    const auto isMinus = [](QChar c) { return operationKey(c) == u'-'; };
     if (!trimmed.isEmpty() && isMinus(trimmed.front())) {
         if (trimmed.size() == 1 || trimmed[1].isSpace() || isMinus(trimmed[1])
             || trimmed[1] == u'+')

@@ -42,41 +42,23 @@ bool dividesByZero(double divisor)
 
 QChar pendingKey(std::int16_t code)
 {
-    return code >= PendingCode::Add && code <= PendingCode::Subtract ? u"+/*-"[code - 1] : QChar();
+    const Operation *op = pendingOperation(code);
+    return op ? QChar(op->key) : QChar();
 }
 
 QChar pendingSign(std::int16_t code)
 {
-    return code >= PendingCode::Add && code <= PendingCode::Subtract
-        ? u"+\u00f7\u00d7\u2212"[code - 1]
-        : QChar();
-}
-
-std::int16_t pendingCode(PadAction action)
-{
-    switch (action) {
-    case PadAction::Add:
-        return PendingCode::Add;
-    case PadAction::Div:
-        return PendingCode::Divide;
-    case PadAction::Mult:
-        return PendingCode::Multiply;
-    case PadAction::Subt:
-        return PendingCode::Subtract;
-    default:
-        return PendingCode::None;
-    }
-}
-
-QChar padKey(PadAction action)
-{
-    return QStringView(u"+/*-()=r")[static_cast<int>(action)];
+    const Operation *op = pendingOperation(code);
+    return op ? QChar(op->sign) : QChar();
 }
 
 std::optional<PadAction> padAction(QChar key)
 {
-    const qsizetype index = QStringView(u"+/*-()=r").indexOf(key);
-    return index < 0 ? std::nullopt : std::optional(static_cast<PadAction>(index));
+    for (const Operation &op : Operations) {
+        if (key == op.key)
+            return op.action;
+    }
+    return std::nullopt;
 }
 
 void PadEngine::setTypeIn(const QString &text)

@@ -1,22 +1,13 @@
 #pragma once
 
 #include "core/event.h"
+#include "core/operations.h"
 
 #include <QChar>
 #include <QString>
 
 #include <cstdint>
 #include <optional>
-
-// The operation that waits for its right-hand operand. The numbers travel
-// between the keypad and the host's saved sub-expressions, so they are fixed.
-namespace PendingCode {
-inline constexpr std::int16_t None = 0;
-inline constexpr std::int16_t Add = 1;
-inline constexpr std::int16_t Divide = 2;
-inline constexpr std::int16_t Multiply = 3;
-inline constexpr std::int16_t Subtract = 4;
-} // namespace PendingCode
 
 // Applies the operation named by code to the accumulator with value as its
 // right-hand operand; a code outside 0..4 does no arithmetic. A division by
@@ -33,15 +24,18 @@ bool dividesByZero(double divisor);
 QChar pendingKey(std::int16_t code);
 QChar pendingSign(std::int16_t code);
 
-// The keypad's actions, in the order its buttons are laid out.
-enum class PadAction { Add, Div, Mult, Subt, LParen, RParen, Equals, Clear };
-
 // The code an action leaves pending: None for all but the four operations.
-std::int16_t pendingCode(PadAction action);
+inline std::int16_t pendingCode(PadAction action)
+{
+    return operation(action).pending;
+}
 
 // The operation key of an action: "+", "/", "*", "-", "(", ")", "=" or "r".
-QChar padKey(PadAction action);
-// The action of an operation key; none for any other character.
+inline QChar padKey(PadAction action)
+{
+    return operation(action).key;
+}
+// The action of an operation key as typed; none for any other character.
 std::optional<PadAction> padAction(QChar key);
 
 struct PadState

@@ -1,5 +1,7 @@
 #include "core/reader.h"
 
+#include "core/operations.h"
+
 #include <QLocale>
 
 namespace {
@@ -13,51 +15,16 @@ bool isDigit(QChar c)
 
 QChar operationKey(QChar character)
 {
-    switch (character.unicode()) {
-    case u'=':
-    case u'+':
-    case u'-':
-    case u')':
-    case u'(':
-    case u'*':
-    case u'/':
-    case u'r':
-        return character;
-    case 0x00D7: // ×
-    case 0xFF0A: // full-width *
-        return u'*';
-    case 0x00F7: // ÷
-    case 0xFF0F: // full-width /
-        return u'/';
-    case 0x2212: // − minus sign
-    case 0xFF0D: // full-width -
-        return u'-';
-    case 0xFF0B:
-        return u'+';
-    case 0xFF1D:
-        return u'=';
-    case 0xFF08:
-        return u'(';
-    case 0xFF09:
-        return u')';
-    default:
-        return {};
-    }
+    const Operation *op = operationOf(character);
+    return op ? QChar(op->key) : QChar();
 }
 
 bool signMayFollow(QChar key)
 {
-    switch (key.unicode()) {
-    case 0:
-    case u'(':
-    case u'+':
-    case u'-':
-    case u'*':
-    case u'/':
+    if (key.isNull())
         return true;
-    default:
-        return false;
-    }
+    const Operation *op = operationOf(key);
+    return op && op->signMayFollow;
 }
 
 PieceReader::PieceReader(QStringView text, bool signFirst)

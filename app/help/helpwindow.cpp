@@ -2,6 +2,7 @@
 
 #include "app/buildinfo.h"
 #include "core/errors.h"
+#include "core/operations.h"
 #include "core/romannumeral.h"
 #include "core/textservices.h"
 
@@ -36,7 +37,7 @@ struct KeyHelp
     const char *what;
 };
 constexpr KeyHelp KeyTable[] = {
-    {Keys::Typed, "0\u20269  I V X L C D M  0X\n+ - * / ( ) = r",
+    {Keys::Typed, "0\u20269  I V X L C D M  0X\n",
         QT_TRANSLATE_NOOP("HelpWindow",
             "In the type-in box: type a number, then end it with an operation; r clears the "
             "calculation.")},
@@ -89,8 +90,12 @@ QString keyNames(const KeyHelp &row, const QWidget *calculator)
 {
     QList<QKeySequence> keys;
     switch (row.kind) {
-    case Keys::Typed:
-        return QString::fromUtf8(row.keys);
+    case Keys::Typed: {
+        QStringList operations;
+        for (const Operation &op : Operations)
+            operations << QString(QChar(op.key));
+        return QString::fromUtf8(row.keys) + operations.join(u' ');
+    }
     case Keys::Sequences:
         keys = QKeySequence::listFromString(
             QString::fromLatin1(row.keys), QKeySequence::PortableText);
