@@ -166,9 +166,10 @@ bool Feeder::Slices::feedSome(int pieces)
         total_ = std::move(result);
         if (total_.unread()) {
             // The rest of a line cut into slices, then the lines after it.
-            const QStringView after = lines_[line_].sliced(offset_);
-            total_.unreadLine = (total_.unreadLine + after.toString()).trimmed();
-            total_.rest = (total_.rest + after.toString()).trimmed();
+            if (const QStringView after = lines_[line_].sliced(offset_); !after.isEmpty()) {
+                total_.unreadLine = (total_.unreadLine + after.toString()).trimmed();
+                total_.rest = (total_.rest + after.toString()).trimmed();
+            }
             for (qsizetype j = line_ + 1; j < lines_.size(); ++j)
                 total_.rest += u' ' + lines_[j].trimmed().toString();
             total_.rest = total_.rest.trimmed();

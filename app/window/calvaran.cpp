@@ -154,9 +154,14 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
 
     calculation_ = std::make_unique<Calculation>(parenBase1_->engine(), stack1_->shiftStack());
     parenBase1_->clicked = [this](PadAction action) { calculation_->act(action); };
-    calculation_->show = [this](double value) { showValue(value); };
-    calculation_->showFailure = [this] { showFailure(); };
-    calculation_->emptyEntry = [this] { typeInPad1_->setValue(0); };
+    calculation_->show = [this](double value) { display([this, value] { showValue(value); }); };
+    calculation_->showFailure = [this] { display([this] { showFailure(); }); };
+    calculation_->emptyEntry = [this] {
+        if (batching_)
+            pendingEmpty_ = true;
+        else
+            typeInPad1_->setValue(0);
+    };
     typeInPad1_->signMayStand = [this] { return calculation_->signMayFollow(); };
     // A click on the keypad reaches the calculation through the engine's
     // events; the status line follows every action.
@@ -293,6 +298,24 @@ void Calvaran::showError(const RuntimeError &error)
     }
     statusLine_->setError(error.text());
     showStatus();
+}
+
+void Calvaran::display(const std::function<void()> &show)
+{
+    if (batching_)
+        pendingShow_ = show;
+    else
+        show();
+}
+
+void Calvaran::showSteps(bool one)
+{
+    batching_ = !one;
+    statusLine_->hold(!one);
+    if (const std::function<void()> show = std::exchange(pendingShow_, {}))
+        show();
+    if (std::exchange(pendingEmpty_, false))
+        typeInPad1_->setValue(0);
 }
 
 void Calvaran::showStatus(const QString &message)

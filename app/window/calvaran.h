@@ -100,6 +100,12 @@ private:
     qreal fittingScale() const;
     int contentWidth() const;
     void showStatus(const QString &message = {});
+    // While a paste is fed, what the readouts and the status line would show
+    // after each step waits for the end of its slice, where only the last is
+    // shown: laying out each would cost more than the calculation. Shows
+    // what waits, then each step (one) or the last of a slice.
+    void display(const std::function<void()> &show);
+    void showSteps(bool one);
 
     ParenBase *parenBase1_;
     Stack *stack1_;
@@ -117,6 +123,9 @@ private:
     std::unique_ptr<Calculation> calculation_;
     std::unique_ptr<Tape> tape_;
     std::unique_ptr<PasteRun> paste_;
+    bool batching_ = false;
+    std::function<void()> pendingShow_;
+    bool pendingEmpty_ = false;
     bool tapeShown_ = false;
     // The tape's width at the design's size, as the person dragged it.
     int tapeWidth_ = 0;

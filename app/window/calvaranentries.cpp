@@ -94,13 +94,14 @@ void Calvaran::typeInPadUnread()
 void Calvaran::typeInPadPasted(const QString &text)
 {
     paste_.reset();
-    paste_ = std::make_unique<PasteRun>(*calculation_, this, text, [this] { pasteStep(); });
-    if (paste_->done())
-        pasteStep();
+    paste_ = std::make_unique<PasteRun>(
+        *calculation_, this, text, [this] { showSteps(false); }, [this] { pasteStep(); });
+    pasteStep();
 }
 
 void Calvaran::pasteStep()
 {
+    showSteps(true);
     if (!paste_->done()) {
         if (paste_->elapsed() >= ProgressAfter)
             showStatus(QCoreApplication::translate("Calvaran",

@@ -17,11 +17,12 @@ constexpr int PiecesAtATime = 256;
 
 } // namespace
 
-PasteRun::PasteRun(
-    Calculation &calculation, QWidget *window, QString text, std::function<void()> step)
+PasteRun::PasteRun(Calculation &calculation, QWidget *window, QString text,
+    std::function<void()> before, std::function<void()> step)
     : window_(window)
     , feeder_(calculation)
     , slices_(std::make_unique<Feeder::Slices>(feeder_, std::move(text)))
+    , before_(std::move(before))
     , step_(std::move(step))
     , next_(new QTimer(this))
 {
@@ -49,6 +50,7 @@ void PasteRun::feedSlice()
 {
     if (done_)
         return;
+    before_();
     // Until the slice is fed whole, a run-time error ends the paste.
     done_ = failed_ = true;
     guarded([this] {

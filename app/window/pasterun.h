@@ -20,9 +20,10 @@ class QWidget;
 class PasteRun : public QObject
 {
 public:
-    // step runs after each slice, and once more when the paste is done or
-    // stopped; it is not called from the constructor.
-    PasteRun(Calculation &calculation, QWidget *window, QString text, std::function<void()> step);
+    // before runs before each slice; step after each slice, and once more
+    // when the paste is done or stopped, but not from the constructor.
+    PasteRun(Calculation &calculation, QWidget *window, QString text, std::function<void()> before,
+        std::function<void()> step);
     ~PasteRun() override;
 
     bool done() const { return done_; }
@@ -46,6 +47,7 @@ private:
     QWidget *window_;
     Feeder feeder_;
     std::unique_ptr<Feeder::Slices> slices_;
+    std::function<void()> before_;
     std::function<void()> step_;
     QTimer *next_;
     QElapsedTimer clock_;

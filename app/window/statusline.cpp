@@ -10,6 +10,7 @@
 #include <QLabel>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -63,6 +64,21 @@ void StatusLine::say(
         text = statustext::rounded(roman);
     if (text.isEmpty())
         text = progress();
+    if (held_)
+        heldText_ = text;
+    else
+        show(text);
+}
+
+void StatusLine::hold(bool held)
+{
+    held_ = held;
+    if (!held && heldText_)
+        show(*std::exchange(heldText_, std::nullopt));
+}
+
+void StatusLine::show(const QString &text)
+{
     // The same text again is no news: a screen reader hears it once.
     if (text == label_->text())
         return;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class Calculation;
 class QLabel;
 class QWidget;
@@ -28,8 +30,15 @@ public:
     void say(const Calculation &calculation, const QString &problem, const QString &message,
         double roman);
 
+    // While held, only the last text said is shown, when it is let go.
+    void hold(bool held);
+
 private:
+    void show(const QString &text);
+
     QLabel *label_;
+    bool held_ = false;
+    std::optional<QString> heldText_;
     QString error_;
     bool errorFresh_ = false;
 };
