@@ -180,7 +180,11 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     connect(quit, &QShortcut::activated, this, &QWidget::close);
 
     tape_ = std::make_unique<Tape>(parenBase1_->engine(), *calculation_);
-    tape_->written.connect([this](const TapeEntry &entry) { tapePanel_->add(entry); });
+    tape_->written.connect([this](const TapeEntry &entry) {
+        tapePanel_->add(entry);
+        // The result the entry names is shown next, in a paste too.
+        showNext_ = true;
+    });
     tapePanel_->said.connect([this](const QString &message) { showStatus(message); });
     tellSettingsNews([this](const QString &message) { showStatus(message); });
     tapePanel_->reused.connect([this](const QString &text) {
@@ -302,10 +306,12 @@ void Calvaran::showError(const RuntimeError &error)
 
 void Calvaran::display(const std::function<void()> &show)
 {
-    if (batching_)
+    if (batching_ && !std::exchange(showNext_, false)) {
         pendingShow_ = show;
-    else
-        show();
+        return;
+    }
+    pendingShow_ = {};
+    show();
 }
 
 void Calvaran::showSteps(bool one)

@@ -126,6 +126,7 @@ private:
     bool batching_ = false;
     std::function<void()> pendingShow_;
     bool pendingEmpty_ = false;
+    bool showNext_ = false;
     bool tapeShown_ = false;
     // The tape's width at the design's size, as the person dragged it.
     int tapeWidth_ = 0;

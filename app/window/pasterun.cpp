@@ -13,7 +13,7 @@ namespace {
 // answers several times within a tenth of a second.
 constexpr qint64 SliceTime = 40;
 // The pieces fed between looks at the clock.
-constexpr int PiecesAtATime = 256;
+constexpr int PiecesAtATime = 64;
 
 } // namespace
 
