@@ -24,6 +24,7 @@
 #include "widgets/propertybag.h"
 #include "widgets/readoutbox.h"
 #include "widgets/twips.h"
+#include "widgets/vinculum.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -34,6 +35,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -568,6 +570,55 @@ private slots:
         w.text1()->setFocus();
         QVERIFY(focused != tape->viewport()->grab().toImage());
         tape->setStyle(nullptr);
+    }
+
+    // The vinculum is one unbroken bar over a run of barred letters, with
+    // clear space between it and their tops, in a sans-serif font as the
+    // tape's and a serif one as the readouts', small and large.
+    void vinculumIsOneBarClearOfItsLetters_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("pixels");
+        for (const char *family : {"DejaVu Sans", "Liberation Serif"})
+            for (const int pixels : {11, 14, 40})
+                QTest::addRow("%s, %d px", family, pixels) << QString(family) << pixels;
+    }
+    void vinculumIsOneBarClearOfItsLetters()
+    {
+        QFETCH(QString, family);
+        QFETCH(int, pixels);
+        QImage image(20 * pixels, 3 * pixels, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QFont font(family);
+        font.setPixelSize(pixels);
+        QPainter painter(&image);
+        painter.setFont(font);
+        drawBarredLine(painter, image.rect(), "CL\u0305X\u0305I\u0305V");
+        painter.end();
+        const auto inked = [&](int y, int x) { return qGray(image.pixel(x, y)) < 160; };
+        const auto blank = [&](int y) {
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 250)
+                    return false;
+            return true;
+        };
+        int y = 0;
+        while (y < image.height() && blank(y))
+            ++y;
+        // One run of ink across the barred letters, and nowhere else.
+        QList<int> ends;
+        for (int x = 0; x < image.width(); ++x)
+            if (inked(y, x) != (x > 0 && inked(y, x - 1)))
+                ends << x;
+        const QFontMetrics metrics(font);
+        QCOMPARE(ends.size(), 2);
+        QVERIFY(qAbs(ends[0] - metrics.horizontalAdvance("C")) <= 1);
+        QVERIFY(qAbs(ends[1] - ends[0] - metrics.horizontalAdvance("LXI")) <= 1);
+        // Clear of the letters: the bar's few rows, then a blank one.
+        const int bar = y;
+        while (y < image.height() && !blank(y))
+            ++y;
+        QVERIFY2(y - bar <= 1 + pixels / 10, qPrintable(QString::number(y - bar)));
     }
 
     // Every entry is drawn at the tape's font size: a long one in the narrow

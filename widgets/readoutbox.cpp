@@ -1,6 +1,7 @@
 #include "widgets/readoutbox.h"
 
 #include "widgets/readoutaccessible.h"
+#include "widgets/vinculum.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -223,7 +224,7 @@ void ReadoutBox::paintEvent(QPaintEvent *)
         selection << range;
     }
     const QPointF origin = textOrigin();
-    laidOut().draw(&painter, origin, selection);
+    drawWithVinculum(painter, laidOut(), origin, selection);
     // A steady cursor shows where the keyboard is, frame or not.
     if (hasFocus())
         laidOut().drawCursor(&painter, origin, cursor_);

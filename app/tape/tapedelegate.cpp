@@ -1,6 +1,7 @@
 #include "app/tape/tapedelegate.h"
 
 #include "app/tape/tapemodel.h"
+#include "widgets/vinculum.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -101,7 +102,7 @@ void TapeDelegate::paint(
     row.setHeight(row.height() / int(std::max<qsizetype>(1, shown.size())));
     painter->setFont(item.font);
     for (const QString &line : shown) {
-        painter->drawText(row, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line);
+        drawBarredLine(*painter, row, line);
         row.translate(0, row.height());
     }
     if (focused) {
