@@ -20,6 +20,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QStyle>
@@ -259,6 +261,17 @@ bool TypeInPad::eventFilter(QObject *watched, QEvent *event)
         showContextMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
         return true;
     }
+    // A large text dropped, or pasted with the middle button, as with the keys.
+    if (watched == text1_ && event->type() == QEvent::Drop
+        && pasteLarge(static_cast<QDropEvent *>(event)->mimeData()->text())) {
+        static_cast<QDropEvent *>(event)->acceptProposedAction();
+        return true;
+    }
+    if (watched == text1_ && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton
+        && QGuiApplication::clipboard()->supportsSelection()
+        && pasteLarge(QGuiApplication::clipboard()->text(QClipboard::Selection)))
+        return true;
     if (watched != text1_ || event->type() != QEvent::KeyPress)
         return UserControl::eventFilter(watched, event);
     const auto *press = static_cast<const QKeyEvent *>(event);
