@@ -112,12 +112,12 @@ void Calvaran::pasteStep()
     // Not deleted here: it may be the caller.
     PasteRun *paste = paste_.release();
     paste->deleteLater();
-    if (!paste->failed())
-        showPasted(*paste);
 #ifdef __GLIBC__
     // What a large paste took goes back to the system.
-    ::malloc_trim(0);
+    connect(paste, &QObject::destroyed, [] { ::malloc_trim(0); });
 #endif
+    if (!paste->failed())
+        showPasted(*paste);
 }
 
 void Calvaran::showPasted(const PasteRun &paste)
