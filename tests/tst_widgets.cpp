@@ -789,7 +789,8 @@ private slots:
         row("{Tape}{Home}{Delete}{Down}{Delete}{Ctrl+Z}{Ctrl+Z}", all, "");
         row("{Tape}{Ctrl+A}{Delete}5+5={Ctrl+Z}", all + ", 5 + 5 = 10", "");
         row("{Tape}{Home}{Delete}{ClearTape}{Ctrl+Z}", last2, last2);
-        row("{Tape}{Ctrl+Z}", all, ""); // nothing to bring back
+        row("{ClearTape}{ClearTape}", "", all); // an empty tape's clear keeps the last one
+        row("{Tape}{Ctrl+Z}", all, "");         // nothing to bring back
     }
     void tapeUndo()
     {

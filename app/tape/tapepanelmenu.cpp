@@ -20,6 +20,9 @@
 
 void TapePanel::clearTape()
 {
+    // An empty tape's clear leaves the entries cleared before where they are.
+    if (model_->rowCount() == 0)
+        return rewriteFile();
     // Kept beside the tape before it is emptied, for a slip that the window's
     // closing put beyond Undo.
     const bool kept = file_.keepCleared(model_->entries());
@@ -27,8 +30,6 @@ void TapePanel::clearTape()
     std::iota(rows.begin(), rows.end(), 0);
     const std::size_t cleared = model_->remove(std::move(rows));
     rewriteFile();
-    if (cleared == 0)
-        return;
     const QString undoKey = undo_->shortcut().toString(QKeySequence::NativeText);
     tell(kept ? QCoreApplication::translate("TapePanel",
              "Tape cleared (%n entries, also kept in %1); %2 brings them back",
