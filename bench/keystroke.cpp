@@ -1,13 +1,9 @@
 // The cost of one keystroke into the calculator's type-in box, from the key
-// press to both readouts holding their new text, beside the same keystroke
-// into a bare QLineEdit. Everything after the key happens synchronously inside
-// it, so the time of the key click is the whole cost; repainting comes later
-// from the event loop and is left out of both. The readouts hold their new
-// text at once but lay it out when painted, so that work falls in the
-// repaint, as the bare box's painting does. Under X11 the server has drawn
-// each frame before the next key, as it has between a person's keystrokes:
-// otherwise it draws on the other core while the next key is timed, and more
-// so for the calculator's larger frames.
+// press to the window painted with everything it changed (both readouts, the
+// status line, the tape at =), beside the same keystroke into a window of
+// plain Qt widgets showing the same texts (bench/plainwindow.h). Under X11
+// the server has also drawn the frame before the clock stops: a round trip,
+// as between a person's keystrokes.
 //
 // usage: bench-keystroke [repetitions] [--callgrind]
 // With --callgrind, run under valgrind --tool=callgrind --collect-atstart=no
@@ -15,6 +11,7 @@
 // its own, labelled "target|entry|keystrokes".
 
 #include "bench/benchwindows.h"
+#include "bench/plainwindow.h"
 #include "bench/stats.h"
 
 #include <QApplication>
@@ -59,8 +56,8 @@ constexpr Entry Entries[] = {
 };
 constexpr std::size_t EntryCount = std::size(Entries);
 
-enum Target { Calculator, Bare, TargetCount };
-constexpr const char *TargetNames[TargetCount] = {"calculator", "bare"};
+enum Target { Calculator, Plain, TargetCount };
+constexpr const char *TargetNames[TargetCount] = {"calculator", "plain"};
 
 using Samples = std::array<std::array<std::vector<double>, EntryCount>, TargetCount>;
 
@@ -77,32 +74,52 @@ void drawn()
 #endif
 }
 
-// The only function callgrind counts in, so it must stay a call of its own.
-[[gnu::noipa]] void typeKey(QLineEdit *box, char key)
+// The only function callgrind counts in, so it must stay a call of its own:
+// the key, what the plain window then shows, and the frame drawn.
+[[gnu::noipa]] void typeKey(
+    QLineEdit *box, char key, PlainWindow *plain, const PlainWindow::Shown *shown)
 {
     QTest::keyClick(box, key);
+    if (plain)
+        plain->show(*shown);
+    drawn();
 }
 
 class Typist
 {
 public:
-    explicit Typist(BenchWindows &windows)
+    Typist(BenchWindows &windows, PlainWindow &plain)
         : windows_(windows)
+        , plain_(plain)
     { }
 
-    // Types one entry from an empty box, each keystroke timed on its own.
-    void type(Target target, const Entry &entry, std::vector<double> &nanoseconds)
+    // Types each entry into the calculator and keeps what it showed after
+    // each key, for the plain window to show.
+    void record()
     {
-        QLineEdit *box = target == Calculator ? windows_.typeIn : windows_.bareBox;
+        for (std::size_t e = 0; e < EntryCount; ++e) {
+            clear(Calculator);
+            cleared_ = plain_.calculatorShows();
+            shown_[e].clear();
+            for (const char *key = Entries[e].keys; *key; ++key) {
+                typeKey(windows_.typeIn, *key, nullptr, nullptr);
+                shown_[e].push_back(plain_.calculatorShows());
+            }
+        }
+    }
+
+    // Types one entry from an empty box, each keystroke timed on its own.
+    void type(Target target, std::size_t entry, std::vector<double> &nanoseconds)
+    {
+        const bool plain = target == Plain;
+        QLineEdit *box = plain ? plain_.typeIn : windows_.typeIn;
         clear(target);
-        for (const char *key = entry.keys; *key; ++key) {
+        const char *keys = Entries[entry].keys;
+        for (std::size_t k = 0; keys[k]; ++k) {
             const auto start = std::chrono::steady_clock::now();
-            typeKey(box, *key);
+            typeKey(box, keys[k], plain ? &plain_ : nullptr, &shown_[entry][k]);
             const auto stop = std::chrono::steady_clock::now();
             nanoseconds.push_back(std::chrono::duration<double, std::nano>(stop - start).count());
-            // Paint the last keystroke's frame before the next one, as a
-            // person's typing would leave time to.
-            drawn();
         }
     }
 
@@ -114,30 +131,33 @@ private:
         if (target == Calculator)
             QTest::keyClick(windows_.typeIn, 'r');
         else
-            windows_.bareBox->clear();
+            plain_.show(cleared_);
         drawn();
     }
 
     BenchWindows &windows_;
+    PlainWindow &plain_;
+    PlainWindow::Shown cleared_;
+    std::array<std::vector<PlainWindow::Shown>, EntryCount> shown_;
 };
 
 void printTable(const Samples &samples)
 {
-    std::printf("| entry | keys | calculator µs/key | bare QLineEdit µs/key | ratio |\n");
+    std::printf("| entry | keys | calculator µs/key | plain widgets µs/key | ratio |\n");
     std::printf("|---|---:|---:|---:|---:|\n");
     std::array<std::vector<double>, TargetCount> all;
     for (std::size_t e = 0; e < EntryCount; ++e) {
         const double calculator = median(samples[Calculator][e]) / 1000;
-        const double bare = median(samples[Bare][e]) / 1000;
+        const double plain = median(samples[Plain][e]) / 1000;
         std::printf("| %s | %zu | %.1f | %.1f | %.2f |\n", Entries[e].label,
-            std::strlen(Entries[e].keys), calculator, bare, calculator / bare);
+            std::strlen(Entries[e].keys), calculator, plain, calculator / plain);
         for (int t = 0; t < TargetCount; ++t)
             all[t].insert(all[t].end(), samples[t][e].begin(), samples[t][e].end());
     }
     const double calculator = median(all[Calculator]) / 1000;
-    const double bare = median(all[Bare]) / 1000;
+    const double plain = median(all[Plain]) / 1000;
     std::printf("| all keystrokes | %zu | %.1f | %.1f | %.2f |\n", all[Calculator].size(),
-        calculator, bare, calculator / bare);
+        calculator, plain, calculator / plain);
 }
 
 // Alternating which goes first spreads the machine's slow moments evenly.
@@ -146,10 +166,10 @@ Samples measure(Typist &typist, int repetitions)
     Samples samples;
     for (int r = 0; r < repetitions; ++r) {
         for (std::size_t e = 0; e < EntryCount; ++e) {
-            const Target first = r % 2 == 0 ? Calculator : Bare;
-            const Target second = first == Calculator ? Bare : Calculator;
-            typist.type(first, Entries[e], samples[first][e]);
-            typist.type(second, Entries[e], samples[second][e]);
+            const Target first = r % 2 == 0 ? Calculator : Plain;
+            const Target second = first == Calculator ? Plain : Calculator;
+            typist.type(first, e, samples[first][e]);
+            typist.type(second, e, samples[second][e]);
         }
     }
     return samples;
@@ -164,7 +184,7 @@ void countInstructions(Typist &typist, int repetitions)
         for (std::size_t e = 0; e < EntryCount; ++e) {
             std::vector<double> nanoseconds;
             for (int r = 0; r < repetitions; ++r)
-                typist.type(Target(t), Entries[e], nanoseconds);
+                typist.type(Target(t), e, nanoseconds);
             const std::string label = std::string(TargetNames[t]) + "|" + Entries[e].label + "|"
                 + std::to_string(nanoseconds.size());
             CALLGRIND_DUMP_STATS_AT(label.c_str());
@@ -187,20 +207,29 @@ int main(int argc, char *argv[])
     }
 
     BenchWindows windows;
-    Typist typist(windows);
+    windows.bare.hide();
+    PlainWindow plain(windows.calculator);
+    // Beside the calculator, not over it: a covered window draws less.
+    plain.window.move(windows.calculator.frameGeometry().bottomLeft() + QPoint(0, 40));
+    plain.window.show();
+    if (!plain.typeIn || !QTest::qWaitForWindowExposed(&plain.window)) {
+        std::fprintf(stderr, "the plain window has no Text1 or was never exposed\n");
+        return 1;
+    }
+    Typist typist(windows, plain);
+    typist.record();
     // A first pass settles caches, fonts and lazily built state in both, and
     // makes sure that the keys take the calculator's real road.
-    // By its property: the readout's box has been a QLineEdit, and a
-    // commit measured with --before may have one.
+    // By its property: a commit measured with --before may have had its own box.
     const auto *readout = windows.calculator.findChild<QWidget *>(QStringLiteral("ArabVal"));
-    for (const Entry &entry : Entries) {
+    for (std::size_t e = 0; e < EntryCount; ++e) {
         std::vector<double> discarded;
-        typist.type(Calculator, entry, discarded);
-        typist.type(Bare, entry, discarded);
+        typist.type(Calculator, e, discarded);
         const QString shown = readout->property("text").toString();
-        if (shown != QLatin1String(entry.shown)) {
-            std::fprintf(
-                stderr, "%s shows %s, not %s\n", entry.label, qPrintable(shown), entry.shown);
+        typist.type(Plain, e, discarded);
+        if (shown != QLatin1String(Entries[e].shown)) {
+            std::fprintf(stderr, "%s shows %s, not %s\n", Entries[e].label, qPrintable(shown),
+                Entries[e].shown);
             return 1;
         }
     }

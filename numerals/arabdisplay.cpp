@@ -3,17 +3,17 @@
 #include "core/textservices.h"
 #include "numerals/readoutlayout.h"
 #include "widgets/controls.h"
-#include "widgets/readoutbox.h"
 
 #include <QCoreApplication>
 #include <QFrame>
+#include <QLineEdit>
 
 ArabDisplay::ArabDisplay(QWidget *parent)
     : UserControl(parent)
 {
     const QString spoken = QCoreApplication::translate("ArabDisplay", "Arabic numeral readout");
     border_ = makeFrame(this, QStringLiteral("Border"), spoken);
-    arabVal_ = makeReadoutBox(border_, QStringLiteral("ArabVal"), spoken);
+    arabVal_ = makeReadout(border_, QStringLiteral("ArabVal"), spoken);
     arabVal_->setText(QStringLiteral("0"));
     chainTabOrder(tabOrder());
     initTwipsSize(4275, 705);

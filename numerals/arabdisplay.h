@@ -3,7 +3,7 @@
 #include "widgets/usercontrol.h"
 
 class QFrame;
-class ReadoutBox;
+class QLineEdit;
 
 // Shows one number as decimal text, whatever its size.
 class ArabDisplay : public UserControl
@@ -24,5 +24,5 @@ protected:
 private:
     double value_ = 0;
     QFrame *border_;
-    ReadoutBox *arabVal_;
+    QLineEdit *arabVal_;
 };

@@ -4,13 +4,13 @@
 #include "numerals/readoutlayout.h"
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
-#include "widgets/readoutbox.h"
 #include "widgets/textfit.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QToolTip>
 
 RomanDisplay::RomanDisplay(QWidget *parent)
@@ -19,7 +19,7 @@ RomanDisplay::RomanDisplay(QWidget *parent)
     // Created back to front: the text box lies in front of the frame.
     const QString spoken = QCoreApplication::translate("RomanDisplay", "Roman numeral readout");
     border_ = makeFrame(this, QStringLiteral("Border"), spoken);
-    romanValue_ = makeReadoutBox(this, QStringLiteral("RomanValue"), spoken);
+    romanValue_ = makeReadout(this, QStringLiteral("RomanValue"), spoken);
     romanValue_->setFrame(false);
     TextFit::of(romanValue_)->setDesignFont(designFont(QStringLiteral("MS Serif"), 9.75));
     romanValue_->setText(romanZeroText());

@@ -7,7 +7,7 @@
 #include <QString>
 
 class QFrame;
-class ReadoutBox;
+class QLineEdit;
 
 // Shows one number as a Roman numeral.
 class RomanDisplay : public UserControl, private QAccessible::ActivationObserver
@@ -55,6 +55,6 @@ private:
     // Whether the box shows the numeral of showRoman (the zero text at
     // first), not a text given as it is.
     bool numeral_ = true;
-    ReadoutBox *romanValue_;
+    QLineEdit *romanValue_;
     QFrame *border_;
 };

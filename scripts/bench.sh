@@ -107,13 +107,13 @@ keystrokes() {
                 label = ""
             }
             END {
-                print "| entry | calculator Ir/key | bare QLineEdit Ir/key | ratio |"
+                print "| entry | calculator Ir/key | plain widgets Ir/key | ratio |"
                 print "|---|---:|---:|---:|"
                 for (i = 1; i <= n; ++i) {
-                    c = per["calculator", order[i]]; b = per["bare", order[i]]
+                    c = per["calculator", order[i]]; b = per["plain", order[i]]
                     printf "| %s | %.0f | %.0f | %.2f |\n", order[i], c, b, c / b
                 }
-                c = all["calculator"] / keys["calculator"]; b = all["bare"] / keys["bare"]
+                c = all["calculator"] / keys["calculator"]; b = all["plain"] / keys["plain"]
                 printf "| all keystrokes | %.0f | %.0f | %.2f |\n", c, b, c / b
             }' "$work"/keystroke.out.*
     done

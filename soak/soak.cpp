@@ -25,7 +25,6 @@
 #include "numerals/typeinpad.h"
 #include "tests/escapedtext.h"
 #include "tests/support.h"
-#include "widgets/readoutbox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -523,8 +522,8 @@ private:
     Calvaran window_ {tapeFolder_.path()};
     std::mt19937_64 rng_;
     QLineEdit *box_ = window_.findChild<QLineEdit *>(QStringLiteral("Text1"));
-    ReadoutBox *arabVal_ = window_.findChild<ReadoutBox *>(QStringLiteral("ArabVal"));
-    ReadoutBox *romanValue_ = window_.findChild<ReadoutBox *>(QStringLiteral("RomanValue"));
+    QLineEdit *arabVal_ = window_.findChild<QLineEdit *>(QStringLiteral("ArabVal"));
+    QLineEdit *romanValue_ = window_.findChild<QLineEdit *>(QStringLiteral("RomanValue"));
     QPushButton *copy_ = window_.typeInPad()->findChild<QPushButton *>(QStringLiteral("Command1"));
     QList<QPushButton *> buttons_ = window_.parenBase()->findChildren<QPushButton *>();
     const std::vector<QWidget *> components_ {window_.parenBase(), window_.stack(),

@@ -22,7 +22,6 @@
 #include "numerals/typeinpad.h"
 #include "widgets/fonts.h"
 #include "widgets/propertybag.h"
-#include "widgets/readoutbox.h"
 #include "widgets/twips.h"
 #include "widgets/vinculum.h"
 
@@ -81,11 +80,11 @@ QString spoken(QWidget *widget)
 QString cutText(const QWidget &window)
 {
     for (QWidget *widget : window.findChildren<QWidget *>()) {
-        const auto *box = qobject_cast<ReadoutBox *>(widget); // what a person types may scroll
+        const auto *box = qobject_cast<QLineEdit *>(widget);
         const auto *label = qobject_cast<QLabel *>(widget);
         const auto *button = qobject_cast<QPushButton *>(widget);
         QString text = button ? button->text() : label && !label->wordWrap() ? label->text() : "";
-        if (box)
+        if (box && box->isReadOnly()) // what a person types may scroll
             text = box->text();
         const int room = widget->width() - (box ? (box->hasFrame() ? 7 : 5) : 4);
         const QFontMetrics metrics(widget->font());
@@ -153,9 +152,8 @@ struct Window
     QString shown() const
     {
         QStringList shown;
-        for (const char *name : {"ArabVal", "RomanValue"})
-            shown << calvaran.findChild<ReadoutBox *>(name)->text();
-        shown << text1()->text();
+        for (const char *name : {"ArabVal", "RomanValue", "Text1"})
+            shown << calvaran.findChild<QLineEdit *>(name)->text();
         return (shown << QString::number(calvaran.parenBase()->acc())).join('|');
     }
     QString status() const { return calvaran.findChild<QLabel *>("StatusLine")->text(); }
@@ -1039,7 +1037,7 @@ private slots:
         const auto off = qScopeGuard([&] { chosen(w)->trigger(); });
         QVERIFY(chosen(w)->isChecked());
         w.enter(input);
-        const QString shown = w.calvaran.findChild<ReadoutBox *>("RomanValue")->text();
+        const QString shown = w.calvaran.findChild<QLineEdit *>("RomanValue")->text();
         QTEST(shown + '|' + w.status(), "roman");
         // What was copied reads back as the value on show.
         if (input.endsWith("{Command1}")) {
@@ -1535,7 +1533,7 @@ private slots:
     void romanReadout()
     {
         RomanDisplay roman;
-        auto *box = roman.findChild<ReadoutBox *>();
+        auto *box = roman.findChild<QLineEdit *>();
         // Described once a screen reader listens, and from then on at every change.
         QCOMPARE(box->accessibleDescription(), QString());
         QAccessible::setActive(true);
@@ -1562,73 +1560,6 @@ private slots:
         QCOMPARE(box->accessibleDescription(), "MCMXCIX: 1999; " + QToolTip::text());
     }
 
-    // A readout's text is selected and copied as in a read-only line edit;
-    // keys step over a letter and its bar together.
-    void readoutBox_data()
-    {
-        // Keys; "Tab" focuses by Tab, "Double" double-clicks the middle and
-        // "Click" clicks it, "Drag" drags across, "=text" shows that text.
-        QTest::addColumn<QString>("actions");
-        QTest::addColumn<QString>("selected");
-        QTest::addColumn<int>("cursor");
-        QTest::addColumn<QString>("copied");
-        const QString all = "X\u0305I\u0305CCXLV";
-        QTest::newRow("shown: cursor after it") << ""
-                                                << "" << 9 << "";
-        QTest::newRow("Tab selects all") << "Tab,Ctrl+C" << all << 9 << all;
-        QTest::newRow("Shift+Left") << "Shift+Left,Ctrl+C"
-                                    << "V" << 8 << "V";
-        QTest::newRow("Shift+Home") << "Shift+Home" << all << 0 << "";
-        QTest::newRow("a letter with its bar") << "Home,Shift+Right"
-                                               << "X\u0305" << 2 << "";
-        QTest::newRow("Ctrl+A") << "Ctrl+A" << all << 9 << "";
-        QTest::newRow("double click") << "Double" << all << 9 << "";
-        QTest::newRow("triple click") << "Double,Click" << all << 9 << "";
-        QTest::newRow("drag across") << "Drag,Ctrl+C" << all << 9 << all;
-        QTest::newRow("new text, new start") << "Ctrl+A,=MMXXVI"
-                                             << "" << 6 << "";
-        QTest::newRow("nothing copied") << "Ctrl+C"
-                                        << "" << 9 << "";
-    }
-    void readoutBox()
-    {
-        QFETCH(QString, actions);
-        ReadoutBox box;
-        box.resize(200, 30);
-        box.setText(QString::fromUtf8("X\u0305I\u0305CCXLV"));
-        QGuiApplication::clipboard()->clear();
-        const QRect text = box.textRect();
-        const int y = text.center().y();
-        for (const QString &action : actions.split(',', Qt::SkipEmptyParts)) {
-            if (action == "Tab") {
-                QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
-                QApplication::sendEvent(&box, &in);
-            } else if (action == "Double") {
-                QTest::mouseDClick(&box, Qt::LeftButton, {}, text.center());
-            } else if (action == "Click") {
-                QTest::mouseClick(&box, Qt::LeftButton, {}, text.center());
-            } else if (action == "Drag") {
-                QTest::mousePress(&box, Qt::LeftButton, {}, {text.left(), y});
-                QTest::mouseMove(&box, {text.right(), y});
-                QTest::mouseRelease(&box, Qt::LeftButton, {}, {text.right(), y});
-            } else if (action.startsWith('=')) {
-                box.setText(action.mid(1));
-            } else {
-                const QKeyCombination key = QKeySequence(action)[0];
-                QTest::keyClick(&box, key.key(), key.keyboardModifiers());
-            }
-        }
-        QTEST(box.selectedText(), "selected");
-        QTEST(box.cursorPosition(), "cursor");
-        QTEST(QGuiApplication::clipboard()->text(), "copied");
-        // A screen reader reads it as a read-only line edit.
-        QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(&box);
-        QCOMPARE(spoken->role(), QAccessible::EditableText);
-        QVERIFY(spoken->state().readOnly && !spoken->state().editable);
-        QCOMPARE(spoken->text(QAccessible::Value), box.text());
-        QCOMPARE(spoken->textInterface()->cursorPosition(), box.cursorPosition());
-    }
-
     void readoutLayout_data()
     {
         QTest::addColumn<QSize>("size");
@@ -1645,7 +1576,7 @@ private slots:
         RomanDisplay roman;
         ArabDisplay arab;
         for (UserControl *readout : std::initializer_list<UserControl *> {&roman, &arab}) {
-            auto *box = readout->findChild<ReadoutBox *>();
+            auto *box = readout->findChild<QLineEdit *>();
             const QRect before = twipsGeometry(box);
             QCOMPARE(overflows(*readout, size), textBox.isNull());
             QCOMPARE(place(*readout, "Border"), QRect({0, 0}, size));

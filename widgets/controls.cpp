@@ -1,6 +1,5 @@
 #include "widgets/controls.h"
 
-#include "widgets/readoutbox.h"
 #include "widgets/textfit.h"
 
 #include <QCoreApplication>
@@ -74,10 +73,13 @@ QLineEdit *makeTextBox(QWidget *parent, const QString &objectName, const QString
     return box;
 }
 
-ReadoutBox *makeReadoutBox(QWidget *parent, const QString &objectName, const QString &toolTip)
+QLineEdit *makeReadout(QWidget *parent, const QString &objectName, const QString &toolTip)
 {
-    auto *box = new ReadoutBox(parent);
+    auto *box = new QLineEdit(parent);
     name(box, objectName, toolTip, toolTip);
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignCenter);
+    // Read-only before the fit is attached: a readout's text is fitted whole.
     TextFit::attach(box);
     return box;
 }

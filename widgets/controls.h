@@ -7,7 +7,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
-class ReadoutBox;
 
 // The few kinds of child widget the components are made of, built the same way
 // everywhere: the object name is the widget's name in the program, and a
@@ -20,9 +19,10 @@ QFrame *makeFrame(
 // A single-line text box to type numerals into.
 QLineEdit *makeTextBox(QWidget *parent, const QString &name, const QString &toolTip);
 
-// A readout's box: read-only, its text centred and selectable, so that a
-// person can copy what it shows.
-ReadoutBox *makeReadoutBox(QWidget *parent, const QString &name, const QString &toolTip);
+// A readout's box: a read-only line edit, its text centred and never cut,
+// selectable, so that a person can copy what it shows. Keys that would type
+// into it go on to its parents.
+QLineEdit *makeReadout(QWidget *parent, const QString &name, const QString &toolTip);
 
 // A caption marks its access key with "&" before the character.
 QPushButton *makeButton(

@@ -1,7 +1,5 @@
 #include "widgets/textfit.h"
 
-#include "widgets/readoutbox.h"
-
 #include <QAbstractButton>
 #include <QEvent>
 #include <QFontMetricsF>
@@ -18,8 +16,7 @@ namespace {
 
 // What a line edit keeps free around its text inside the contents rectangle,
 // as QLineEdit paints it, plus one pixel for the cursor.
-constexpr qreal CursorWidth = 1;
-constexpr qreal LineEditMarginX = 2 + 2 + CursorWidth;
+constexpr qreal LineEditMarginX = 2 + 2 + 1;
 constexpr qreal LineEditMarginY = 1 + 1;
 
 // The design's scale at which a window makes its children.
@@ -44,8 +41,8 @@ TextFit::TextFit(QWidget *widget, qreal openingScale)
     widget->installEventFilter(this);
     // What a person types never changes the fit of their box: only its height
     // counts. A readout's text must be seen whole.
-    if (auto *box = qobject_cast<ReadoutBox *>(widget)) {
-        connect(box, &ReadoutBox::textChanged, this, [this](const QString &text) {
+    if (auto *edit = qobject_cast<QLineEdit *>(widget); edit && edit->isReadOnly()) {
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) {
             if (!placed_)
                 return;
             // The box's size has not changed, only its text.
@@ -120,12 +117,9 @@ TextFit::Room TextFit::measureRoom() const
                                    ->subElementRect(QStyle::SE_LineEditContents, &option, edit)
                                    .marginsRemoved(edit->textMargins());
         const QSizeF size(contents.width() - LineEditMarginX, contents.height() - LineEditMarginY);
-        // What a person types scrolls as in any text box.
-        return {edit->text(), size, false, false};
-    }
-    if (const auto *box = qobject_cast<const ReadoutBox *>(widget_)) {
-        const QRect room = box->textRect();
-        return {box->text(), QSizeF(room.width() - CursorWidth, room.height())};
+        // What a person types scrolls as in any text box; what a readout shows
+        // must be seen whole.
+        return {edit->text(), size, false, edit->isReadOnly()};
     }
     if (const auto *button = qobject_cast<const QAbstractButton *>(widget_)) {
         QStyleOptionButton option;

@@ -415,18 +415,6 @@
     </message>
 </context>
 <context>
-    <name>ReadoutBox</name>
-    <message>
-        <source>&amp;Copy</source>
-        <comment>copies what is selected in a readout</comment>
-        <translation>&amp;Copiar</translation>
-    </message>
-    <message>
-        <source>Select &amp;All</source>
-        <translation>Seleccionar &amp;todo</translation>
-    </message>
-</context>
-<context>
     <name>RomanDisplay</name>
     <message>
         <source>Roman numeral readout</source>
