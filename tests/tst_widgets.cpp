@@ -20,6 +20,7 @@
 #include "numerals/arabdisplay.h"
 #include "numerals/romandisplay.h"
 #include "numerals/typeinpad.h"
+#include "widgets/barredlineedit.h"
 #include "widgets/fonts.h"
 #include "widgets/propertybag.h"
 #include "widgets/twips.h"
@@ -617,6 +618,45 @@ private slots:
         while (y < image.height() && !blank(y))
             ++y;
         QVERIFY2(y - bar <= 1 + pixels / 10, qPrintable(QString::number(y - bar)));
+    }
+
+    // A readout draws a barred numeral's letters where a line edit draws them
+    // without bars: the bar above them is all it adds.
+    void readoutAddsOnlyTheBar()
+    {
+        QLineEdit plain;
+        BarredLineEdit barred;
+        for (QLineEdit *box : {&plain, static_cast<QLineEdit *>(&barred)}) {
+            box->setReadOnly(true);
+            box->setAlignment(Qt::AlignCenter);
+            box->setFont(QFont("Liberation Serif", 14));
+            box->resize(200, 34);
+        }
+        plain.setText("CLXIV");
+        barred.setText("CL\u0305X\u0305I\u0305V");
+        const QImage drawn = plain.grab().toImage(), withBar = barred.grab().toImage();
+        const auto differs = [&](int y) {
+            for (int x = 0; x < drawn.width(); ++x)
+                if (drawn.pixel(x, y) != withBar.pixel(x, y))
+                    return true;
+            return false;
+        };
+        const auto inked = [&](int y) {
+            for (int x = 6; x < drawn.width() - 6; ++x)
+                if (qGray(drawn.pixel(x, y)) < 128)
+                    return true;
+            return false;
+        };
+        int top = 3; // below the frame: the letters' top
+        while (top < drawn.height() && !inked(top))
+            ++top;
+        QVERIFY(top < drawn.height());
+        for (int y = top; y < drawn.height(); ++y)
+            QVERIFY2(!differs(y), qPrintable(QString::number(y)));
+        int bar = 0;
+        while (bar < top && !differs(bar))
+            ++bar;
+        QVERIFY(bar < top);
     }
 
     // Every entry is drawn at the tape's font size: a long one in the narrow

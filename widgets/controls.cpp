@@ -1,5 +1,6 @@
 #include "widgets/controls.h"
 
+#include "widgets/barredlineedit.h"
 #include "widgets/textfit.h"
 
 #include <QCoreApplication>
@@ -75,7 +76,7 @@ QLineEdit *makeTextBox(QWidget *parent, const QString &objectName, const QString
 
 QLineEdit *makeReadout(QWidget *parent, const QString &objectName, const QString &toolTip)
 {
-    auto *box = new QLineEdit(parent);
+    auto *box = new BarredLineEdit(parent);
     name(box, objectName, toolTip, toolTip);
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignCenter);

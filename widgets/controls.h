@@ -20,8 +20,8 @@ QFrame *makeFrame(
 QLineEdit *makeTextBox(QWidget *parent, const QString &name, const QString &toolTip);
 
 // A readout's box: a read-only line edit, its text centred and never cut,
-// selectable, so that a person can copy what it shows. Keys that would type
-// into it go on to its parents.
+// selectable, so that a person can copy what it shows, its bars drawn as one.
+// Keys that would type into it go on to its parents.
 QLineEdit *makeReadout(QWidget *parent, const QString &name, const QString &toolTip);
 
 // A caption marks its access key with "&" before the character.
