@@ -1,13 +1,12 @@
 #include "app/evaluate.h"
 
 #include "core/calculation.h"
+#include "core/calculator.h"
 #include "core/errors.h"
 #include "core/exacttext.h"
 #include "core/feeder.h"
-#include "core/padengine.h"
 #include "core/reader.h"
 #include "core/romannumeral.h"
-#include "core/shiftstack.h"
 #include "core/statustext.h"
 
 #include <QCoreApplication>
@@ -109,9 +108,8 @@ private:
     std::FILE *out_;
     std::FILE *err_;
     bool explain_;
-    PadEngine pad_;
-    ShiftStack stack_;
-    Calculation calculation_ {pad_, stack_};
+    Calculator calculator_;
+    Calculation &calculation_ = calculator_.calculation();
     Feeder feeder_ {calculation_};
     int lineNumber_ = 0;
 };

@@ -188,8 +188,7 @@ void Calculation::stepped(const PadStep &step)
     note_ = Note::None;
     lastKey_ = padKey(step.action);
     awaitingOperand_ = pendingCode(step.action) != PendingCode::None;
-    if (step.before.pend == PendingCode::Divide && dividesByZero(step.before.value)
-        && step.action != PadAction::LParen && step.action != PadAction::Clear) {
+    if (step.keptDividend) {
         note_ = Note::KeptDividend;
         noteValue_ = step.after.acc;
     } else if (step.action == PadAction::Clear && step.after.value != 0) {

@@ -7,6 +7,7 @@
 
 #include <QChar>
 
+#include <cmath>
 #include <functional>
 #include <optional>
 
@@ -63,6 +64,9 @@ public:
     bool signMayFollow() const { return ::signMayFollow(lastKey_); }
     // The last calculation failed, and nothing has been entered since.
     bool failed() const { return failed_; }
+    // The running result is the failed one: only all clear or a new number
+    // goes on from here.
+    bool spoiled() const { return !std::isfinite(pad_.acc()); }
 
     // The stack never says how deep it is, so the calculation counts.
     int openParentheses() const { return openParentheses_; }

@@ -122,13 +122,22 @@ void PadEngine::apply(PadAction action, const PadState &before)
     try {
         applyPending(pend_, acc_, value_);
     } catch (const ArithmeticError &) {
-        failed.raise({action, before, state()});
+        failed.raise(step(action, before));
         throw;
     }
 }
 
 void PadEngine::announce(PadAction action, const PadState &before, const Event &event)
 {
-    stepped.raise({action, before, state()});
+    stepped.raise(step(action, before));
     event.raise();
+}
+
+PadStep PadEngine::step(PadAction action, const PadState &before) const
+{
+    // "(" and Clear apply nothing pending.
+    const bool applies = action != PadAction::LParen && action != PadAction::Clear;
+    return {action, before, state(),
+        applies && before.pend == PendingCode::Divide && dividesByZero(before.value),
+        !std::isfinite(before.acc)};
 }

@@ -52,6 +52,11 @@ struct PadStep
     PadAction action;
     PadState before;
     PadState after;
+    // Facts of the step that observers would otherwise each work out: its
+    // division by zero kept the dividend, and the accumulator had failed
+    // before it, so that a failure only carried on.
+    bool keptDividend = false;
+    bool carriedFailure = false;
 };
 
 // The calculation behind the keypad, with no widget: it evaluates strictly
@@ -93,6 +98,7 @@ private:
     void operate(std::int16_t nextCode, PadAction action);
     void apply(PadAction action, const PadState &before);
     void announce(PadAction action, const PadState &before, const Event &event);
+    PadStep step(PadAction action, const PadState &before) const;
 
     std::int16_t pend_ = 0;
     double acc_ = 0.0;

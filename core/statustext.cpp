@@ -176,18 +176,18 @@ QString closedParentheses(int count)
         "the equals key finishes the calculations in parentheses before the whole one", count);
 }
 
-QString progress(double acc, std::int16_t pend, int openParentheses, bool outermostDropped)
+QString progress(const Calculation &calculation)
 {
     QStringList parts;
-    if (!std::isfinite(acc))
+    const PadEngine &pad = calculation.pad();
+    if (calculation.spoiled())
         parts << QCoreApplication::translate("StatusLine", "Press r or Escape to start again",
             "r is the letter typed to clear in every language; Escape is the key");
-    else if (const QChar key = pendingKey(pend); !key.isNull())
-        parts << QStringLiteral("%1 %2").arg(numberText(acc), key);
-    if (openParentheses > 0)
-        parts << QCoreApplication::translate(
-            "StatusLine", "%n parentheses open", nullptr, openParentheses);
-    if (outermostDropped)
+    else if (const QChar key = pendingKey(pad.pend()); !key.isNull())
+        parts << QStringLiteral("%1 %2").arg(numberText(pad.acc()), key);
+    if (const int open = calculation.openParentheses(); open > 0)
+        parts << QCoreApplication::translate("StatusLine", "%n parentheses open", nullptr, open);
+    if (calculation.outermostDropped())
         parts << QCoreApplication::translate("StatusLine", "the outermost one was dropped");
     return parts.join(Separator);
 }

@@ -29,7 +29,7 @@ QString closedParentheses(int count);
 
 // The calculation in progress: the pending operation and the open
 // parentheses; "" when nothing is pending.
-QString progress(double acc, std::int16_t pend, int openParentheses, bool outermostDropped);
+QString progress(const Calculation &calculation);
 
 QString copied(const QString &text);
 

@@ -91,7 +91,7 @@ void Tape::step(const PadStep &step)
 void Tape::fail(const PadStep &step)
 {
     // A failure carried on from one before it is no new calculation.
-    if (!std::isfinite(step.before.acc)) {
+    if (step.carriedFailure) {
         chain_ = {};
         return;
     }
@@ -175,8 +175,7 @@ void Tape::apply(const PadStep &step)
     if (chain_.line.empty())
         chain_ = startedFrom(before);
     append(chain_.line, std::move(operand.line));
-    if (before.pend == PendingCode::Divide && dividesByZero(before.value))
-        chain_.keptDividend = true;
+    chain_.keptDividend = chain_.keptDividend || step.keptDividend;
 }
 
 void Tape::noteWrongResult()

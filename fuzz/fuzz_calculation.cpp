@@ -13,13 +13,12 @@
 #include "fuzzsupport.h"
 
 #include "core/calculation.h"
+#include "core/calculator.h"
 #include "core/errors.h"
 #include "core/exacttext.h"
 #include "core/feeder.h"
 #include "core/numeralparse.h"
 #include "core/reader.h"
-#include "core/shiftstack.h"
-#include "core/tape.h"
 
 #include <cmath>
 
@@ -39,10 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(!piece.entry.isEmpty() && piece.entry.trimmed() == piece.entry, text);
     }
 
-    PadEngine pad;
-    ShiftStack stack;
-    Calculation calculation(pad, stack);
-    Tape tape(pad, calculation);
+    Calculator calculator;
+    Calculation &calculation = calculator.calculation();
     try {
         const Feeder::Result result = Feeder(calculation).feedLine(text, true);
         if (result.calculated == 1 && !calculation.failed()) {

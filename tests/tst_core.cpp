@@ -5,6 +5,7 @@
 #include "support.h"
 
 #include "core/calculation.h"
+#include "core/calculator.h"
 #include "core/event.h"
 #include "core/exacttext.h"
 #include "core/feeder.h"
@@ -31,10 +32,9 @@ namespace {
 // feed it, and what it shows, the tape it writes and the line it stopped at.
 struct Desk
 {
-    PadEngine pad;
-    ShiftStack stack;
-    Calculation calculation {pad, stack};
-    Tape tape {pad, calculation};
+    Calculator calculator;
+    Calculation &calculation = calculator.calculation();
+    Tape &tape = calculator.tape();
     QStringList entries;
     Feeder::Result fed;
     // The results the lines wrote wrongly: "line: written, calculated".
@@ -352,10 +352,7 @@ private slots:
     {
         QFETCH(QString, text);
         const Desk desk(text);
-        const Calculation &c = desk.calculation;
-        QTEST(statustext::progress(
-                  c.pad().acc(), c.pad().pend(), c.openParentheses(), c.outermostDropped()),
-            "progress");
+        QTEST(statustext::progress(desk.calculation), "progress");
     }
 
     // Keys typed one at a time, as a person types them, and the same text fed

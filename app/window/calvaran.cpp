@@ -10,6 +10,7 @@
 #include "app/window/statusline.h"
 #include "calc/parenbase.h"
 #include "calc/stack.h"
+#include "core/calculator.h"
 #include "core/errors.h"
 #include "core/statustext.h"
 #include "core/tape.h"
@@ -152,7 +153,8 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     underlineAccessKeysWhileAlt(this);
     offerHelp(this);
 
-    calculation_ = std::make_unique<Calculation>(parenBase1_->engine(), stack1_->shiftStack());
+    calculator_ = std::make_unique<Calculator>(parenBase1_->engine(), stack1_->shiftStack());
+    calculation_ = &calculator_->calculation();
     parenBase1_->clicked = [this](PadAction action) { calculation_->act(action); };
     calculation_->show = [this](double value) { display([this, value] { showValue(value); }); };
     calculation_->showFailure = [this] { display([this] { showFailure(); }); };
@@ -179,8 +181,7 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     auto *quit = new QShortcut(QKeySequence::Quit, this);
     connect(quit, &QShortcut::activated, this, &QWidget::close);
 
-    tape_ = std::make_unique<Tape>(parenBase1_->engine(), *calculation_);
-    tape_->written.connect([this](const TapeEntry &entry) {
+    calculator_->tape().written.connect([this](const TapeEntry &entry) {
         tapePanel_->add(entry);
         // The result the entry names is shown next, in a paste too.
         showNext_ = true;

@@ -13,6 +13,7 @@
 #include <vector>
 
 class ArabDisplay;
+class Calculator;
 class NumeralChoices;
 class ParenBase;
 class PasteRun;
@@ -22,7 +23,6 @@ class QAction;
 class RuntimeError;
 class Stack;
 class StatusLine;
-class Tape;
 class TapePanel;
 class TapeSplitter;
 class TypeInPad;
@@ -120,8 +120,9 @@ private:
     QAction *tapeToggle_;
     NumeralChoices *numeralChoices_;
 
-    std::unique_ptr<Calculation> calculation_;
-    std::unique_ptr<Tape> tape_;
+    // Made once the keypad and the stack, which hold its engine and register, are.
+    std::unique_ptr<Calculator> calculator_;
+    Calculation *calculation_ = nullptr;
     std::unique_ptr<PasteRun> paste_;
     bool batching_ = false;
     std::function<void()> pendingShow_;

@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 
-#include <cmath>
 #include <utility>
 
 namespace {
@@ -39,13 +38,9 @@ void StatusLine::setError(const QString &text)
 void StatusLine::say(
     const Calculation &calculation, const QString &problem, const QString &message, double roman)
 {
-    const PadEngine &pad = calculation.pad();
-    const auto progress = [&] {
-        return statustext::progress(
-            pad.acc(), pad.pend(), calculation.openParentheses(), calculation.outermostDropped());
-    };
+    const auto progress = [&] { return statustext::progress(calculation); };
     QString text;
-    const bool failed = !std::isfinite(pad.acc());
+    const bool failed = calculation.spoiled();
     if (!error_.isEmpty() && (errorFresh_ || failed)) {
         // While the result is spoiled the advice stays with the error.
         text = statustext::error(error_, failed ? progress() : QString());
