@@ -56,7 +56,7 @@ constexpr Entry Entries[] = {
 };
 constexpr std::size_t EntryCount = std::size(Entries);
 
-enum Target { Calculator, Plain, TargetCount };
+enum Target { TheCalculator, Plain, TargetCount };
 constexpr const char *TargetNames[TargetCount] = {"calculator", "plain"};
 
 using Samples = std::array<std::array<std::vector<double>, EntryCount>, TargetCount>;
@@ -98,7 +98,7 @@ public:
     void record()
     {
         for (std::size_t e = 0; e < EntryCount; ++e) {
-            clear(Calculator);
+            clear(TheCalculator);
             cleared_ = plain_.calculatorShows();
             shown_[e].clear();
             for (const char *key = Entries[e].keys; *key; ++key) {
@@ -128,7 +128,7 @@ private:
     {
         // The calculator's own clear key also resets its running result, so
         // that every repetition of an operation starts from the same state.
-        if (target == Calculator)
+        if (target == TheCalculator)
             QTest::keyClick(windows_.typeIn, 'r');
         else
             plain_.show(cleared_);
@@ -147,16 +147,16 @@ void printTable(const Samples &samples)
     std::printf("|---|---:|---:|---:|---:|\n");
     std::array<std::vector<double>, TargetCount> all;
     for (std::size_t e = 0; e < EntryCount; ++e) {
-        const double calculator = median(samples[Calculator][e]) / 1000;
+        const double calculator = median(samples[TheCalculator][e]) / 1000;
         const double plain = median(samples[Plain][e]) / 1000;
         std::printf("| %s | %zu | %.1f | %.1f | %.2f |\n", Entries[e].label,
             std::strlen(Entries[e].keys), calculator, plain, calculator / plain);
         for (int t = 0; t < TargetCount; ++t)
             all[t].insert(all[t].end(), samples[t][e].begin(), samples[t][e].end());
     }
-    const double calculator = median(all[Calculator]) / 1000;
+    const double calculator = median(all[TheCalculator]) / 1000;
     const double plain = median(all[Plain]) / 1000;
-    std::printf("| all keystrokes | %zu | %.1f | %.1f | %.2f |\n", all[Calculator].size(),
+    std::printf("| all keystrokes | %zu | %.1f | %.1f | %.2f |\n", all[TheCalculator].size(),
         calculator, plain, calculator / plain);
 }
 
@@ -166,8 +166,8 @@ Samples measure(Typist &typist, int repetitions)
     Samples samples;
     for (int r = 0; r < repetitions; ++r) {
         for (std::size_t e = 0; e < EntryCount; ++e) {
-            const Target first = r % 2 == 0 ? Calculator : Plain;
-            const Target second = first == Calculator ? Plain : Calculator;
+            const Target first = r % 2 == 0 ? TheCalculator : Plain;
+            const Target second = first == TheCalculator ? Plain : TheCalculator;
             typist.type(first, e, samples[first][e]);
             typist.type(second, e, samples[second][e]);
         }
@@ -224,7 +224,7 @@ int main(int argc, char *argv[])
     const auto *readout = windows.calculator.findChild<QWidget *>(QStringLiteral("ArabVal"));
     for (std::size_t e = 0; e < EntryCount; ++e) {
         std::vector<double> discarded;
-        typist.type(Calculator, e, discarded);
+        typist.type(TheCalculator, e, discarded);
         const QString shown = readout->property("text").toString();
         typist.type(Plain, e, discarded);
         if (shown != QLatin1String(Entries[e].shown)) {

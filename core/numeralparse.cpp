@@ -23,6 +23,8 @@ int hexDigitValue(QChar digit)
 
 std::optional<double> readEntry(const QString &text)
 {
+    if (text.size() > LongestEntry)
+        return std::nullopt;
     if (const std::optional<double> number = parseNumber(text))
         return number;
     const QString trimmed = text.trimmed();

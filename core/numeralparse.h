@@ -18,6 +18,10 @@
 // Throws OverflowError for a hexadecimal value beyond the largest double.
 std::optional<double> readEntry(const QString &text);
 
+// No entry longer than this is read: no number a person means is, and
+// reading a pasted wall of digits whole would hold the window.
+inline constexpr qsizetype LongestEntry = 100'000;
+
 // How many characters after "0X" are hexadecimal digits: where reading stops.
 qsizetype hexDigitCount(QStringView digits);
 

@@ -21,13 +21,29 @@ const std::array<Operation, 8> Operations = {{
         PendingCode::None, false, false},
 }};
 
+namespace {
+
+// Every character of a paste comes here, several times: the common ones are
+// looked up, not searched for.
+std::array<const Operation *, 0x80> byAsciiKey()
+{
+    std::array<const Operation *, 0x80> table {};
+    for (const Operation &op : Operations)
+        table[op.key] = &op;
+    return table;
+}
+
+const std::array<const Operation *, 0x80> ByAsciiKey = byAsciiKey();
+
+} // namespace
+
 const Operation *operationOf(QChar character)
 {
-    // Every character of a paste comes here: the common ones are told apart
-    // by their keys alone.
     const char16_t c = character.unicode();
+    if (c < ByAsciiKey.size())
+        return ByAsciiKey[c];
     for (const Operation &op : Operations) {
-        if (c == op.key || (c >= 0x80 && op.alsoRead.find(c) != op.alsoRead.npos))
+        if (op.alsoRead.find(c) != op.alsoRead.npos)
             return &op;
     }
     return nullptr;

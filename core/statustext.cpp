@@ -98,7 +98,11 @@ namespace statustext {
 QString unreadable(const QString &text, const QString &unusedKey, const QString &pasteRest)
 {
     QString why;
-    if (isOutOfRange(text)) {
+    if (text.size() > LongestEntry) {
+        why = QCoreApplication::translate(
+            "StatusLine", "%1 is too long to be a number: an entry has at most %2 characters")
+                  .arg(quoted(text), QLocale().toString(LongestEntry));
+    } else if (isOutOfRange(text)) {
         why = QCoreApplication::translate(
             "StatusLine", "%1 is too large for the calculator; the largest number is %2")
                   .arg(quoted(text), numberText(std::numeric_limits<double>::max()));

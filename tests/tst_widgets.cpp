@@ -434,7 +434,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("escape");
         QTest::addColumn<QString>("status");
-        QTest::newRow("10 MB of digits") << QString(10'000'000, '7') << false << "too large";
+        QTest::newRow("10 MB of digits")
+            << QString(10'000'000, '7') << false << "too long to be a number";
         QTest::newRow("20,000 lines, stopped")
             << QString("1+1\n").repeated(20000) << true << "The paste was stopped at";
     }
@@ -469,7 +470,9 @@ private slots:
             QCoreApplication::processEvents();
         QVERIFY2(w.status().contains(status), qPrintable(w.status()));
         QVERIFY(w.text1()->text().size() < 1 << 17);
+#ifndef __SANITIZE_ADDRESS__ // whose shadow memory is no paste's
         QVERIFY(memory("VmHWM") - before < 100 << 20);
+#endif
         if (escape)
             QCOMPARE(w.shown(), "2|II||2");
     }

@@ -136,7 +136,15 @@ void TapePanel::add(const TapeEntry &entry)
     load();
     deferNews_ = false;
     model_->add(entry);
-    scrollToBottom();
+    // Scrolled once the input that led to it is done: each scroll lays out
+    // every entry of its own height, and a pasted column adds thousands.
+    if (!scrollDue_) {
+        scrollDue_ = true;
+        QTimer::singleShot(0, this, [this] {
+            scrollDue_ = false;
+            scrollToBottom();
+        });
+    }
     // Saved once the input that led to it is done: a paste of many
     // calculations waits for the disk once.
     if (unsaved_.empty())

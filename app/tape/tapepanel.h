@@ -108,5 +108,6 @@ private:
     QTimer *retry_;
     bool loaded_ = false;
     bool deferNews_ = false;
+    bool scrollDue_ = false;
     bool loadPosted_ = false;
 };

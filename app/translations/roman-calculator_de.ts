@@ -692,6 +692,10 @@
         <comment>≈ marks a Roman numeral the tape rounded, as in ≈II for 2.25</comment>
         <translation>eine mit ≈ markierte Zahl wird gerechnet, wie sie dasteht, und die danach geschriebenen Ergebnisse werden nicht geprüft</translation>
     </message>
+    <message>
+        <source>%1 is too long to be a number: an entry has at most %2 characters</source>
+        <translation>%1 ist zu lang für eine Zahl: eine Eingabe hat höchstens %2 Zeichen</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>

@@ -692,6 +692,10 @@
         <comment>≈ marks a Roman numeral the tape rounded, as in ≈II for 2.25</comment>
         <translation>un número marcado con ≈ se calcula tal como está escrito, y los resultados escritos después no se comprueban</translation>
     </message>
+    <message>
+        <source>%1 is too long to be a number: an entry has at most %2 characters</source>
+        <translation>%1 es demasiado largo para ser un número: una entrada tiene como máximo %2 caracteres</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>

@@ -692,6 +692,10 @@
         <comment>≈ marks a Roman numeral the tape rounded, as in ≈II for 2.25</comment>
         <translation>un chiffre marqué ≈ est calculé tel qu’il est écrit, et les résultats écrits après lui ne sont pas vérifiés</translation>
     </message>
+    <message>
+        <source>%1 is too long to be a number: an entry has at most %2 characters</source>
+        <translation>%1 est trop long pour être un nombre : une saisie a au plus %2 caractères</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>

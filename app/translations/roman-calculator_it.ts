@@ -692,6 +692,10 @@
         <comment>≈ marks a Roman numeral the tape rounded, as in ≈II for 2.25</comment>
         <translation>un numero segnato ≈ è calcolato come è scritto, e i risultati scritti dopo non sono verificati</translation>
     </message>
+    <message>
+        <source>%1 is too long to be a number: an entry has at most %2 characters</source>
+        <translation>%1 è troppo lungo per essere un numero: una voce ha al massimo %2 caratteri</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>

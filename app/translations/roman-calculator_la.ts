@@ -692,6 +692,10 @@
         <comment>≈ marks a Roman numeral the tape rounded, as in ≈II for 2.25</comment>
         <translation>numerus nota ≈ signatus ut scriptus est computatur, et summae post eum scriptae non probantur</translation>
     </message>
+    <message>
+        <source>%1 is too long to be a number: an entry has at most %2 characters</source>
+        <translation>%1 longius est quam ut numerus sit: inscriptio non plus quam %2 litteras habet</translation>
+    </message>
 </context>
 <context>
     <name>Tape</name>
