@@ -344,6 +344,38 @@ private slots:
     // Entries still waiting for a lock another window holds as the window
     // closes are kept beside the tape, each window's in a file of its own;
     // the next start that can takes them into the tape, in order.
+    // A window deletes, clears and brings back only what it showed: what
+    // another window added meanwhile stays, also while the lock is busy.
+    void editsKeepOtherWindowsEntries_data()
+    {
+        QTest::addColumn<bool>("lockBusy");
+        QTest::newRow("at once") << false;
+        QTest::newRow("after a busy lock") << true;
+    }
+    void editsKeepOtherWindowsEntries()
+    {
+        QFETCH(bool, lockBusy);
+        QTemporaryDir folder;
+        TapeFile mine(folder.path());
+        TapeFile other(folder.path());
+        QVERIFY(mine.append({entry(0, 1), entry(1, 1), entry(2, 1)}));
+        const std::deque<TapeEntry> shown = mine.load();
+        QVERIFY(other.append({entry(3, 1)}));
+        std::optional<QLockFile> held;
+        if (lockBusy) {
+            held.emplace(QDir(folder.path()).filePath("tape.txt.lock"));
+            QVERIFY(held->tryLock(0));
+        }
+        // Entry 1 deleted, then everything cleared, then all brought back.
+        QCOMPARE(mine.replace({entry(0, 1), entry(2, 1)}, shown), !lockBusy);
+        QCOMPARE(mine.replace({}, std::deque {entry(0, 1), entry(2, 1)}), !lockBusy);
+        held.reset();
+        QVERIFY(mine.replace(shown, std::deque<TapeEntry> {}));
+        const std::deque<TapeEntry> saved = TapeFile(folder.path()).load();
+        QCOMPARE(saved.size(), 4u);
+        verifyNumbered(saved, 0, 1);
+    }
+
     void keptBesideAtClose()
     {
         QTemporaryDir folder;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QSaveFile>
 
@@ -96,14 +97,40 @@ bool TapeFile::clear()
     return replace({});
 }
 
-bool TapeFile::replace(const std::deque<TapeEntry> &entries)
+bool TapeFile::replace(
+    const std::deque<TapeEntry> &entries, std::optional<std::deque<TapeEntry>> shownBefore)
 {
     setAsideAs_.clear();
     waiting_ = entries;
     while (waiting_.size() > Kept)
         waiting_.pop_front();
+    // Edits that wait add up: the file is still as the first found it. A
+    // replacement of everything wins.
+    if (!clearing_ || !shownBefore)
+        shownBefore_ = std::move(shownBefore);
     clearing_ = true;
     return save(0);
+}
+
+std::deque<TapeEntry> TapeFile::withOthers(std::deque<TapeEntry> entries) const
+{
+    const std::optional<Found> found = shownBefore_ ? readFile() : std::nullopt;
+    if (!found || !found->read)
+        return entries;
+    QHash<QByteArray, int> shown;
+    for (const TapeEntry &entry : *shownBefore_)
+        ++shown[fileLine(entry)];
+    // Those older than the oldest shown had made way already.
+    bool reached = shownBefore_->empty();
+    for (const TapeEntry &entry : found->read->entries) {
+        if (int &count = shown[fileLine(entry)]; count > 0) {
+            --count;
+            reached = true;
+        } else if (reached) {
+            entries.push_back(entry);
+        }
+    }
+    return entries;
 }
 
 bool TapeFile::keepCleared(const std::deque<TapeEntry> &entries)
@@ -142,9 +169,10 @@ bool TapeFile::save(int lockWait)
         return false;
     if (!clearing_)
         return appendWaiting();
-    if (!rewrite(waiting_))
+    if (!rewrite(withOthers(waiting_)))
         return false;
     clearing_ = false;
+    shownBefore_.reset();
     waiting_.clear();
     return true;
 }

@@ -50,8 +50,11 @@ public:
     // Empties the tape, now or as soon as the file can be written.
     bool clear();
     // The tape holds these entries alone, now or as soon as the file can be
-    // written: after some were deleted, or brought back.
-    bool replace(const std::deque<TapeEntry> &entries);
+    // written: after some were deleted, or brought back. Given what the
+    // window showed before, entries that other windows added since stay,
+    // after these: a person deletes only what they saw.
+    bool replace(const std::deque<TapeEntry> &entries,
+        std::optional<std::deque<TapeEntry>> shownBefore = std::nullopt);
     // Keeps entries the person cleared beside the tape, as a tape of their
     // own (ClearedName), in place of those cleared before; false when it
     // cannot be written.
@@ -91,6 +94,9 @@ private:
     std::size_t linesUpTo(QFile &file, qint64 end);
     bool cutBack(QFile &file);
     bool rewrite(const std::deque<TapeEntry> &entries);
+    // The entries, then those the file holds that the window did not show
+    // before its edit.
+    std::deque<TapeEntry> withOthers(std::deque<TapeEntry> entries) const;
     // False when it could not be moved.
     bool setAside();
     // What a stopped cut-back left in the folder.
@@ -112,6 +118,8 @@ private:
     // The file is to hold the waiting entries alone: the person cleared or
     // deleted entries before the file could be written.
     bool clearing_ = false;
+    // What the window showed before the first edit that waits.
+    std::optional<std::deque<TapeEntry>> shownBefore_;
     // The lines of the file, as far as this window knows: counted up to
     // known_.size in the file known_.identity names.
     std::size_t lines_ = 0;

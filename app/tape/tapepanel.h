@@ -87,7 +87,7 @@ private:
     void printTape();
     void exportTape();
     // The file holds what the list holds, after a delete, a clear or an undo.
-    void rewriteFile();
+    void rewriteFile(std::deque<TapeEntry> shownBefore);
     void saved(bool done, bool afterEntry = true);
     void tell(const QString &news);
 

@@ -22,14 +22,15 @@ void TapePanel::clearTape()
 {
     // An empty tape's clear leaves the entries cleared before where they are.
     if (model_->rowCount() == 0)
-        return rewriteFile();
+        return rewriteFile({});
     // Kept beside the tape before it is emptied, for a slip that the window's
     // closing put beyond Undo.
     const bool kept = file_.keepCleared(model_->entries());
+    std::deque<TapeEntry> shown = model_->entries();
     std::vector<int> rows(std::size_t(model_->rowCount()));
     std::iota(rows.begin(), rows.end(), 0);
     const std::size_t cleared = model_->remove(std::move(rows));
-    rewriteFile();
+    rewriteFile(std::move(shown));
     const QString undoKey = undo_->shortcut().toString(QKeySequence::NativeText);
     tell(kept ? QCoreApplication::translate("TapePanel",
              "Tape cleared (%n entries, also kept in %1); %2 brings them back",
@@ -48,10 +49,11 @@ void TapePanel::deleteSelected()
         rows.push_back(row.row());
     if (rows.empty() && currentIndex().isValid())
         rows.push_back(currentIndex().row());
+    std::deque<TapeEntry> shown = model_->entries();
     const std::size_t deleted = model_->remove(std::move(rows));
     if (deleted == 0)
         return;
-    rewriteFile();
+    rewriteFile(std::move(shown));
     tell(QCoreApplication::translate("TapePanel", "Deleted %n entries; %1 brings them back",
         "%1 names the key, Ctrl+Z", int(deleted))
              .arg(undo_->shortcut().toString(QKeySequence::NativeText)));
@@ -59,19 +61,21 @@ void TapePanel::deleteSelected()
 
 void TapePanel::undo()
 {
+    std::deque<TapeEntry> shown = model_->entries();
     const std::size_t back = model_->restore();
     if (back == 0)
         return tell(QCoreApplication::translate(
             "TapePanel", "Nothing deleted from the tape to bring back"));
-    rewriteFile();
+    rewriteFile(std::move(shown));
     tell(QCoreApplication::translate("TapePanel", "Brought back %n entries", nullptr, int(back)));
 }
 
-void TapePanel::rewriteFile()
+void TapePanel::rewriteFile(std::deque<TapeEntry> shownBefore)
 {
-    // Entries that wait to be added are in the list already.
+    // Entries that wait to be added are in the list already, and those
+    // another window added since the list was shown stay in the file.
     unsaved_.clear();
-    saved(file_.replace(model_->entries()));
+    saved(file_.replace(model_->entries(), std::move(shownBefore)));
 }
 
 void TapePanel::printTape()
