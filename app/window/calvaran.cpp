@@ -89,6 +89,17 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     // button would show ")" and a negative numeral read ")XIV(".
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 
+    openAtDesktopFontSize();
+    makeComponents(tapeFolder);
+    placeComponents();
+    connectCalculation();
+    connectTape();
+    makeMenu();
+    showTape(setting(TapeShownKey, true).toBool());
+}
+
+void Calvaran::openAtDesktopFontSize()
+{
     // The person's font size, read before the design font takes over: a
     // larger one opens the whole design larger, so that no caption is
     // smaller than asked for.
@@ -100,7 +111,10 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     // in a font the window will not show.
     setFont(designFont(QStringLiteral("MS Sans Serif"), DesignPoints * openingScale_));
     TextFit::setOpeningScale(this, openingScale_);
+}
 
+void Calvaran::makeComponents(const QString &tapeFolder)
+{
     // Siblings created later lie in front, so the children are made from the
     // back to the front.
     statusLine_ = std::make_unique<StatusLine>(this);
@@ -127,7 +141,10 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     tapePanel_->hide();
     tapeWidth_
         = std::clamp(setting(TapeWidthKey, TapePlace.width()).toInt(), NarrowestTape, WidestTape);
+}
 
+void Calvaran::placeComponents()
+{
     designPlaces_ = {
         {stack1_, {2040, 1800, 495, 135}},
         {typeInPad1_, {120, 1920, 2535, 495}},
@@ -152,7 +169,10 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     chainTabOrder(order << tapePanel_);
     underlineAccessKeysWhileAlt(this);
     offerHelp(this);
+}
 
+void Calvaran::connectCalculation()
+{
     calculator_ = std::make_unique<Calculator>(parenBase1_->engine(), stack1_->shiftStack());
     calculation_ = &calculator_->calculation();
     parenBase1_->clicked = [this](PadAction action) { calculation_->act(action); };
@@ -180,7 +200,10 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
         [this] { showStatus(statustext::copied(typeInPad1_->copiedText())); });
     auto *quit = new QShortcut(QKeySequence::Quit, this);
     connect(quit, &QShortcut::activated, this, &QWidget::close);
+}
 
+void Calvaran::connectTape()
+{
     calculator_->tape().written.connect([this](const TapeEntry &entry) {
         tapePanel_->add(entry);
         // The result the entry names is shown next, in a paste too.
@@ -211,6 +234,10 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     addAction(tapePanel_->printAction());
     if (auto *box = typeInPad1_->findChild<QLineEdit *>(QStringLiteral("Text1")))
         box->installEventFilter(this);
+}
+
+void Calvaran::makeMenu()
+{
     numeralChoices_ = new NumeralChoices(this);
     numeralChoices_->changed.connect([this] { writeNumeralsAgain(); });
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -224,7 +251,6 @@ Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
         menu.addAction(numeralChoices_->strict());
         menu.exec(mapToGlobal(at));
     });
-    showTape(setting(TapeShownKey, true).toBool());
 }
 
 Calvaran::~Calvaran()

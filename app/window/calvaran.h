@@ -76,6 +76,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The constructor's parts, in the order the window is made.
+    void openAtDesktopFontSize();
+    void makeComponents(const QString &tapeFolder);
+    void placeComponents();
+    void connectCalculation();
+    void connectTape();
+    void makeMenu();
+
     // Gives the keyboard back to the type-in box, with the key that was
     // typed elsewhere.
     void typeIntoBox(QKeyEvent *key);
