@@ -6,6 +6,7 @@
 #include "core/errors.h"
 
 #include <QLocale>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,3 +36,19 @@ inline void useFoldersOfItsOwn()
     for (const char *folder : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         qputenv(folder, (home.path() + u'/' + QString::fromLatin1(folder)).toLocal8Bit());
 }
+
+// Random numbers from a fixed seed, so that a failure replays: a test that
+// failed names the seed.
+struct SeededRandom : QRandomGenerator
+{
+    explicit SeededRandom(quint32 seed)
+        : QRandomGenerator(seed)
+        , seed(seed)
+    { }
+    ~SeededRandom()
+    {
+        if (QTest::currentTestFailed())
+            qInfo("random numbers from seed %u", seed);
+    }
+    const quint32 seed;
+};
