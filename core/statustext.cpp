@@ -28,32 +28,13 @@ QString elided(const QString &text)
     return text.left(kept) + QChar(0x2026);
 }
 
-// A line break or another control character shows as its escape, so that a
-// message stays one line that says what was there.
-QString escaped(const QString &text)
-{
-    QString shown;
-    for (const QChar c : text) {
-        if (c == u'\n')
-            shown += QStringLiteral("\\n");
-        else if (c == u'\r')
-            shown += QStringLiteral("\\r");
-        else if (c == u'\t')
-            shown += QStringLiteral("\\t");
-        else if (c.category() == QChar::Other_Control || c == QChar::LineSeparator
-            || c == QChar::ParagraphSeparator)
-            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        else
-            shown += c;
-    }
-    return shown;
-}
-
 QString quoted(const QString &text)
 {
     return QCoreApplication::translate(
         "StatusLine", "\"%1\"", "the quotation marks around a text the person typed")
-        .arg(escaped(elided(text)));
+        // A line break or another control character shows as its escape, so that
+        // a message stays one line that says what was there.
+        .arg(escaped(elided(text), {.controls = true}));
 }
 
 // The name of the choice that writes fractions in twelfths, as the menu shows it.

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -204,6 +205,47 @@ bool isOutOfRange(const QString &text)
 {
     double value = 0;
     return readNumber(text, value) == Reading::TooLarge;
+}
+
+QString escaped(const QString &text, Escapes escapes)
+{
+    const auto named = [&](QChar c) -> const char * {
+        switch (c.unicode()) {
+        case u'\n':
+            return "\\n";
+        case u'\r':
+            return "\\r";
+        case u'\t':
+            return "\\t";
+        case u'\\':
+            return escapes.backslash ? "\\\\" : nullptr;
+        default:
+            return nullptr;
+        }
+    };
+    const auto coded = [&](QChar c) {
+        const char16_t u = c.unicode();
+        if (escapes.beyondAscii)
+            return u < 0x20 || u >= 0x7f || u == u'"';
+        return escapes.controls
+            && (c.category() == QChar::Other_Control || c == QChar::LineSeparator
+                || c == QChar::ParagraphSeparator);
+    };
+    // Most texts have nothing to escape: they are returned as they are.
+    const auto plain = [&](QChar c) { return !named(c) && !coded(c); };
+    if (std::all_of(text.begin(), text.end(), plain))
+        return text;
+    QString shown;
+    shown.reserve(text.size() + 8);
+    for (const QChar c : text) {
+        if (const char *escape = named(c))
+            shown += QLatin1String(escape);
+        else if (coded(c))
+            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
 }
 
 QString upperCase(const QString &text)

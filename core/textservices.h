@@ -30,3 +30,20 @@ bool isOutOfRange(const QString &text);
 bool isUnfinishedNumber(QStringView text);
 
 QString upperCase(const QString &text);
+
+// Which characters escaped() writes as escapes. Line breaks and tabs always
+// are, as \n, \r and \t, so that a text stays on one line and in one field.
+struct Escapes
+{
+    // The backslash doubled, so that every escape reads back as it was.
+    bool backslash = false;
+    // Other control characters and Unicode's line and paragraph separators as
+    // \uxxxx, so that a message says what was there.
+    bool controls = false;
+    // Everything but printable ASCII as \uxxxx, the quotation mark too, for a
+    // report that any terminal shows alike.
+    bool beyondAscii = false;
+};
+
+// The text with the characters chosen written as escapes, the rest as it is.
+QString escaped(const QString &text, Escapes escapes);

@@ -1,8 +1,10 @@
 #pragma once
 
 // A text as one readable, escaped line for failure reports of the test tools:
-// printable ASCII as it is, everything else as \uXXXX, cut after limit
+// printable ASCII as it is, everything else escaped, cut after limit
 // characters (unless it is negative) with the full length noted.
+
+#include "core/textservices.h"
 
 #include <QString>
 
@@ -10,13 +12,9 @@
 
 inline std::string escapedText(const QString &text, qsizetype limit = -1)
 {
-    std::string out = "\"";
-    for (const QChar character : QStringView(text).left(limit)) {
-        const char16_t u = character.unicode();
-        const bool plain = u >= 0x20 && u < 0x7f && u != u'"' && u != u'\\';
-        out += plain ? std::string(1, char(u)) : QString::asprintf("\\u%04X", u).toStdString();
-    }
-    out += '"';
+    const QString shown = escaped(text.left(limit < 0 ? text.size() : limit),
+        {.backslash = true, .controls = true, .beyondAscii = true});
+    std::string out = '"' + shown.toStdString() + '"';
     if (limit >= 0 && limit < text.size())
         out += "...(" + std::to_string(text.size()) + " chars)";
     return out;

@@ -1,31 +1,15 @@
 #include "app/tape/tapeline.h"
 
+#include "core/textservices.h"
+
 #include <cmath>
 
 namespace {
 
-QByteArray escaped(const QString &text)
+// A field of the tab-separated line, read back exactly by unescaped().
+QByteArray tapeField(const QString &text)
 {
-    QByteArray out;
-    for (const char c : text.toUtf8()) {
-        switch (c) {
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
+    return escaped(text, {.backslash = true}).toUtf8();
 }
 
 std::optional<QString> unescaped(QByteArrayView field)
@@ -56,7 +40,7 @@ std::optional<QString> unescaped(QByteArrayView field)
 QByteArray tapeLine(const TapeEntry &entry)
 {
     const QByteArray result = entry.result ? QByteArray::number(*entry.result, 'g', 17) : "";
-    return result + '\t' + escaped(entry.decimal) + '\t' + escaped(entry.roman);
+    return result + '\t' + tapeField(entry.decimal) + '\t' + tapeField(entry.roman);
 }
 
 std::optional<TapeEntry> readTapeLine(QByteArrayView line)
