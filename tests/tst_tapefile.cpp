@@ -5,6 +5,7 @@
 
 #include "support.h"
 
+#include "app/settingkeys.h"
 #include "app/settings.h"
 #include "app/tape/tapefile.h"
 #include "app/tape/tapepanel.h"
@@ -276,10 +277,10 @@ private slots:
             QVERIFY(write(path, bytes));
         else if (place == "pipe")
             QCOMPARE(mkfifo(QFile::encodeName(path), 0600), 0);
-        QCOMPARE(setting("Window/size", "none"), QVariant("none"));
-        keepSetting("Window/size", QSize(604, 392));
-        QCOMPARE(setting("Window/size"), QVariant(QSize(604, 392)));
-        QCOMPARE(QSettings(path, QSettings::IniFormat).value("Window/size"), QSize(604, 392));
+        QCOMPARE(setting(WindowSizeKey, "none"), QVariant("none"));
+        keepSetting(WindowSizeKey, QSize(604, 392));
+        QCOMPARE(setting(WindowSizeKey), QVariant(QSize(604, 392)));
+        QCOMPARE(QSettings(path, QSettings::IniFormat).value(WindowSizeKey), QSize(604, 392));
         QFile aside(dir.filePath("roman-calculator-unreadable.conf"));
         QVERIFY(aside.exists());
         QVERIFY(place != "file" || (aside.open(QIODevice::ReadOnly) && aside.readAll() == bytes));
@@ -326,9 +327,9 @@ private slots:
         }
         QStringList said;
         tellSettingsNews([&](const QString &news) { said << news; });
-        keepSetting("Tape/width", 1234);
-        keepSetting("Tape/shown", false);
-        QCOMPARE(setting("Tape/width").toInt(), 1234);
+        keepSetting(TapeWidthKey, 1234);
+        keepSetting(TapeShownKey, false);
+        QCOMPARE(setting(TapeWidthKey).toInt(), 1234);
         QCOMPARE(said.size(), 1);
         QVERIFY(!QFileInfo::exists(path));
         held.unlock();
@@ -336,8 +337,8 @@ private slots:
         dir.rmdir(lockPath);
         QVERIFY(saveSettings(0));
         QSettings written(path, QSettings::IniFormat);
-        QCOMPARE(written.value("Tape/width").toInt(), 1234);
-        QCOMPARE(written.value("Tape/shown").toBool(), false);
+        QCOMPARE(written.value(TapeWidthKey).toInt(), 1234);
+        QCOMPARE(written.value(TapeShownKey).toBool(), false);
         tellSettingsNews({});
     }
 

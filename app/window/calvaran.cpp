@@ -1,6 +1,7 @@
 #include "app/window/calvaran.h"
 
 #include "app/help/helpwindow.h"
+#include "app/settingkeys.h"
 #include "app/settings.h"
 #include "app/tape/tapepanel.h"
 #include "app/tape/tapesplitter.h"
@@ -54,8 +55,6 @@ constexpr QRect TapeHandlePlace(4470, 0, 90, 2895);
 constexpr int WidthWithTape = 7410;
 constexpr int NarrowestTape = 1200;
 constexpr int WidestTape = 15000;
-const QString TapeShownKey = QStringLiteral("Tape/shown");
-const QString TapeWidthKey = QStringLiteral("Tape/width");
 
 constexpr qreal DesignPoints = 8.25;
 // The largest factor the design grows to; a larger window centres it. Fonts

@@ -1,5 +1,6 @@
 #include "app/window/windowsize.h"
 
+#include "app/settingkeys.h"
 #include "app/settings.h"
 #include "core/errors.h"
 
@@ -11,8 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-const QString SizeKey = QStringLiteral("Window/size");
 
 QSize restored(const QWidget &window, QSize size)
 {
@@ -50,7 +49,7 @@ private:
         // person chose.
         if (window_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
             return;
-        keepSetting(SizeKey, window_->size());
+        keepSetting(WindowSizeKey, window_->size());
     }
 
     QWidget *window_;
@@ -60,7 +59,7 @@ private:
 
 void rememberWindowSize(QWidget *window)
 {
-    if (const QSize size = setting(SizeKey).toSize(); size.isValid())
+    if (const QSize size = setting(WindowSizeKey).toSize(); size.isValid())
         window->resize(restored(*window, size));
     new SizeKeeper(window);
 }
