@@ -119,9 +119,9 @@ void describe(QCommandLineParser &parser)
         QCoreApplication::translate(
             "main", "Keeps the tape of calculations in memory only: nothing is read or saved.")});
     parser.addOption({Vinculum,
-        QCoreApplication::translate("main",
-            "Writes numbers from 4000 to 3999999 with a bar over the thousands, for this run: "
-            "12345 is X̅I̅I̅CCCXLV.")});
+        withVinculumRange(QCoreApplication::translate("main",
+            "Writes numbers from %1 to %2 with a bar over the thousands, for this run: "
+            "12345 is X̅I̅I̅CCCXLV."))});
     parser.addOption({Twelfths,
         QCoreApplication::translate("main",
             "Writes fractions in Roman twelfths, for this run: 1.5 is IS, 2.25 is "

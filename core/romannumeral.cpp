@@ -38,13 +38,19 @@ constexpr Piece Pieces[] = {
 QString romanOverflowText()
 {
     return QCoreApplication::translate("RomanNumeral", "Roman overflow",
-        "shown in place of a numeral for numbers from 9000 up; never only Roman letters");
+        "shown in place of a numeral for a number too large for one; never only Roman letters");
 }
 
 QString romanUnderflowText()
 {
     return QCoreApplication::translate("RomanNumeral", "Roman underflow",
-        "shown in place of a numeral for numbers from -9000 down; never only Roman letters");
+        "shown in place of a numeral for a negative number too large for one; never only Roman "
+        "letters");
+}
+
+QString withVinculumRange(const QString &sentence)
+{
+    return sentence.arg(numberText(VinculumStart), numberText(VinculumLimit - 1));
 }
 
 QString romanZeroText()
@@ -127,7 +133,7 @@ QString writeMagnitude(double magnitude, RomanForms forms, Parts *parts = nullpt
         whole = roundToInt16(magnitude);
     }
     QString text;
-    if (forms.vinculum && whole >= 4000) {
+    if (forms.vinculum && whole >= VinculumStart) {
         QString thousands;
         appendLetters(thousands, whole / 1000, nullptr);
         text = barred(thousands);

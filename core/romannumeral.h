@@ -6,8 +6,9 @@
 // Roman numerals are written for magnitudes below this; the readout shows
 // the overflow and underflow texts beyond.
 inline constexpr double RomanLimit = 9000;
-// With the vinculum, a bar over a letter multiplies it by a thousand, and
-// numerals reach this far.
+// With the vinculum, a bar over a letter multiplies it by a thousand: the
+// thousands are barred from here, and numerals reach this far.
+inline constexpr double VinculumStart = 4000;
 inline constexpr double VinculumLimit = 4'000'000;
 
 // How numerals are written, and how strictly they are read, chosen by the
@@ -40,6 +41,10 @@ double romanLimit();
 QString romanOverflowText();
 QString romanUnderflowText();
 QString romanZeroText();
+
+// A sentence about the vinculum with its %1 and %2 filled in with the first
+// and the last number written with bars, so that no text disagrees with them.
+QString withVinculumRange(const QString &sentence);
 
 // The text the Roman readout shows for a number: the numeral of the nearest
 // integer (halves to even), or with twelfths of the nearest twelfth, in

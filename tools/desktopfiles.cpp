@@ -9,6 +9,8 @@
 // English files that a person reads must be in the table below; a text that
 // is not fails the build, so that the two never drift apart.
 
+#include "core/romannumeral.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -28,6 +30,9 @@ struct Text
 {
     const char *context;
     const char *source;
+    // What fills the text's %1 and %2, from the numerals' own limits, so that
+    // no file promises other numbers than the program writes; 0 for none.
+    double numbers[2] = {};
 };
 
 constexpr Text Texts[] = {
@@ -61,17 +66,21 @@ constexpr Text Texts[] = {
     {"DesktopEntry",
         QT_TRANSLATE_NOOP("DesktopEntry",
             "Strictly from left to right: 2 + 3 * 4 gives 20, and parentheses group the rest")},
+    //: %1 is the largest number written as a Roman numeral.
     {"DesktopEntry",
         QT_TRANSLATE_NOOP(
-            "DesktopEntry", "Roman numerals up to 8999, negative numbers in parentheses")},
-    //: The numbers keep their digits; the bars are combining overlines (U+0305).
+            "DesktopEntry", "Roman numerals up to %1, negative numbers in parentheses"),
+        {RomanLimit - 1}},
+    //: %1 and %2 are the first and the last number written with bars; the bars
+    //: are combining overlines (U+0305).
     // The literal ends after the last bar: lupdate would read the C after it
     // as a fifth digit of the escape.
     {"DesktopEntry",
         QT_TRANSLATE_NOOP("DesktopEntry",
-            "Large numbers with bars, a choice in the right-click menu: 4,000 to 3,999,999 "
+            "Large numbers with bars, a choice in the right-click menu: %1 to %2 "
             "with a bar over the thousands, 12345 as X\u0305I\u0305I\u0305"
-            "CCCXLV")},
+            "CCCXLV"),
+        {VinculumStart, VinculumLimit - 1}},
     //: The numerals stay as they are: S is a half, each dot (U+00B7) a twelfth.
     {"DesktopEntry",
         QT_TRANSLATE_NOOP("DesktopEntry",
@@ -130,14 +139,27 @@ struct Language
     std::unique_ptr<QTranslator> translator;
 };
 
+// A text with its numbers in plain digits, as the program's own texts write
+// them in every language: locales disagree on grouping a number of four digits.
+QString withNumbers(QString sentence, const Text &text)
+{
+    for (const double number : text.numbers) {
+        if (number != 0)
+            sentence = sentence.arg(qlonglong(number));
+    }
+    return sentence;
+}
+
 // The translation of an English text of the files, or "" where the language
 // lacks one (the English text then stands).
 QString translated(const Language &language, const QString &english)
 {
     for (const Text &text : Texts) {
         // The table's texts are UTF-8: some have Roman numerals beyond ASCII.
-        if (english == QString::fromUtf8(text.source))
-            return language.translator->translate(text.context, text.source);
+        if (english != withNumbers(QString::fromUtf8(text.source), text))
+            continue;
+        const QString translation = language.translator->translate(text.context, text.source);
+        return translation.isEmpty() ? translation : withNumbers(translation, text);
     }
     fail(QStringLiteral("\"%1\" is not among the translated texts in %2").arg(english, __FILE__));
 }

@@ -170,10 +170,10 @@ QString numbersSection()
                 "The forms of printed books and medieval tables, always read: the apostrophus "
                 "(CIↃ is 1000, IↃↃ 5000, CCIↃↃ 10000) and N or nulla for zero.")))
         + tableRow(QCoreApplication::translate("NumeralChoices", "Large numbers with bars"),
-            helpText(QT_TRANSLATE_NOOP("HelpWindow",
-                "A choice in the window's right-click menu: numbers from 4000 to 3999999 "
+            withVinculumRange(helpText(QT_TRANSLATE_NOOP("HelpWindow",
+                "A choice in the window's right-click menu: numbers from %1 to %2 "
                 "are written with a bar over the thousands, 12345 as "
-                "X̅I̅I̅CCCXLV.")))
+                "X̅I̅I̅CCCXLV."))))
         + tableRow(QCoreApplication::translate("NumeralChoices", "Fractions in twelfths"),
             helpText(QT_TRANSLATE_NOOP("HelpWindow",
                 "A choice in the window's right-click menu: fractions are written to the "

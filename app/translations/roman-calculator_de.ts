@@ -87,8 +87,9 @@
         <translation>Streng von links nach rechts: 2 + 3 * 4 ergibt 20, Klammern fassen alles andere zusammen</translation>
     </message>
     <message>
-        <source>Roman numerals up to 8999, negative numbers in parentheses</source>
-        <translation>Römische Zahlen bis 8999, negative Zahlen in Klammern</translation>
+        <source>Roman numerals up to %1, negative numbers in parentheses</source>
+        <extracomment>%1 is the largest number written as a Roman numeral.</extracomment>
+        <translation>Römische Zahlen bis %1, negative Zahlen in Klammern</translation>
     </message>
     <message>
         <source>Roman numerals read leniently, IIII as 4, with a hint at the standard form</source>
@@ -121,9 +122,9 @@
         <translation>Die Hilfe mit F1: die Tasten, die Schreibweisen einer Zahl und was Neulinge überraschen kann</translation>
     </message>
     <message>
-        <source>Large numbers with bars, a choice in the right-click menu: 4,000 to 3,999,999 with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV</source>
-        <extracomment>The numbers keep their digits; the bars are combining overlines (U+0305).</extracomment>
-        <translation>Große Zahlen mit Überstrich, wählbar im Kontextmenü: 4.000 bis 3.999.999 mit einem Strich über den Tausendern, 12345 als X̅I̅I̅CCCXLV</translation>
+        <source>Large numbers with bars, a choice in the right-click menu: %1 to %2 with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV</source>
+        <extracomment>%1 and %2 are the first and the last number written with bars; the bars are combining overlines (U+0305).</extracomment>
+        <translation>Große Zahlen mit Überstrich, wählbar im Kontextmenü: %1 bis %2 mit einem Strich über den Tausendern, 12345 als X̅I̅I̅CCCXLV</translation>
     </message>
     <message>
         <source>Fractions in twelfths, another choice: 1.5 as IS, 2.25 as II···</source>
@@ -307,8 +308,8 @@
         <translation>Eine Wahl im Kontextmenü des Fensters: Brüche werden auf das nächste Zwölftel geschrieben, 1,5 als IS und 2,25 als II···; die Statuszeile sagt, wenn das rundet.</translation>
     </message>
     <message>
-        <source>A choice in the window&apos;s right-click menu: numbers from 4000 to 3999999 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
-        <translation>Eine Wahl im Kontextmenü des Fensters: Zahlen von 4000 bis 3999999 werden mit einem Strich über den Tausendern geschrieben, 12345 als X̅I̅I̅CCCXLV.</translation>
+        <source>A choice in the window&apos;s right-click menu: numbers from %1 to %2 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
+        <translation>Eine Wahl im Kontextmenü des Fensters: Zahlen von %1 bis %2 werden mit einem Strich über den Tausendern geschrieben, 12345 als X̅I̅I̅CCCXLV.</translation>
     </message>
     <message>
         <source>In a readout: select and copy what it shows. Numbers and operations typed there go to the type-in box.</source>
@@ -354,8 +355,8 @@
         <translation>Brüche auf das nächste Zwölftel, S für ein Halb und ein Punkt je Zwölftel: 2,25 ist II···</translation>
     </message>
     <message>
-        <source>Numbers from 4000 to 3999999 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
-        <translation>Zahlen von 4000 bis 3999999 mit einem Strich über den Tausendern: 12345 ist X̅I̅I̅CCCXLV</translation>
+        <source>Numbers from %1 to %2 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
+        <translation>Zahlen von %1 bis %2 mit einem Strich über den Tausendern: 12345 ist X̅I̅I̅CCCXLV</translation>
     </message>
     <message>
         <source>Strict numerals</source>
@@ -425,12 +426,12 @@
     <name>RomanNumeral</name>
     <message>
         <source>Roman overflow</source>
-        <comment>shown in place of a numeral for numbers from 9000 up; never only Roman letters</comment>
+        <comment>shown in place of a numeral for a number too large for one; never only Roman letters</comment>
         <translation>Römisch: zu groß</translation>
     </message>
     <message>
         <source>Roman underflow</source>
-        <comment>shown in place of a numeral for numbers from -9000 down; never only Roman letters</comment>
+        <comment>shown in place of a numeral for a negative number too large for one; never only Roman letters</comment>
         <translation>Römisch: zu klein</translation>
     </message>
     <message>
@@ -937,8 +938,8 @@
         <translation>Schreibt Brüche in römischen Zwölfteln, für diesen Lauf: 1,5 ist IS, 2,25 ist II···.</translation>
     </message>
     <message>
-        <source>Writes numbers from 4000 to 3999999 with a bar over the thousands, for this run: 12345 is X̅I̅I̅CCCXLV.</source>
-        <translation>Schreibt Zahlen von 4000 bis 3999999 mit einem Strich über den Tausendern, für diesen Lauf: 12345 ist X̅I̅I̅CCCXLV.</translation>
+        <source>Writes numbers from %1 to %2 with a bar over the thousands, for this run: 12345 is X̅I̅I̅CCCXLV.</source>
+        <translation>Schreibt Zahlen von %1 bis %2 mit einem Strich über den Tausendern, für diesen Lauf: 12345 ist X̅I̅I̅CCCXLV.</translation>
     </message>
     <message>
         <source>A calculator for Roman, decimal and hexadecimal numerals, from left to right.

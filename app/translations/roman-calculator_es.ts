@@ -87,8 +87,9 @@
         <translation>Estrictamente de izquierda a derecha: 2 + 3 * 4 da 20, y los paréntesis agrupan lo demás</translation>
     </message>
     <message>
-        <source>Roman numerals up to 8999, negative numbers in parentheses</source>
-        <translation>Números romanos hasta 8999, números negativos entre paréntesis</translation>
+        <source>Roman numerals up to %1, negative numbers in parentheses</source>
+        <extracomment>%1 is the largest number written as a Roman numeral.</extracomment>
+        <translation>Números romanos hasta %1, números negativos entre paréntesis</translation>
     </message>
     <message>
         <source>Roman numerals read leniently, IIII as 4, with a hint at the standard form</source>
@@ -121,9 +122,9 @@
         <translation>La ayuda con F1: las teclas, las formas de un número y lo que puede sorprender a quien empieza</translation>
     </message>
     <message>
-        <source>Large numbers with bars, a choice in the right-click menu: 4,000 to 3,999,999 with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV</source>
-        <extracomment>The numbers keep their digits; the bars are combining overlines (U+0305).</extracomment>
-        <translation>Números grandes con barras, una opción del menú contextual: de 4.000 a 3.999.999 con una barra sobre los millares, 12345 como X̅I̅I̅CCCXLV</translation>
+        <source>Large numbers with bars, a choice in the right-click menu: %1 to %2 with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV</source>
+        <extracomment>%1 and %2 are the first and the last number written with bars; the bars are combining overlines (U+0305).</extracomment>
+        <translation>Números grandes con barras, una opción del menú contextual: de %1 a %2 con una barra sobre los millares, 12345 como X̅I̅I̅CCCXLV</translation>
     </message>
     <message>
         <source>Fractions in twelfths, another choice: 1.5 as IS, 2.25 as II···</source>
@@ -307,8 +308,8 @@
         <translation>Una opción del menú contextual de la ventana: las fracciones se escriben al doceavo más cercano, 1,5 como IS y 2,25 como II···; la línea de estado dice cuándo redondea.</translation>
     </message>
     <message>
-        <source>A choice in the window&apos;s right-click menu: numbers from 4000 to 3999999 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
-        <translation>Una opción del menú contextual de la ventana: los números de 4000 a 3999999 se escriben con una barra sobre los millares, 12345 como X̅I̅I̅CCCXLV.</translation>
+        <source>A choice in the window&apos;s right-click menu: numbers from %1 to %2 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
+        <translation>Una opción del menú contextual de la ventana: los números de %1 a %2 se escriben con una barra sobre los millares, 12345 como X̅I̅I̅CCCXLV.</translation>
     </message>
     <message>
         <source>In a readout: select and copy what it shows. Numbers and operations typed there go to the type-in box.</source>
@@ -354,8 +355,8 @@
         <translation>Fracciones al doceavo más cercano, S para una mitad y un punto por doceavo: 2,25 es II···</translation>
     </message>
     <message>
-        <source>Numbers from 4000 to 3999999 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
-        <translation>Números de 4000 a 3999999 con una barra sobre los millares: 12345 es X̅I̅I̅CCCXLV</translation>
+        <source>Numbers from %1 to %2 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
+        <translation>Números de %1 a %2 con una barra sobre los millares: 12345 es X̅I̅I̅CCCXLV</translation>
     </message>
     <message>
         <source>Strict numerals</source>
@@ -425,12 +426,12 @@
     <name>RomanNumeral</name>
     <message>
         <source>Roman overflow</source>
-        <comment>shown in place of a numeral for numbers from 9000 up; never only Roman letters</comment>
+        <comment>shown in place of a numeral for a number too large for one; never only Roman letters</comment>
         <translation>Romano: demasiado grande</translation>
     </message>
     <message>
         <source>Roman underflow</source>
-        <comment>shown in place of a numeral for numbers from -9000 down; never only Roman letters</comment>
+        <comment>shown in place of a numeral for a negative number too large for one; never only Roman letters</comment>
         <translation>Romano: demasiado pequeño</translation>
     </message>
     <message>
@@ -937,8 +938,8 @@
         <translation>Escribe las fracciones en doceavos romanos, en esta ejecución: 1,5 es IS, 2,25 es II···.</translation>
     </message>
     <message>
-        <source>Writes numbers from 4000 to 3999999 with a bar over the thousands, for this run: 12345 is X̅I̅I̅CCCXLV.</source>
-        <translation>Escribe los números de 4000 a 3999999 con una barra sobre los millares, en esta ejecución: 12345 es X̅I̅I̅CCCXLV.</translation>
+        <source>Writes numbers from %1 to %2 with a bar over the thousands, for this run: 12345 is X̅I̅I̅CCCXLV.</source>
+        <translation>Escribe los números de %1 a %2 con una barra sobre los millares, en esta ejecución: 12345 es X̅I̅I̅CCCXLV.</translation>
     </message>
     <message>
         <source>A calculator for Roman, decimal and hexadecimal numerals, from left to right.

@@ -87,8 +87,9 @@
         <translation>Strictement de gauche à droite&#xa0;: 2 + 3 * 4 donne 20, et les parenthèses regroupent le reste</translation>
     </message>
     <message>
-        <source>Roman numerals up to 8999, negative numbers in parentheses</source>
-        <translation>Chiffres romains jusqu’à 8999, nombres négatifs entre parenthèses</translation>
+        <source>Roman numerals up to %1, negative numbers in parentheses</source>
+        <extracomment>%1 is the largest number written as a Roman numeral.</extracomment>
+        <translation>Chiffres romains jusqu’à %1, nombres négatifs entre parenthèses</translation>
     </message>
     <message>
         <source>Roman numerals read leniently, IIII as 4, with a hint at the standard form</source>
@@ -121,9 +122,9 @@
         <translation>L’aide sur F1&#xa0;: les touches, les formes d’un nombre et ce qui peut surprendre un nouvel utilisateur</translation>
     </message>
     <message>
-        <source>Large numbers with bars, a choice in the right-click menu: 4,000 to 3,999,999 with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV</source>
-        <extracomment>The numbers keep their digits; the bars are combining overlines (U+0305).</extracomment>
-        <translation>Grands nombres avec barres, un choix du menu contextuel&#xa0;: de 4&#xa0;000 à 3&#xa0;999&#xa0;999 avec une barre au-dessus des milliers, 12345 s’écrit X̅I̅I̅CCCXLV</translation>
+        <source>Large numbers with bars, a choice in the right-click menu: %1 to %2 with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV</source>
+        <extracomment>%1 and %2 are the first and the last number written with bars; the bars are combining overlines (U+0305).</extracomment>
+        <translation>Grands nombres avec barres, un choix du menu contextuel&#xa0;: de %1 à %2 avec une barre au-dessus des milliers, 12345 s’écrit X̅I̅I̅CCCXLV</translation>
     </message>
     <message>
         <source>Fractions in twelfths, another choice: 1.5 as IS, 2.25 as II···</source>
@@ -307,8 +308,8 @@
         <translation>Un choix du menu contextuel de la fenêtre&#xa0;: les fractions sont écrites au douzième le plus proche, 1,5 en IS et 2,25 en II···&#xa0;; la ligne d’état dit quand cela arrondit.</translation>
     </message>
     <message>
-        <source>A choice in the window&apos;s right-click menu: numbers from 4000 to 3999999 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
-        <translation>Un choix du menu contextuel de la fenêtre&#xa0;: les nombres de 4000 à 3999999 sont écrits avec une barre sur les milliers, 12345 en X̅I̅I̅CCCXLV.</translation>
+        <source>A choice in the window&apos;s right-click menu: numbers from %1 to %2 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
+        <translation>Un choix du menu contextuel de la fenêtre&#xa0;: les nombres de %1 à %2 sont écrits avec une barre sur les milliers, 12345 en X̅I̅I̅CCCXLV.</translation>
     </message>
     <message>
         <source>In a readout: select and copy what it shows. Numbers and operations typed there go to the type-in box.</source>
@@ -354,8 +355,8 @@
         <translation>Fractions au douzième le plus proche, S pour une moitié et un point par douzième&#xa0;: 2,25 s’écrit II···</translation>
     </message>
     <message>
-        <source>Numbers from 4000 to 3999999 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
-        <translation>Nombres de 4000 à 3999999 avec une barre sur les milliers&#xa0;: 12345 s’écrit X̅I̅I̅CCCXLV</translation>
+        <source>Numbers from %1 to %2 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
+        <translation>Nombres de %1 à %2 avec une barre sur les milliers&#xa0;: 12345 s’écrit X̅I̅I̅CCCXLV</translation>
     </message>
     <message>
         <source>Strict numerals</source>
@@ -425,12 +426,12 @@
     <name>RomanNumeral</name>
     <message>
         <source>Roman overflow</source>
-        <comment>shown in place of a numeral for numbers from 9000 up; never only Roman letters</comment>
+        <comment>shown in place of a numeral for a number too large for one; never only Roman letters</comment>
         <translation>Romain&#xa0;: trop grand</translation>
     </message>
     <message>
         <source>Roman underflow</source>
-        <comment>shown in place of a numeral for numbers from -9000 down; never only Roman letters</comment>
+        <comment>shown in place of a numeral for a negative number too large for one; never only Roman letters</comment>
         <translation>Romain&#xa0;: trop petit</translation>
     </message>
     <message>
@@ -937,8 +938,8 @@
         <translation>Écrit les fractions en douzièmes romains, pour cette exécution&#xa0;: 1,5 s’écrit IS, 2,25 II···.</translation>
     </message>
     <message>
-        <source>Writes numbers from 4000 to 3999999 with a bar over the thousands, for this run: 12345 is X̅I̅I̅CCCXLV.</source>
-        <translation>Écrit les nombres de 4000 à 3999999 avec une barre sur les milliers, pour cette exécution&#xa0;: 12345 s’écrit X̅I̅I̅CCCXLV.</translation>
+        <source>Writes numbers from %1 to %2 with a bar over the thousands, for this run: 12345 is X̅I̅I̅CCCXLV.</source>
+        <translation>Écrit les nombres de %1 à %2 avec une barre sur les milliers, pour cette exécution&#xa0;: 12345 s’écrit X̅I̅I̅CCCXLV.</translation>
     </message>
     <message>
         <source>A calculator for Roman, decimal and hexadecimal numerals, from left to right.

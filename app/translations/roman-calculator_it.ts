@@ -87,8 +87,9 @@
         <translation>Rigorosamente da sinistra a destra: 2 + 3 * 4 dà 20, e le parentesi raggruppano il resto</translation>
     </message>
     <message>
-        <source>Roman numerals up to 8999, negative numbers in parentheses</source>
-        <translation>Numeri romani fino a 8999, numeri negativi tra parentesi</translation>
+        <source>Roman numerals up to %1, negative numbers in parentheses</source>
+        <extracomment>%1 is the largest number written as a Roman numeral.</extracomment>
+        <translation>Numeri romani fino a %1, numeri negativi tra parentesi</translation>
     </message>
     <message>
         <source>Roman numerals read leniently, IIII as 4, with a hint at the standard form</source>
@@ -121,9 +122,9 @@
         <translation>L’aiuto con F1: i tasti, le forme di un numero e ciò che può sorprendere chi inizia</translation>
     </message>
     <message>
-        <source>Large numbers with bars, a choice in the right-click menu: 4,000 to 3,999,999 with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV</source>
-        <extracomment>The numbers keep their digits; the bars are combining overlines (U+0305).</extracomment>
-        <translation>Numeri grandi con le barre, una scelta nel menu contestuale: da 4.000 a 3.999.999 con una barra sopra le migliaia, 12345 come X̅I̅I̅CCCXLV</translation>
+        <source>Large numbers with bars, a choice in the right-click menu: %1 to %2 with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV</source>
+        <extracomment>%1 and %2 are the first and the last number written with bars; the bars are combining overlines (U+0305).</extracomment>
+        <translation>Numeri grandi con le barre, una scelta nel menu contestuale: da %1 a %2 con una barra sopra le migliaia, 12345 come X̅I̅I̅CCCXLV</translation>
     </message>
     <message>
         <source>Fractions in twelfths, another choice: 1.5 as IS, 2.25 as II···</source>
@@ -307,8 +308,8 @@
         <translation>Una scelta nel menu contestuale della finestra: le frazioni sono scritte al dodicesimo più vicino, 1,5 come IS e 2,25 come II···; la riga di stato dice quando arrotonda.</translation>
     </message>
     <message>
-        <source>A choice in the window&apos;s right-click menu: numbers from 4000 to 3999999 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
-        <translation>Una scelta nel menu contestuale della finestra: i numeri da 4000 a 3999999 sono scritti con una barra sulle migliaia, 12345 come X̅I̅I̅CCCXLV.</translation>
+        <source>A choice in the window&apos;s right-click menu: numbers from %1 to %2 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
+        <translation>Una scelta nel menu contestuale della finestra: i numeri da %1 a %2 sono scritti con una barra sulle migliaia, 12345 come X̅I̅I̅CCCXLV.</translation>
     </message>
     <message>
         <source>In a readout: select and copy what it shows. Numbers and operations typed there go to the type-in box.</source>
@@ -354,8 +355,8 @@
         <translation>Frazioni al dodicesimo più vicino, S per una metà e un punto per dodicesimo: 2,25 è II···</translation>
     </message>
     <message>
-        <source>Numbers from 4000 to 3999999 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
-        <translation>Numeri da 4000 a 3999999 con una barra sulle migliaia: 12345 è X̅I̅I̅CCCXLV</translation>
+        <source>Numbers from %1 to %2 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
+        <translation>Numeri da %1 a %2 con una barra sulle migliaia: 12345 è X̅I̅I̅CCCXLV</translation>
     </message>
     <message>
         <source>Strict numerals</source>
@@ -425,12 +426,12 @@
     <name>RomanNumeral</name>
     <message>
         <source>Roman overflow</source>
-        <comment>shown in place of a numeral for numbers from 9000 up; never only Roman letters</comment>
+        <comment>shown in place of a numeral for a number too large for one; never only Roman letters</comment>
         <translation>Romano: troppo grande</translation>
     </message>
     <message>
         <source>Roman underflow</source>
-        <comment>shown in place of a numeral for numbers from -9000 down; never only Roman letters</comment>
+        <comment>shown in place of a numeral for a negative number too large for one; never only Roman letters</comment>
         <translation>Romano: troppo piccolo</translation>
     </message>
     <message>
@@ -937,8 +938,8 @@
         <translation>Scrive le frazioni in dodicesimi romani, per questa esecuzione: 1,5 è IS, 2,25 è II···.</translation>
     </message>
     <message>
-        <source>Writes numbers from 4000 to 3999999 with a bar over the thousands, for this run: 12345 is X̅I̅I̅CCCXLV.</source>
-        <translation>Scrive i numeri da 4000 a 3999999 con una barra sulle migliaia, per questa esecuzione: 12345 è X̅I̅I̅CCCXLV.</translation>
+        <source>Writes numbers from %1 to %2 with a bar over the thousands, for this run: 12345 is X̅I̅I̅CCCXLV.</source>
+        <translation>Scrive i numeri da %1 a %2 con una barra sulle migliaia, per questa esecuzione: 12345 è X̅I̅I̅CCCXLV.</translation>
     </message>
     <message>
         <source>A calculator for Roman, decimal and hexadecimal numerals, from left to right.

@@ -87,8 +87,9 @@
         <translation>Stricte a sinistra ad dextram: 2 + 3 * 4 efficit 20, parentheses cetera coniungunt</translation>
     </message>
     <message>
-        <source>Roman numerals up to 8999, negative numbers in parentheses</source>
-        <translation>Numeri Romani usque ad 8999, numeri negativi in parenthesibus</translation>
+        <source>Roman numerals up to %1, negative numbers in parentheses</source>
+        <extracomment>%1 is the largest number written as a Roman numeral.</extracomment>
+        <translation>Numeri Romani usque ad %1, numeri negativi in parenthesibus</translation>
     </message>
     <message>
         <source>Roman numerals read leniently, IIII as 4, with a hint at the standard form</source>
@@ -121,9 +122,9 @@
         <translation>Auxilium sub F1: claves, formae numeri et quae novo utenti mirum videri possunt</translation>
     </message>
     <message>
-        <source>Large numbers with bars, a choice in the right-click menu: 4,000 to 3,999,999 with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV</source>
-        <extracomment>The numbers keep their digits; the bars are combining overlines (U+0305).</extracomment>
-        <translation>Numeri magni cum virgulis, electio indicis qui pressu dextro aperitur: a 4000 ad 3999999 virgula super milia posita, 12345 ut X̅I̅I̅CCCXLV</translation>
+        <source>Large numbers with bars, a choice in the right-click menu: %1 to %2 with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV</source>
+        <extracomment>%1 and %2 are the first and the last number written with bars; the bars are combining overlines (U+0305).</extracomment>
+        <translation>Numeri magni cum virgulis, electio indicis qui pressu dextro aperitur: a %1 ad %2 virgula super milia posita, 12345 ut X̅I̅I̅CCCXLV</translation>
     </message>
     <message>
         <source>Fractions in twelfths, another choice: 1.5 as IS, 2.25 as II···</source>
@@ -307,8 +308,8 @@
         <translation>Optio in indice fenestrae: partes ad unciam proximam scribuntur, 1,5 ut IS et 2,25 ut II···; linea status dicit cum rotundatur.</translation>
     </message>
     <message>
-        <source>A choice in the window&apos;s right-click menu: numbers from 4000 to 3999999 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
-        <translation>Optio in indice fenestrae: numeri a 4000 ad 3999999 cum virgula super milia scribuntur, 12345 ut X̅I̅I̅CCCXLV.</translation>
+        <source>A choice in the window&apos;s right-click menu: numbers from %1 to %2 are written with a bar over the thousands, 12345 as X̅I̅I̅CCCXLV.</source>
+        <translation>Optio in indice fenestrae: numeri a %1 ad %2 cum virgula super milia scribuntur, 12345 ut X̅I̅I̅CCCXLV.</translation>
     </message>
     <message>
         <source>In a readout: select and copy what it shows. Numbers and operations typed there go to the type-in box.</source>
@@ -354,8 +355,8 @@
         <translation>Partes ad unciam proximam, S pro semisse et punctum pro quaque uncia: 2,25 est II···</translation>
     </message>
     <message>
-        <source>Numbers from 4000 to 3999999 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
-        <translation>Numeri a 4000 ad 3999999 cum virgula super milia: 12345 est X̅I̅I̅CCCXLV</translation>
+        <source>Numbers from %1 to %2 with a bar over the thousands: 12345 is X̅I̅I̅CCCXLV</source>
+        <translation>Numeri a %1 ad %2 cum virgula super milia: 12345 est X̅I̅I̅CCCXLV</translation>
     </message>
     <message>
         <source>Strict numerals</source>
@@ -425,12 +426,12 @@
     <name>RomanNumeral</name>
     <message>
         <source>Roman overflow</source>
-        <comment>shown in place of a numeral for numbers from 9000 up; never only Roman letters</comment>
+        <comment>shown in place of a numeral for a number too large for one; never only Roman letters</comment>
         <translation>Nimis magnus Romanis</translation>
     </message>
     <message>
         <source>Roman underflow</source>
-        <comment>shown in place of a numeral for numbers from -9000 down; never only Roman letters</comment>
+        <comment>shown in place of a numeral for a negative number too large for one; never only Roman letters</comment>
         <translation>Nimis parvus Romanis</translation>
     </message>
     <message>
@@ -937,8 +938,8 @@
         <translation>Partes in unciis Romanis scribit, hac vice: 1,5 est IS, 2,25 est II···.</translation>
     </message>
     <message>
-        <source>Writes numbers from 4000 to 3999999 with a bar over the thousands, for this run: 12345 is X̅I̅I̅CCCXLV.</source>
-        <translation>Numeros a 4000 ad 3999999 cum virgula super milia scribit, hac vice: 12345 est X̅I̅I̅CCCXLV.</translation>
+        <source>Writes numbers from %1 to %2 with a bar over the thousands, for this run: 12345 is X̅I̅I̅CCCXLV.</source>
+        <translation>Numeros a %1 ad %2 cum virgula super milia scribit, hac vice: 12345 est X̅I̅I̅CCCXLV.</translation>
     </message>
     <message>
         <source>A calculator for Roman, decimal and hexadecimal numerals, from left to right.

@@ -1,27 +1,21 @@
 #include "app/window/numeralchoices.h"
 
+#include "app/settingkeys.h"
 #include "app/settings.h"
 #include "core/errors.h"
+#include "core/romannumeral.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QSignalBlocker>
 #include <QWidget>
 
-namespace {
-
-const QString LargeNumbersKey = QStringLiteral("Numerals/largeNumbersWithBars");
-const QString FractionsKey = QStringLiteral("Numerals/fractionsInTwelfths");
-const QString StrictKey = QStringLiteral("Numerals/strict");
-
-} // namespace
-
 NumeralChoices::NumeralChoices(QWidget *window)
     : QObject(window)
     , largeNumbers_(
           makeChoice("LargeNumbers", QT_TRANSLATE_NOOP("NumeralChoices", "Large numbers with bars"),
               QT_TRANSLATE_NOOP("NumeralChoices",
-                  "Numbers from 4000 to 3999999 with a bar over the thousands: 12345 is "
+                  "Numbers from %1 to %2 with a bar over the thousands: 12345 is "
                   "X̅I̅I̅CCCXLV"),
               LargeNumbersKey))
     , fractions_(makeChoice("Fractions",
@@ -36,6 +30,7 @@ NumeralChoices::NumeralChoices(QWidget *window)
               "CI for 101 and XCIX for 99"),
           StrictKey))
 {
+    largeNumbers_->setToolTip(withVinculumRange(largeNumbers_->toolTip()));
     for (QAction *action : {largeNumbers_, fractions_, strict_})
         window->addAction(action);
     apply();
