@@ -6,6 +6,7 @@
 #include "app/help/helpwindow.h"
 #include "core/numeralparse.h"
 
+#include <QFile>
 #include <QFrame>
 #include <QShortcut>
 #include <QTimer>
@@ -236,9 +237,23 @@ private slots:
                     taken << QKeySequence(QKeyCombination(modifier, Qt::Key(key)));
             }
         }
+        // The manual page and the README name them too (the access keys as
+        // a rule of their own), so that the three never drift apart.
+        const auto text = [](const char *path) {
+            QFile file(QString::fromUtf8(path));
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
+        const QString manual = text(ROMAN_MANUAL_PAGE).remove(u'\\');
+        const QString readme = text(ROMAN_README);
         for (const QKeySequence &key : std::as_const(taken)) {
             const QString name = key.toString(QKeySequence::NativeText);
             QVERIFY2(key.isEmpty() || help->text().contains(name), qPrintable(name));
+            const QString written
+                = key.toString().replace("Esc", "Escape").replace("Return", "Enter");
+            if (!key.isEmpty() && !(key[0].keyboardModifiers() & Qt::AltModifier)) {
+                QVERIFY2(manual.contains(written), qPrintable("manual page: " + written));
+                QVERIFY2(readme.contains(written), qPrintable("README: " + written));
+            }
         }
     }
 };
