@@ -6,6 +6,7 @@
 #include "app/tape/tapepanel.h"
 #include "app/tape/tapesplitter.h"
 #include "app/window/appicon.h"
+#include "app/window/design.h"
 #include "app/window/numeralchoices.h"
 #include "app/window/pasterun.h"
 #include "app/window/statusline.h"
@@ -39,42 +40,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-// The design is the window's layout as first drawn, in twips: the client
-// area and each component's place in it (designPlaces_ below), which the
-// window scales by one factor. Below it the status line, which the design
-// did not have.
-constexpr int DesignWidth = 4530;
-constexpr int DesignHeight = 2940;
-constexpr QRect StatusPlace(120, 2490, 4335, 405);
-// The tape, when shown, is a column to the right of the design, as wide as
-// the person drags its handle: from a few short numbers to a long calculation.
-constexpr QRect TapePlace(4575, 0, 2760, 2895);
-constexpr QRect TapeHandlePlace(4470, 0, 90, 2895);
-constexpr int WidthWithTape = 7410;
-constexpr int NarrowestTape = 1200;
-constexpr int WidestTape = 15000;
-
-constexpr qreal DesignPoints = 8.25;
-// The largest factor the design grows to; a larger window centres it. Fonts
-// and text boxes beyond it would only cost time and memory at each
-// calculation, and at 36450.0 / 2535 the readouts' text boxes, 90 units of a
-// hundredth of their width, would outgrow their layout's 16-bit twips.
-constexpr qreal MaxScale = 8;
-
-QSize designPixels(int width, qreal factor)
-{
-    return {int(std::lround(twipsToPixels(width) * factor)),
-        int(std::lround(twipsToPixels(DesignHeight) * factor))};
-}
-
-int scaled(int twips, qreal factor)
-{
-    return int(std::lround(twips * factor));
-}
-
-} // namespace
+using namespace design;
 
 Calvaran::Calvaran(const QString &tapeFolder, QWidget *parent)
     : QWidget(parent)
@@ -201,40 +167,6 @@ void Calvaran::connectCalculation()
     connect(quit, &QShortcut::activated, this, &QWidget::close);
 }
 
-void Calvaran::connectTape()
-{
-    calculator_->tape().written.connect([this](const TapeEntry &entry) {
-        tapePanel_->add(entry);
-        // The result the entry names is shown next, in a paste too.
-        showNext_ = true;
-    });
-    tapePanel_->said.connect([this](const QString &message) { showStatus(message); });
-    tellSettingsNews([this](const QString &message) { showStatus(message); });
-    tapePanel_->reused.connect([this](const QString &text) {
-        typeInPad1_->enterText(text);
-        typeInPad1_->setFocus();
-    });
-    tapePanel_->typed.connect([this](QKeyEvent *key) { typeIntoBox(key); });
-    tapeSplitter_->pressed.connect([this] {
-        tapeWidthAtPress_ = tapeWidth_;
-        widthAtPress_ = width();
-    });
-    tapeSplitter_->dragged.connect([this](int pixels) { dragTape(pixels); });
-    tapeSplitter_->released.connect([this] { keepSetting(TapeWidthKey, tapeWidth_); });
-    tapeToggle_ = tapePanel_->showAction();
-    connect(tapeToggle_, &QAction::triggered, this, [this](bool shown) {
-        guarded([&] { showTape(shown); });
-        keepSetting(TapeShownKey, shown);
-    });
-    addAction(tapeToggle_);
-    // Ctrl+Z and Ctrl+P reach the tape from anywhere in the window, shown or
-    // not; in the type-in box Ctrl+Z undoes typing first, while there is any.
-    addAction(tapePanel_->undoAction());
-    addAction(tapePanel_->printAction());
-    if (auto *box = typeInPad1_->findChild<QLineEdit *>(QStringLiteral("Text1")))
-        box->installEventFilter(this);
-}
-
 void Calvaran::makeMenu()
 {
     numeralChoices_ = new NumeralChoices(this);
@@ -255,41 +187,6 @@ void Calvaran::makeMenu()
 Calvaran::~Calvaran()
 {
     tellSettingsNews({});
-}
-
-void Calvaran::showTape(bool shown)
-{
-    makeRoom([&] {
-        tapeShown_ = shown;
-        tapeToggle_->setChecked(shown);
-        tapePanel_->setVisible(shown);
-        tapeSplitter_->setVisible(shown);
-        if (shown)
-            tapePanel_->scrollToBottom();
-        if (!shown && tapePanel_->hasFocus())
-            typeInPad1_->setFocus();
-    });
-}
-
-void Calvaran::dragTape(int growth)
-{
-    // The handle follows the pointer: the tape's right edge stays with the
-    // window's, and the design keeps its factor. Where the design leaves no
-    // room the tape still widens, and the window grows at its right edge;
-    // past the narrowest tape the window does so too, so that the handle
-    // follows on.
-    const int wanted = tapeWidthAtPress_ + int(std::lround(growth * TwipsPerPixel / scale_));
-    tapeWidth_ = std::clamp(wanted, NarrowestTape, WidestTape);
-    std::ranges::find(designPlaces_, tapePanel_, &std::pair<QWidget *, QRect>::first)
-        ->second.setWidth(tapeWidth_);
-    const int beyond
-        = std::max(0, int(std::lround((tapeWidth_ - wanted) * scale_ / TwipsPerPixel)));
-    setMinimumSize(designPixels(contentWidth(), openingScale_));
-    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        resize(std::max(designPixels(contentWidth(), scale_).width(), widthAtPress_ + beyond),
-            height());
-    placedSize_ = {};
-    placeDesign(scale_);
 }
 
 void Calvaran::makeRoom(const std::function<void()> &change)
