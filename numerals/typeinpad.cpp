@@ -166,14 +166,13 @@ void TypeInPad::processEdit()
         // Read with the key taken, as a number too large for the calculator
         // is an error of its own.
         conKey_ = pieces[1].key;
-        if (readEntry(pieces[0].entry))
-            conKey_.clear();
-    }
-    if (!pieces[0].isKey() && !conKey_.isEmpty()) {
-        unreadEntry_ = pieces[0].entry;
-        unreadRest_ = QStringView(text).sliced(pieces[0].end).trimmed().toString();
-        unread.raise();
-        return;
+        if (!readEntry(pieces[0].entry)) {
+            unreadEntry_ = pieces[0].entry;
+            unreadRest_ = QStringView(text).sliced(pieces[0].end).trimmed().toString();
+            unread.raise();
+            return;
+        }
+        conKey_.clear();
     }
     // Deleting text is no key: what is left waits for the person.
     if (deleting) {
